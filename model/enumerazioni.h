@@ -1,0 +1,45 @@
+#ifndef QUADRIVO_MODEL_ENUMERAZIONI_H
+#define QUADRIVO_MODEL_ENUMERAZIONI_H
+
+#include "text/stringa.h"
+
+// The settings of a question as they are written in questionnaire files.
+// The enumerations are scoped (TQue::SingleText, TAdd::None). Each has a converter to its written word (the enumeration's
+// name + "_sconosciuto" for a value out of range) and one from a word
+// (compared lower-cased; every unknown word gives the fallback value, so
+// reading never fails).
+
+// The kind of a question; also stored with a student's answer.
+enum class TQue {
+    MultipleAnswer = 0,
+    SingleNumber = 1,
+    SingleText = 2,
+    SortItem = 3,
+    AssociateWord = 4,
+    FreeText = 5,
+    Information = 6,   // fallback
+};
+
+// One correct choice or several.
+enum class TSel { Single = 0, Multiple = 1 /* fallback */ };
+
+enum class THint { Natural = 0, Casual = 1, List = 2, NoHint = 3 /* fallback */ };
+
+// How a choice is marked.
+enum class TTypeSel { Sign = 0, YesNo = 1, TrueFalse = 2 /* fallback */ };
+
+// What a choice question may add: nothing, a text or a number entry.
+enum class TAdd { None = 0, Text = 1, Number = 2 /* fallback */ };
+
+CStringa TQueText(TQue value);
+TQue TQueFromText(const CStringa& word);
+CStringa TSelText(TSel value);
+TSel TSelFromText(const CStringa& word);
+CStringa THintText(THint value);
+THint THintFromText(const CStringa& word);
+CStringa TTypeSelText(TTypeSel value);
+TTypeSel TTypeSelFromText(const CStringa& word);
+CStringa TAddText(TAdd value);
+TAdd TAddFromText(const CStringa& word);
+
+#endif

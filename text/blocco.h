@@ -1,0 +1,56 @@
+#ifndef QUADRIVO_TEXT_BLOCCO_H
+#define QUADRIVO_TEXT_BLOCCO_H
+
+#include "text/stringa.h"
+
+class CErrore;
+
+// A block of file text with the reporter that errors found in it go to and
+// the file lines it came from. errors is not owned and must outlive the block.
+class CBlocco {
+public:
+    explicit CBlocco(CErrore* errors);
+    CBlocco(CErrore* errors, const char* text);
+    CBlocco(const CBlocco& other) = default;
+    CBlocco& operator=(const CBlocco& other) = default;
+
+    void SetLines(int first, int last);
+    bool operator==(const CStringa& text) const { return Text == text; }
+
+    CStringa Text;
+    CErrore* Errors;
+    int FirstLine = 1;
+    int LastLine = 1;
+};
+
+// One name = value item of a parameter list. Readers keep PARAM_CAPACITY of
+// them in a local array.
+struct CParametro {
+    CStringa Name;
+    CStringa Value;
+};
+
+constexpr unsigned PARAM_CAPACITY = 50;
+
+// Cuts the content of <name>...</name> (tag names without regard to case) out
+// of in.Text, searching from start, into out.Text (untrimmed). open becomes
+// the first position of the content, close the position of the closing tag.
+// Returns 0, 6 (no opening tag) or 7 (no closing tag); on failure out.Text is
+// unchanged and, with report, error 9 (in's lines) then 6 or 7 (name) go to
+// in.Errors. out's lines are set to in's in every case. A student answer
+// "Ans" whose whole content is "IsValid = No" gets ", IsCorrect = Late"
+// appended: such a record is a late answer.
+int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start, unsigned& open,
+           unsigned& close, bool report);
+int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start, unsigned& open,
+           unsigned& close);
+
+// Removes every "<!" ... ">" comment from the block's text.
+void StripComments(CBlocco& block);
+
+// Splits a parameter list into at most PARAM_CAPACITY pairs (pairs must hold
+// that many). Names and unquoted values arrive lower-cased; quoted values keep
+// their quotes and case. Always returns 0.
+int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count);
+
+#endif

@@ -1,0 +1,349 @@
+#include "text/stringa.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <ostream>
+
+namespace {
+
+unsigned TextLength(const char* s) { return static_cast<unsigned>(std::strlen(s)); }
+
+bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+char LowerChar(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+}  // namespace
+
+CStringa::CStringa() { Assign("", 0); }
+
+CStringa::CStringa(const CStringa& s) { Assign(s.data_ ? s.data_ : "", s.Length()); }
+
+CStringa::CStringa(const char* s) { Assign(s, TextLength(s)); }
+
+CStringa::CStringa(char c) { Assign(&c, 1); }
+
+CStringa::CStringa(int n)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%d", n);
+    Assign(buf, TextLength(buf));
+}
+
+CStringa::CStringa(long n)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%ld", n);
+    Assign(buf, TextLength(buf));
+}
+
+CStringa::CStringa(double x)
+{
+    // "%f" of the largest double has 309 integer digits: the buffer holds any
+    // double, so huge scores are printed whole rather than cut.
+    char buf[400];
+    std::snprintf(buf, sizeof buf, "%f", x);
+    unsigned n = TextLength(buf);
+    const char* point = std::strchr(buf, '.');
+    if (point) {
+        const unsigned stop = static_cast<unsigned>(point - buf);
+        while (n > stop && (buf[n - 1] == '0' || buf[n - 1] == '.')) {
+            const bool wasPoint = buf[n - 1] == '.';
+            --n;
+            if (wasPoint) break;
+        }
+    }
+    Assign(buf, n);
+}
+
+CStringa::~CStringa() { Release(); }
+
+void CStringa::Release()
+{
+    delete[] data_;
+    data_ = nullptr;
+    state_ = 0;
+}
+
+void CStringa::Assign(const char* text, unsigned count)
+{
+    char* fresh = new (std::nothrow) char[count + 1];
+    if (!fresh) {
+        Release();
+        return;
+    }
+    // Copy before releasing: text may point into the old buffer.
+    std::memcpy(fresh, text, count);
+    fresh[count] = '\0';
+    delete[] data_;
+    data_ = fresh;
+    length_ = count;
+    state_ = 1;
+}
+
+CStringa& CStringa::operator=(const CStringa& s)
+{
+    if (this == &s || !IsOk() || !s.IsOk()) return *this;
+    Assign(s.data_, s.length_);
+    return *this;
+}
+
+CStringa& CStringa::operator=(const char* s)
+{
+    Assign(s, TextLength(s));
+    return *this;
+}
+
+CStringa& CStringa::operator+=(const CStringa& s)
+{
+    if (!IsOk() || !s.IsOk()) return *this;
+    const unsigned total = length_ + s.length_;
+    char* fresh = new (std::nothrow) char[total + 1];
+    if (!fresh) return *this;
+    std::memcpy(fresh, data_, length_);
+    std::memcpy(fresh + length_, s.data_, s.length_);
+    fresh[total] = '\0';
+    delete[] data_;
+    data_ = fresh;
+    length_ = total;
+    return *this;
+}
+
+unsigned CStringa::Length() const { return state_ ? length_ : 0; }
+
+bool CStringa::IsOk() const { return state_ == 1; }
+
+const char* CStringa::CStr() const { return data_; }
+
+const char* CStringa::At(unsigned pos) const
+{
+    if (!data_) return nullptr;
+    return data_ + (pos > length_ ? length_ : pos);
+}
+
+char* CStringa::CopyTo(char* buf) const
+{
+    if (IsOk()) std::memcpy(buf, data_, length_ + 1);
+    return buf;
+}
+
+int CStringa::ToInt() const { return IsOk() ? std::atoi(data_) : 0; }
+
+double CStringa::ToDouble() const { return IsOk() ? std::atof(data_) : 0.0; }
+
+void CStringa::Extract(CStringa& dest, unsigned pos, unsigned count) const
+{
+    if (!IsOk() || !dest.IsOk()) return;
+    if (pos > length_ || count > length_ - pos) return;
+    dest.Assign(data_ + pos, count);
+}
+
+void CStringa::ExtractRange(CStringa& dest, unsigned from, unsigned to) const
+{
+    if (!IsOk() || to >= length_ || from > to) return;
+    Extract(dest, from, to - from + 1);
+}
+
+void CStringa::ToLower()
+{
+    if (!IsOk()) return;
+    for (unsigned i = 0; i < length_; ++i) data_[i] = LowerChar(data_[i]);
+}
+
+void CStringa::Trim()
+{
+    if (!IsOk()) return;
+    unsigned front = 0;
+    while (front < length_ && IsSpace(data_[front])) ++front;
+    if (front == length_) {
+        Assign("", 0);
+        return;
+    }
+    unsigned back = length_ - 1;
+    while (back > front && IsSpace(data_[back])) --back;
+    ExtractRange(*this, front, back);
+}
+
+void CStringa::ReplaceChar(char a, char b)
+{
+    if (!IsOk()) return;
+    for (unsigned i = 0; i < length_; ++i)
+        if (data_[i] == a) data_[i] = b;
+}
+
+void CStringa::Remove(unsigned from, unsigned to)
+{
+    if (!IsOk() || from > to || to >= length_) return;
+    const unsigned count = length_ - (to - from + 1);
+    char* fresh = new (std::nothrow) char[count + 1];
+    if (!fresh) return;
+    std::memcpy(fresh, data_, from);
+    std::memcpy(fresh + from, data_ + to + 1, length_ - to - 1);
+    fresh[count] = '\0';
+    delete[] data_;
+    data_ = fresh;
+    length_ = count;
+}
+
+void CStringa::Insert(unsigned pos, char c)
+{
+    if (!IsOk() || pos > length_) return;
+    char* fresh = new (std::nothrow) char[length_ + 2];
+    if (!fresh) return;
+    std::memcpy(fresh, data_, pos);
+    fresh[pos] = c;
+    std::memcpy(fresh + pos + 1, data_ + pos, length_ - pos);
+    fresh[length_ + 1] = '\0';
+    delete[] data_;
+    data_ = fresh;
+    length_ += 1;
+}
+
+void CStringa::Scramble()
+{
+    if (!IsOk()) return;
+    for (unsigned i = 0; i < length_; ++i) data_[i] = ScrambleChar(data_[i]);
+}
+
+bool CStringa::Search(const CStringa& pattern, unsigned& pos, unsigned start) const
+{
+    if (!pattern.IsOk()) return false;
+    if (!IsOk()) return false;
+    pos = start;
+    const unsigned n = pattern.length_;
+    if (n > length_) return false;
+    const CStringa lowered = Lower(pattern);
+    const unsigned last = length_ - n;
+    for (pos = start; pos <= last; ++pos) {
+        if (n == 0) return true;
+        if (LowerChar(data_[pos]) != lowered.data_[0]) continue;
+        bool same = true;
+        for (unsigned k = 1; k < n && same; ++k) same = LowerChar(data_[pos + k]) == lowered.data_[k];
+        if (same) return true;
+    }
+    return false;
+}
+
+bool operator==(const CStringa& a, const CStringa& b)
+{
+    return a.IsOk() && b.IsOk() && a.length_ == b.length_ && std::strcmp(a.data_, b.data_) == 0;
+}
+
+bool operator!=(const CStringa& a, const CStringa& b) { return !(a == b); }
+
+bool operator>(const CStringa& a, const CStringa& b)
+{
+    return a.IsOk() && b.IsOk() && std::strcmp(a.data_, b.data_) > 0;
+}
+
+unsigned Length(const CStringa& s) { return s.Length(); }
+
+CStringa operator+(const CStringa& a, const CStringa& b)
+{
+    CStringa sum(a);
+    sum += b;
+    return sum;
+}
+
+CStringa operator+(const char* a, const CStringa& b) { return CStringa(a) + b; }
+
+CStringa operator+(char a, const CStringa& b) { return CStringa(a) + b; }
+
+std::ostream& operator<<(std::ostream& out, const CStringa& s)
+{
+    if (s.IsOk()) out.write(s.CStr(), s.Length());
+    return out;
+}
+
+CStringa Tail(const CStringa& s, unsigned pos)
+{
+    CStringa result;
+    if (pos < s.Length()) s.Extract(result, pos, s.Length() - pos);
+    return result;
+}
+
+CStringa Slice(const CStringa& s, unsigned from, unsigned to)
+{
+    CStringa result;
+    if (from < to && to <= s.Length()) s.Extract(result, from, to - from);
+    return result;
+}
+
+CStringa Unquote(const CStringa& s)
+{
+    const CStringa quote("\"");
+    const int first = Find(s, quote, 0);
+    if (first < 0) return CStringa();
+    const int second = Find(s, quote, first + 1);
+    if (second < 0) return CStringa();
+    return Slice(s, static_cast<unsigned>(first + 1), static_cast<unsigned>(second));
+}
+
+CStringa Lower(const CStringa& s)
+{
+    CStringa result(s);
+    result.ToLower();
+    return result;
+}
+
+CStringa Replaced(const CStringa& s, char a, char b)
+{
+    CStringa result(s);
+    result.ReplaceChar(a, b);
+    return result;
+}
+
+int Find(const CStringa& s, const CStringa& pattern, int start)
+{
+    if (!pattern.IsOk() || s.Length() == 0 || pattern.Length() > s.Length() || start < 0) return -1;
+    unsigned pos = 0;
+    if (!s.Search(pattern, pos, static_cast<unsigned>(start))) return -1;
+    return static_cast<int>(pos);
+}
+
+CStringa FileName(const CStringa& path)
+{
+    const CStringa unified = Replaced(path, '\\', '/');
+    const unsigned n = unified.Length();
+    const char* text = unified.At(0);
+    if (!text) return CStringa();
+    unsigned from = 0;
+    for (unsigned i = 0; i < n; ++i) {
+        if (text[i] == ':') {
+            from = i + 1;
+            break;
+        }
+    }
+    for (unsigned i = n; i > from; --i) {
+        if (text[i - 1] == '/') {
+            from = i;
+            break;
+        }
+    }
+    return Tail(path, from);
+}
+
+bool HasExtension(const CStringa& path)
+{
+    const CStringa name = FileName(path);
+    const char* text = name.At(0);
+    return text && std::strchr(text, '.') != nullptr;
+}
+
+char ScrambleChar(char c)
+{
+    const signed char s = static_cast<signed char>(c);
+    if (s >= 'A' && s <= 'M') return static_cast<char>(s + 13);
+    if (s >= 'N' && s <= 'Z') return static_cast<char>(s - 13);
+    if (s >= 'a' && s <= 'm') return static_cast<char>(s + 13);
+    if (s >= 'n' && s <= 'z') return static_cast<char>(s - 13);
+    if (s >= ' ' && s <= '"') return static_cast<char>(s + 3);
+    if (s >= '#' && s <= '%') return static_cast<char>(s - 3);
+    if (s >= '&' && s <= '/') return static_cast<char>(s + 10);
+    if (s >= '0' && s <= '9') return static_cast<char>(s - 10);
+    if (s >= ':' && s <= '<') return static_cast<char>(s + 3);
+    if (s >= '=' && s <= '?') return static_cast<char>(s - 3);
+    return c;
+}

@@ -1,0 +1,28 @@
+#ifndef QUADRIVO_TEXT_UTILITA_H
+#define QUADRIVO_TEXT_UTILITA_H
+
+#include <iosfwd>
+
+#include "text/stringa.h"
+
+bool FileExists(const CStringa& name);       // the file opens for reading
+void CreateIfMissing(const CStringa& name);  // an empty file; failures are silent
+
+void Randomize();                            // seeds rand() with the time
+int Random(int lo, int hi);                  // lo..hi; requires hi >= lo
+// order[0..n-1] becomes a random permutation of 0..n-1.
+void RandomPermutation(int* order, int n);
+// Halves round away from zero; x * 10^decimals must fit in an int.
+double Round(double x, int decimals);
+
+char PathSeparator();                        // '/' on POSIX, '\' on Windows
+// The directory part of path, its last separator ('\' or '/') included;
+// empty when there is none.
+CStringa DirOf(const CStringa& path);
+
+// Write text (scrambled in place first when scrambled is 1); WriteLine then
+// ends the line and flushes.
+std::ostream& WriteText(std::ostream& out, CStringa& text, int scrambled);
+std::ostream& WriteLine(std::ostream& out, CStringa& text, int scrambled);
+
+#endif

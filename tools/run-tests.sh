@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with AddressSanitizer and
+# UndefinedBehaviorSanitizer, runs the fuzz targets for a short fixed time,
+# then every test through CTest. Any failure or sanitizer report fails it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/install-deps.sh
+
+jobs=$(nproc)
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
+export QT_QPA_PLATFORM=offscreen
+
+# Fuzz targets: clang and libFuzzer, library only.
+if [ -d fuzz ]; then
+  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DQV_FUZZ=ON -DQV_EDITOR=OFF -DQV_TESTS=OFF >/dev/null
+  cmake --build build-fuzz -j "$jobs"
+  bash fuzz/run.sh build-fuzz "${QV_FUZZ_SECONDS:-20}"
+fi
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON >/dev/null
+cmake --build build-asan -j "$jobs"
+ctest --test-dir build-asan --output-on-failure -j "$jobs"

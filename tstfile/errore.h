@@ -1,0 +1,73 @@
+#ifndef QUADRIVO_TSTFILE_ERRORE_H
+#define QUADRIVO_TSTFILE_ERRORE_H
+
+#include <string>
+#include <vector>
+
+#include "text/stringa.h"
+
+// The error reporter. Model and file code never throws: an operation that
+// fails calls Report once, with its code and up to two texts, and returns the
+// code. Code 0 is success and shows nothing.
+class CErrore {
+public:
+    virtual ~CErrore() = default;
+    virtual void Report(int code, const CStringa& text1, const CStringa& text2) = 0;
+};
+
+// Where finished messages go. The program installs one at start: the editor
+// shows a modal "Informazione" box, tsttool writes to stderr, tests record.
+class ErrorPresenter {
+public:
+    virtual ~ErrorPresenter() = default;
+    // message is the complete text, to be shown literally.
+    virtual void Present(int code, const CStringa& message) = 0;
+};
+
+// The one reporter of the program: builds the message of a code and hands it
+// to the installed presenter, or writes it to stderr on a line of its own
+// when none is installed.
+class mkErrore : public CErrore {
+public:
+    void Report(int code, const CStringa& text1, const CStringa& text2) override;
+
+    // The message of a code; "Errore ???" for a code the table lacks.
+    static CStringa Message(int code, const CStringa& text1, const CStringa& text2);
+};
+
+// presenter must stay alive while installed; null restores stderr.
+void InstallErrorPresenter(ErrorPresenter* presenter);
+ErrorPresenter* InstalledErrorPresenter();
+
+// Installs a presenter for the lifetime of the guard, then puts back the
+// previous one. Not copyable.
+class ScopedErrorPresenter {
+public:
+    explicit ScopedErrorPresenter(ErrorPresenter* presenter);
+    ~ScopedErrorPresenter();
+    ScopedErrorPresenter(const ScopedErrorPresenter&) = delete;
+    ScopedErrorPresenter& operator=(const ScopedErrorPresenter&) = delete;
+
+private:
+    ErrorPresenter* previous_;
+};
+
+// Keeps every presented code and message, in order.
+class ReportRecorder : public ErrorPresenter {
+public:
+    void Present(int code, const CStringa& message) override;
+    void Clear();
+
+    std::vector<int> codes;
+    std::vector<std::string> messages;
+};
+
+// The five report forms that model code calls; numbers become text with the
+// CStringa number constructors. A null reporter reports nothing.
+void Report(CErrore* errors, int code);
+void Report(CErrore* errors, int code, const CStringa& text);
+void Report(CErrore* errors, int code, int number);
+void Report(CErrore* errors, int code, int number, const CStringa& text);
+void Report(CErrore* errors, int code, long first, long second);
+
+#endif
