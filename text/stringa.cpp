@@ -1,6 +1,5 @@
 #include "text/stringa.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,9 +10,12 @@ namespace {
 
 unsigned TextLength(const char* s) { return static_cast<unsigned>(std::strlen(s)); }
 
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+// Classification and folding of the C locale, written out so that a locale
+// the program or its toolkit installs cannot fold or blank accented bytes of
+// the Windows-1252 text.
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-char LowerChar(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char LowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
 
@@ -215,9 +217,11 @@ bool CStringa::Search(const CStringa& pattern, unsigned& pos, unsigned start) co
     const unsigned n = pattern.length_;
     if (n > length_) return false;
     const CStringa lowered = Lower(pattern);
+    if (!lowered.IsOk()) return false;
     const unsigned last = length_ - n;
     for (pos = start; pos <= last; ++pos) {
-        if (n == 0) return true;
+        // The first characters are compared terminator included, so an empty
+        // pattern is found only where the text holds a NUL: at its end.
         if (LowerChar(data_[pos]) != lowered.data_[0]) continue;
         bool same = true;
         for (unsigned k = 1; k < n && same; ++k) same = LowerChar(data_[pos + k]) == lowered.data_[k];

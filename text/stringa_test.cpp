@@ -2,8 +2,38 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
 #include <sstream>
 #include <string>
+
+namespace {
+
+// While set, the allocator's nothrow array form fails: the only way a string
+// loses its buffer.
+bool failNothrowArrays = false;
+
+class AllocationFailure {
+public:
+    AllocationFailure() { failNothrowArrays = true; }
+    ~AllocationFailure() { failNothrowArrays = false; }
+    AllocationFailure(const AllocationFailure&) = delete;
+    AllocationFailure& operator=(const AllocationFailure&) = delete;
+};
+
+}  // namespace
+
+// Delegates to the throwing form so that the sanitizers pair every buffer
+// with its own array delete.
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+    if (failNothrowArrays) return nullptr;
+    try {
+        return ::operator new[](size);
+    } catch (...) {
+        return nullptr;
+    }
+}
 
 namespace {
 
@@ -48,6 +78,238 @@ TEST(StringaSearch, IsCaseInsensitiveAndLeavesPosAtTheEnd)
     EXPECT_FALSE(abc.Search(CStringa("abcd"), pos, 0));
     EXPECT_TRUE(CStringa("<TEST>").Search(CStringa("<test>"), pos, 0));
     EXPECT_EQ(pos, 0u);
+}
+
+}  // namespace
+
+namespace {
+
+CStringa NotOk()
+{
+    AllocationFailure failing;
+    return CStringa("lost");
+}
+
+TEST(StringaBasics, AtClampsToTheTerminator)
+{
+    const CStringa s("ab");
+    EXPECT_EQ(*s.At(1), 'b');
+    EXPECT_EQ(*s.At(2), '\0');
+    EXPECT_EQ(*s.At(99), '\0');
+    EXPECT_EQ(*s.At(static_cast<unsigned>(-1)), '\0');
+}
+
+TEST(StringaBasics, ComparisonsAreCaseSensitiveAndByteWise)
+{
+    EXPECT_TRUE(CStringa() == CStringa(""));
+    EXPECT_FALSE(CStringa("Ab") == CStringa("ab"));
+    EXPECT_TRUE(CStringa("Ab") != CStringa("ab"));
+    EXPECT_TRUE(CStringa("b") > CStringa("a"));
+    EXPECT_FALSE(CStringa("a") > CStringa("a"));
+    EXPECT_TRUE(CStringa("\xE8") > CStringa("z"));   // bytes compare unsigned, as strcmp
+}
+
+TEST(StringaParts, ExtractLeavesDestUnchangedOutOfRange)
+{
+    const CStringa abcd("abcd");
+    const struct {
+        unsigned pos, count;
+        const char* result;
+    } cases[] = {
+        {3, 2, "old"}, {2, 2, "cd"}, {4, 0, ""}, {5, 0, "old"}, {0, 4, "abcd"},
+        {1, static_cast<unsigned>(-1), "old"},
+    };
+    for (const auto& c : cases) {
+        CStringa dest("old");
+        abcd.Extract(dest, c.pos, c.count);
+        EXPECT_EQ(Str(dest), c.result) << c.pos << "," << c.count;
+    }
+}
+
+TEST(StringaParts, UnquoteTakesTheTextBetweenTheFirstTwoQuotes)
+{
+    const struct {
+        const char* text;
+        const char* result;
+    } cases[] = {
+        {"x = \"Il Nome\"", "Il Nome"}, {"\"\"", ""}, {"no quotes", ""}, {"\"open", ""},
+        {"\"a\"b\"c\"", "a"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Str(Unquote(CStringa(c.text))), c.result) << c.text;
+}
+
+TEST(StringaEdit, TrimRemovesCLocaleWhiteSpaceOnly)
+{
+    const struct {
+        const char* text;
+        const char* result;
+    } cases[] = {
+        {"  a b  ", "a b"}, {"   ", ""}, {"", ""}, {"\t\n\v\f\rx\r\n", "x"}, {"\xA0x\xA0", "\xA0x\xA0"},
+    };
+    for (const auto& c : cases) {
+        CStringa s(c.text);
+        s.Trim();
+        EXPECT_EQ(Str(s), c.result) << c.text;
+    }
+}
+
+TEST(StringaEdit, ToLowerFoldsOnlyAsciiLetters)
+{
+    EXPECT_EQ(Str(Lower(CStringa("AbZ@[\xC8\xE8"))), "abz@[\xC8\xE8");
+}
+
+TEST(StringaEdit, InsertAndRemovePositions)
+{
+    CStringa s("ab");
+    s.Insert(0, 'x');
+    EXPECT_EQ(Str(s), "xab");
+    s.Insert(3, 'y');
+    EXPECT_EQ(Str(s), "xaby");
+    s.Insert(5, 'z');
+    EXPECT_EQ(Str(s), "xaby");
+
+    CStringa t("abcd");
+    t.Remove(1, 2);
+    EXPECT_EQ(Str(t), "ad");
+    t.Remove(1, 0);
+    t.Remove(0, 2);
+    EXPECT_EQ(Str(t), "ad");
+    t.Remove(0, 1);
+    EXPECT_EQ(Str(t), "");
+}
+
+TEST(StringaSearch, NoMatchLeavesPosPastTheLastCandidate)
+{
+    const CStringa text("hello");
+    unsigned pos = 77;
+    EXPECT_FALSE(text.Search(CStringa("LX"), pos, 0));
+    EXPECT_EQ(pos, 4u);   // 5 - 2 + 1
+    pos = 77;
+    EXPECT_FALSE(text.Search(CStringa("lo"), pos, 4));
+    EXPECT_EQ(pos, 4u);
+    pos = 77;
+    EXPECT_FALSE(text.Search(CStringa("o"), pos, 9));
+    EXPECT_EQ(pos, 9u);   // a start beyond the last candidate stays
+    pos = 77;
+    EXPECT_FALSE(text.Search(NotOk(), pos, 0));
+    EXPECT_EQ(pos, 77u);
+}
+
+TEST(StringaSearch, EmptyPatternIsFoundOnlyAtTheEnd)
+{
+    unsigned pos = 0;
+    EXPECT_TRUE(CStringa("abc").Search(CStringa(""), pos, 0));
+    EXPECT_EQ(pos, 3u);
+}
+
+TEST(StringaSearch, AccentedBytesMatchOnlyThemselves)
+{
+    unsigned pos = 0;
+    EXPECT_FALSE(CStringa("\xC8").Search(CStringa("\xE8"), pos, 0));
+    EXPECT_TRUE(CStringa("perch\xE8").Search(CStringa("PERCH\xE8"), pos, 0));
+}
+
+TEST(StringaSearch, FindReturnsPositionOrMinusOne)
+{
+    const CStringa text("a\"b\"c");
+    EXPECT_EQ(Find(text, CStringa("\""), 0), 1);
+    EXPECT_EQ(Find(text, CStringa("\""), 2), 3);
+    EXPECT_EQ(Find(text, CStringa("\""), 4), -1);
+    EXPECT_EQ(Find(CStringa(""), CStringa(""), 0), -1);
+    EXPECT_EQ(Find(text, CStringa("a\"b\"cd"), 0), -1);
+    EXPECT_EQ(Find(text, NotOk(), 0), -1);
+}
+
+TEST(StringaPaths, FileNameCountsBothSeparatorsAfterTheDrive)
+{
+    const struct {
+        const char* path;
+        const char* name;
+    } cases[] = {
+        {"C:\\dir\\sub\\test.tst", "test.tst"}, {"a:b", "b"}, {"plain", "plain"},
+        {"dir/sub/a.tst", "a.tst"}, {"dir\\", ""}, {"x/y:z", "z"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Str(FileName(CStringa(c.path))), c.name) << c.path;
+    EXPECT_FALSE(HasExtension(CStringa("dir.d\\name")));
+    EXPECT_TRUE(HasExtension(CStringa("dir\\name.tst")));
+}
+
+// The substitution of scrambled files, written as the ranges it swaps.
+char ExpectedScramble(unsigned byte)
+{
+    const struct {
+        unsigned first, last;
+        int shift;
+    } ranges[] = {
+        {'A', 'M', 13}, {'N', 'Z', -13}, {'a', 'm', 13}, {'n', 'z', -13}, {0x20, 0x22, 3},
+        {0x23, 0x25, -3}, {0x26, 0x2F, 10}, {'0', '9', -10}, {0x3A, 0x3C, 3}, {0x3D, 0x3F, -3},
+    };
+    for (const auto& r : ranges)
+        if (byte >= r.first && byte <= r.last) return static_cast<char>(byte + r.shift);
+    return static_cast<char>(byte);
+}
+
+TEST(StringaScramble, EveryByteFollowsTheTable)
+{
+    for (unsigned byte = 0; byte < 256; ++byte)
+        EXPECT_EQ(ScrambleChar(static_cast<char>(byte)), ExpectedScramble(byte)) << byte;
+    EXPECT_EQ(ScrambleChar('a'), 'n');
+    EXPECT_EQ(ScrambleChar('Z'), 'M');
+    EXPECT_EQ(ScrambleChar(' '), '#');
+    EXPECT_EQ(ScrambleChar('5'), '+');
+    EXPECT_EQ(ScrambleChar(';'), '>');
+    EXPECT_EQ(ScrambleChar('@'), '@');
+}
+
+TEST(StringaScramble, IsSelfInverseOverAllBytes)
+{
+    for (unsigned byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        EXPECT_EQ(ScrambleChar(ScrambleChar(c)), c) << byte;
+    }
+}
+
+TEST(StringaAllocation, AssigningToAStringThatIsNotOkLeavesItNotOk)
+{
+    CStringa lost = NotOk();
+    lost = CStringa("x");
+    EXPECT_FALSE(lost.IsOk());
+    lost += CStringa("x");
+    EXPECT_FALSE(lost.IsOk());
+    lost = "back";   // the C-string form always takes a fresh buffer
+    EXPECT_EQ(Str(lost), "back");
+}
+
+TEST(StringaAllocation, FailedAppendKeepsTheOldText)
+{
+    CStringa s("old");
+    const CStringa more("er");
+    {
+        AllocationFailure failing;
+        s += more;
+    }
+    EXPECT_EQ(Str(s), "old");
+}
+
+TEST(StringaAllocation, OperationsOnAStringThatIsNotOkAreNoOps)
+{
+    CStringa lost = NotOk();
+    lost.Trim();
+    lost.ToLower();
+    lost.Insert(0, 'x');
+    lost.Remove(0, 0);
+    lost.Scramble();
+    EXPECT_FALSE(lost.IsOk());
+    EXPECT_EQ(lost.Length(), 0u);
+    EXPECT_EQ(lost.CStr(), nullptr);
+    EXPECT_EQ(lost.ToInt(), 0);
+    EXPECT_TRUE(lost != lost);
+    CStringa dest("kept");
+    lost.Extract(dest, 0, 0);
+    EXPECT_EQ(Str(dest), "kept");
+    EXPECT_EQ(Str(CStringa("a") + lost), "a");
+    EXPECT_EQ(Str("a" + lost), "a");
+    EXPECT_EQ(Str(Tail(lost, 0)), "");
 }
 
 }  // namespace

@@ -43,6 +43,10 @@ public:
     int ReadSection(const CStringa& name, CBlocco& out, bool report);
 
 private:
+    // Allocates the section buffer; error 5 (reported) when that fails.
+    bool AllocateText();
+    // Whether the stream has no further character; a failed open counts as
+    // the end.
     bool AtEnd();
 
     CErrore* errors_;

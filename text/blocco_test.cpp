@@ -1,0 +1,187 @@
+#include "text/blocco.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tstfile/errore.h"
+
+namespace {
+
+std::string Str(const CStringa& s)
+{
+    return std::string(s.CStr(), s.Length());
+}
+
+using Pairs = std::vector<std::pair<std::string, std::string>>;
+
+Pairs Parse(const std::string& text)
+{
+    CParametro pairs[PARAM_CAPACITY];
+    unsigned count = 99;
+    EXPECT_EQ(ParseParams(CStringa(text.c_str()), pairs, count), 0);
+    Pairs result;
+    for (unsigned i = 0; i < count && i < PARAM_CAPACITY; ++i)
+        result.emplace_back(Str(pairs[i].Name), Str(pairs[i].Value));
+    return result;
+}
+
+struct ParamsCase {
+    const char* name;
+    std::string text;
+    Pairs pairs;
+};
+
+void PrintTo(const ParamsCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ParseParamsGrammar : public testing::TestWithParam<ParamsCase> {};
+
+TEST_P(ParseParamsGrammar, GivesThePairs)
+{
+    EXPECT_EQ(Parse(GetParam().text), GetParam().pairs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, ParseParamsGrammar,
+    testing::Values(
+        ParamsCase{"CommaSeparated", "Score = 3, IsCorrect=Late", {{"score", "3"}, {"iscorrect", "late"}}},
+        ParamsCase{"QuotedValueKeepsQuotesCaseCommasAndEquals",
+                   "LineAns = \"Due, Tre = 5\" , Choice = X-",
+                   {{"lineans", "\"Due, Tre = 5\""}, {"choice", "x-"}}},
+        ParamsCase{"EmptyUnquotedValueReadsTheComma", "a = , b = 2", {{"a", ","}, {"b", "2"}}},
+        ParamsCase{"ValueEndsBeforeATag", "x = 1</Ans>", {{"x", "1"}}},
+        ParamsCase{"NameEndsAfterATag", "<ParQue>Kind=Text", {{"kind", "text"}}},
+        ParamsCase{"BlanksAloneSeparateItems", "a=1 b=2\nc\t=\t3", {{"a", "1"}, {"b", "2"}, {"c", "3"}}},
+        ParamsCase{"WordsWithoutEqualsAreIgnored", "noise a = 1 more noise", {{"a", "1"}}},
+        ParamsCase{"NoEqualsNoPairs", "just words, no items", {}}, ParamsCase{"EmptyText", "", {}},
+        ParamsCase{"UnterminatedQuoteEndsTheScan", "a = \"open, b = 2", {{"a", ""}}},
+        ParamsCase{"EqualsAtTheEndLeavesTheValueEmpty", "a = 1, b =", {{"a", "1"}, {"b", ""}}},
+        ParamsCase{"EqualsWithNothingBeforeItNamesNothing", "= 5, a = 1", {{"a", "1"}}},
+        ParamsCase{"EqualsWithBlanksBeforeItNamesNothing", "  \n = \"x = y\" a = 1", {{"a", "1"}}},
+        ParamsCase{"ValueMadeOfEqualsStillEnds", "a = = =", {{"a", "="}, {"=", "="}, {"=", ""}}},
+        ParamsCase{"AccentedBytesAreNotFolded", "Text = \xC8Ok", {{"text", "\xC8ok"}}}),
+    [](const testing::TestParamInfo<ParamsCase>& info) { return std::string(info.param.name); });
+
+TEST(ParseParams, StopsAtFiftyPairs)
+{
+    std::string text;
+    for (int i = 0; i < 60; ++i) text += "p" + std::to_string(i) + " = " + std::to_string(i) + ", ";
+    const Pairs pairs = Parse(text);
+    ASSERT_EQ(pairs.size(), PARAM_CAPACITY);
+    EXPECT_EQ(pairs.back(), (std::pair<std::string, std::string>{"p49", "49"}));
+}
+
+class GetTagTest : public testing::Test {
+protected:
+    GetTagTest() : recording(&recorder) {}
+
+    CBlocco Block(const char* text, int first = 4, int last = 9)
+    {
+        CBlocco block(&errors, text);
+        block.SetLines(first, last);
+        return block;
+    }
+
+    mkErrore errors;
+    ReportRecorder recorder;
+    ScopedErrorPresenter recording;
+    CBlocco out{&errors, "unchanged"};
+    unsigned open = 0;
+    unsigned close = 0;
+};
+
+TEST_F(GetTagTest, CutsTheContentWithoutRegardToCase)
+{
+    EXPECT_EQ(GetTag(Block("x <parque> a = 1 </PARQUE> y"), CStringa("ParQue"), out, 0, open, close), 0);
+    EXPECT_EQ(Str(out.Text), " a = 1 ");
+    EXPECT_EQ(open, 10u);
+    EXPECT_EQ(close, 17u);
+    EXPECT_EQ(out.FirstLine, 4);
+    EXPECT_EQ(out.LastLine, 9);
+    EXPECT_TRUE(recorder.codes.empty());
+}
+
+TEST_F(GetTagTest, NextRecordStartsAtThePreviousClose)
+{
+    const CBlocco in = Block("<Answer>1</Answer><Answer>2</Answer>");
+    ASSERT_EQ(GetTag(in, CStringa("Answer"), out, 0, open, close), 0);
+    ASSERT_EQ(GetTag(in, CStringa("Answer"), out, close, open, close), 0);
+    EXPECT_EQ(Str(out.Text), "2");
+    EXPECT_EQ(GetTag(in, CStringa("Answer"), out, close, open, close, false), 6);
+}
+
+TEST_F(GetTagTest, MissingCloseReportsLinesThenTheTag)
+{
+    EXPECT_EQ(GetTag(Block("<TextQue>abc"), CStringa("TextQue"), out, 0, open, close), 7);
+    EXPECT_EQ(Str(out.Text), "unchanged");
+    EXPECT_EQ(out.FirstLine, 4);
+    EXPECT_EQ(out.LastLine, 9);
+    EXPECT_EQ(recorder.codes, (std::vector<int>{9, 7}));
+    EXPECT_EQ(recorder.messages,
+              (std::vector<std::string>{"Errore nelle linee 4 ... 9", "Tag </TextQue> errato"}));
+}
+
+TEST_F(GetTagTest, MissingOpenReportsLinesThenTheTag)
+{
+    EXPECT_EQ(GetTag(Block("abc</TextQue>"), CStringa("TextQue"), out, 0, open, close), 6);
+    EXPECT_EQ(Str(out.Text), "unchanged");
+    EXPECT_EQ(recorder.codes, (std::vector<int>{9, 6}));
+    EXPECT_EQ(recorder.messages.back(), "Tag <TextQue> errato");
+}
+
+TEST_F(GetTagTest, NoReportWithoutTheFlag)
+{
+    EXPECT_EQ(GetTag(Block("<a>"), CStringa("a"), out, 0, open, close, false), 7);
+    EXPECT_EQ(GetTag(Block("<a></a>"), CStringa("a"), out, 99, open, close, false), 6);
+    EXPECT_TRUE(recorder.codes.empty());
+}
+
+TEST_F(GetTagTest, LoneInvalidAnswerReadsAsLate)
+{
+    const struct {
+        const char* text;
+        const char* name;
+        const char* content;
+    } cases[] = {
+        {"<ans>IsValid = No</ANS>", "Ans", "IsValid = No, IsCorrect = Late"},
+        {"<Ans> IsValid = No</Ans>", "Ans", " IsValid = No"},
+        {"<Ans>IsValid = no</Ans>", "Ans", "IsValid = no"},
+        {"<Ans>IsValid = No</Ans>", "ans", "IsValid = No"},
+        {"<Other>IsValid = No</Other>", "Other", "IsValid = No"},
+    };
+    for (const auto& c : cases) {
+        CBlocco result(&errors);
+        EXPECT_EQ(GetTag(Block(c.text), CStringa(c.name), result, 0, open, close), 0);
+        EXPECT_EQ(Str(result.Text), c.content) << c.text << " / " << c.name;
+    }
+}
+
+TEST(StripComments, RemovesCommentsAndResumesAfterTheRemovedStart)
+{
+    const struct {
+        const char* text;
+        const char* result;
+    } cases[] = {
+        {"a<!-- x -->b", "ab"},
+        {"a<!x", "a<!x"},
+        {"<!a><!b>c", "<!b>c"},
+        {"<!a>x<!b>c", "xc"},
+        {"<!--- parametri generali Test --->\n<ParTest>", "\n<ParTest>"},
+        {"<!x<!y>z", "z"},
+        {"<!>", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        CBlocco block(nullptr, c.text);
+        StripComments(block);
+        EXPECT_EQ(Str(block.Text), c.result) << c.text;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,136 @@
+#include "text/utilita.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string Str(const CStringa& s)
+{
+    return std::string(s.CStr(), s.Length());
+}
+
+TEST(Random, StaysWithinItsBounds)
+{
+    std::srand(7);
+    std::set<int> seen;
+    for (int i = 0; i < 200; ++i) {
+        EXPECT_EQ(Random(5, 5), 5);
+        seen.insert(Random(0, 2));
+    }
+    EXPECT_EQ(seen, (std::set<int>{0, 1, 2}));
+    EXPECT_GE(Random(-3, -1), -3);
+    EXPECT_LE(Random(-3, -1), -1);
+}
+
+TEST(RandomPermutation, HoldsEveryValueOnce)
+{
+    std::srand(11);
+    for (int n : {1, 4, 37}) {
+        int order[37];
+        RandomPermutation(order, n);
+        std::set<int> values(order, order + n);
+        EXPECT_EQ(values.size(), static_cast<size_t>(n));
+        EXPECT_EQ(*values.begin(), 0);
+        EXPECT_EQ(*values.rbegin(), n - 1);
+    }
+    int untouched[1] = {42};
+    RandomPermutation(untouched, 0);
+    EXPECT_EQ(untouched[0], 42);
+}
+
+TEST(Round, HalvesGoAwayFromZero)
+{
+    const struct {
+        double x;
+        int decimals;
+        double result;
+    } cases[] = {
+        {0.125, 2, 0.13}, {-0.125, 2, -0.13}, {7.0, 0, 7.0},  {-1.5, 0, -2.0}, {0.0, 3, 0.0},
+        {2.5, 0, 3.0},    {1.26, 1, 1.3},     {1.4, -1, 1.0}, {-2.4, 0, -2.0},
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(Round(c.x, c.decimals), c.result) << c.x << " " << c.decimals;
+}
+
+TEST(Round, ValuesBeyondTheIntRangeAreTruncatedNotWrapped)
+{
+    EXPECT_DOUBLE_EQ(Round(5e9, 0), 5e9);
+    EXPECT_DOUBLE_EQ(Round(-5e9, 0), -5e9);
+    EXPECT_DOUBLE_EQ(Round(3e9 + 0.7, 0), 3e9 + 1);
+}
+
+TEST(Paths, DirOfKeepsTheLastSeparatorOfEitherKind)
+{
+    const struct {
+        const char* path;
+        const char* dir;
+    } cases[] = {
+        {"C:\\test\\a.tst", "C:\\test\\"}, {"a.tst", ""}, {"dir/a.tst", "dir/"},
+        {"a\\b/c.tst", "a\\b/"},           {"/", "/"},    {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Str(DirOf(CStringa(c.path))), c.dir) << c.path;
+#ifdef _WIN32
+    EXPECT_EQ(PathSeparator(), '\\');
+#else
+    EXPECT_EQ(PathSeparator(), '/');
+#endif
+}
+
+TEST(WriteLine, ScramblesTheTextItselfOnlyForFlagOne)
+{
+    const struct {
+        int flag;
+        const char* written;
+    } cases[] = {{1, "No#&\n"}, {0, "Ab 0\n"}, {2, "Ab 0\n"}};
+    for (const auto& c : cases) {
+        CStringa text("Ab 0");
+        std::ostringstream out;
+        WriteLine(out, text, c.flag);
+        EXPECT_EQ(out.str(), c.written) << c.flag;
+        EXPECT_EQ(Str(text), std::string(c.written, 4)) << c.flag;
+    }
+    CStringa text("x");
+    std::ostringstream out;
+    WriteText(out, text, 1);
+    EXPECT_EQ(out.str(), "k");
+}
+
+class FilesTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = testing::TempDir() + "utilitaXXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    CStringa Path(const char* name) const { return CStringa((dir / name).string().c_str()); }
+
+    std::filesystem::path dir;
+};
+
+TEST_F(FilesTest, CreateIfMissingMakesAnEmptyFileAndKeepsAnExistingOne)
+{
+    const CStringa name = Path("a.lck");
+    EXPECT_FALSE(FileExists(name));
+    CreateIfMissing(name);
+    EXPECT_TRUE(FileExists(name));
+    EXPECT_EQ(std::filesystem::file_size(name.CStr()), 0u);
+
+    std::FILE* file = std::fopen(name.CStr(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fputs("kept", file);
+    std::fclose(file);
+    CreateIfMissing(name);
+    EXPECT_EQ(std::filesystem::file_size(name.CStr()), 4u);
+}
+
+}  // namespace

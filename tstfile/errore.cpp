@@ -1,0 +1,115 @@
+#include "tstfile/errore.h"
+
+#include <iostream>
+
+namespace {
+
+ErrorPresenter* installedPresenter = nullptr;
+
+}  // namespace
+
+CStringa mkErrore::Message(int code, const CStringa& a, const CStringa& b)
+{
+    // clang-format off
+    switch (code) {
+    case 2: return "Il file \"" + a + CStringa("\" non esiste");
+    case 3: return "Problemi nella lettura del file \"" + a + CStringa("\"");
+    case 4: return "Il file \"" + a + CStringa("\" e' > di 64000 byte");
+    case 5: return CStringa("Poca memoria, non posso allocare il test");
+    case 6: return "Tag <" + a + CStringa("> errato");
+    case 7: return "Tag </" + a + CStringa("> errato");
+    case 8: return "Tag " + a + CStringa(" errato");
+    case 9: return "Errore nelle linee " + a + CStringa(" ... ") + b;
+    case 10: return "Nel tag <partest> parametro *" + a + CStringa("* non riconosciuto");
+    case 11:
+        return "Domanda " + a + CStringa(" : nel tag <parque> parametro *") + b
+               + CStringa("* non riconosciuto");
+    case 12: return "Non riesco ad allocare la domanda" + a;
+    case 13:
+        return "Risposta " + a + CStringa(" : nel tag <parans> parametro *") + b
+               + CStringa("* non riconosciuto");
+    case 14: return "Il file \"" + a + CStringa("\" esiste gia'");
+    case 15: return "Non riesco a creare il file \"" + a + CStringa("\"");
+    case 16: return CStringa("Non ho memoria per allocare una risposta dello studente");
+    case 17: return "Non posso scrivere *" + a + CStringa("* nell'oggetto CStudRispo");
+    case 18: return "Non posso allocare le risposte dello studente " + a;
+    case 19: return CStringa("Numero studenti errato durante il salvataggio");
+    case 20: return "Studente " + a + CStringa(" con nome test \"") + b + CStringa("\" errato");
+    case 21:
+        return "Studente " + a + CStringa(" : nel tag <stpar> parametro *") + b
+               + CStringa("* non riconosciuto");
+    case 22:
+        return "Studente " + a + CStringa(" : nel tag <Ans> parametro *") + b
+               + CStringa("* non riconosciuto");
+    default: return CStringa("Errore ???");
+    }
+    // clang-format on
+}
+
+void mkErrore::Report(int code, const CStringa& text1, const CStringa& text2)
+{
+    if (code == 0) return;
+    const CStringa message = Message(code, text1, text2);
+    if (installedPresenter) {
+        installedPresenter->Present(code, message);
+        return;
+    }
+    std::cerr << message << std::endl;
+}
+
+void InstallErrorPresenter(ErrorPresenter* presenter)
+{
+    installedPresenter = presenter;
+}
+
+ErrorPresenter* InstalledErrorPresenter()
+{
+    return installedPresenter;
+}
+
+ScopedErrorPresenter::ScopedErrorPresenter(ErrorPresenter* presenter) : previous_(installedPresenter)
+{
+    installedPresenter = presenter;
+}
+
+ScopedErrorPresenter::~ScopedErrorPresenter()
+{
+    installedPresenter = previous_;
+}
+
+void ReportRecorder::Present(int code, const CStringa& message)
+{
+    codes.push_back(code);
+    messages.emplace_back(message.IsOk() ? std::string(message.CStr(), message.Length()) : std::string());
+}
+
+void ReportRecorder::Clear()
+{
+    codes.clear();
+    messages.clear();
+}
+
+void Report(CErrore* errors, int code)
+{
+    if (errors) errors->Report(code, CStringa(), CStringa());
+}
+
+void Report(CErrore* errors, int code, const CStringa& text)
+{
+    if (errors) errors->Report(code, text, CStringa());
+}
+
+void Report(CErrore* errors, int code, int number)
+{
+    if (errors) errors->Report(code, CStringa(number), CStringa());
+}
+
+void Report(CErrore* errors, int code, int number, const CStringa& text)
+{
+    if (errors) errors->Report(code, CStringa(number), text);
+}
+
+void Report(CErrore* errors, int code, long first, long second)
+{
+    if (errors) errors->Report(code, CStringa(first), CStringa(second));
+}

@@ -1,0 +1,138 @@
+#include "tstfile/errore.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Str(const CStringa& s)
+{
+    return std::string(s.CStr(), s.Length());
+}
+
+TEST(ErrorMessages, EveryCodeOfTheTable)
+{
+    const CStringa a("A");
+    const CStringa b("B");
+    const struct {
+        int code;
+        const char* message;
+    } table[] = {
+        {2, "Il file \"A\" non esiste"},
+        {3, "Problemi nella lettura del file \"A\""},
+        {4, "Il file \"A\" e' > di 64000 byte"},
+        {5, "Poca memoria, non posso allocare il test"},
+        {6, "Tag <A> errato"},
+        {7, "Tag </A> errato"},
+        {8, "Tag A errato"},
+        {9, "Errore nelle linee A ... B"},
+        {10, "Nel tag <partest> parametro *A* non riconosciuto"},
+        {11, "Domanda A : nel tag <parque> parametro *B* non riconosciuto"},
+        {12, "Non riesco ad allocare la domandaA"},
+        {13, "Risposta A : nel tag <parans> parametro *B* non riconosciuto"},
+        {14, "Il file \"A\" esiste gia'"},
+        {15, "Non riesco a creare il file \"A\""},
+        {16, "Non ho memoria per allocare una risposta dello studente"},
+        {17, "Non posso scrivere *A* nell'oggetto CStudRispo"},
+        {18, "Non posso allocare le risposte dello studente A"},
+        {19, "Numero studenti errato durante il salvataggio"},
+        {20, "Studente A con nome test \"B\" errato"},
+        {21, "Studente A : nel tag <stpar> parametro *B* non riconosciuto"},
+        {22, "Studente A : nel tag <Ans> parametro *B* non riconosciuto"},
+        {1, "Errore ???"},
+        {23, "Errore ???"},
+        {-4, "Errore ???"},
+    };
+    for (const auto& row : table) EXPECT_EQ(Str(mkErrore::Message(row.code, a, b)), row.message) << row.code;
+}
+
+class ReportTest : public testing::Test {
+protected:
+    ReportTest() : recording(&recorder) {}
+
+    mkErrore errors;
+    ReportRecorder recorder;
+    ScopedErrorPresenter recording;
+};
+
+TEST_F(ReportTest, FreeFormsTurnNumbersIntoText)
+{
+    Report(&errors, 19);
+    Report(&errors, 3, CStringa("a.tst"));
+    Report(&errors, 12, 800);
+    Report(&errors, 11, 4, CStringa("foo"));
+    Report(&errors, 9, 3L, 17L);
+    Report(&errors, 18, 200);
+    EXPECT_EQ(recorder.codes, (std::vector<int>{19, 3, 12, 11, 9, 18}));
+    EXPECT_EQ(recorder.messages, (std::vector<std::string>{
+                                     "Numero studenti errato durante il salvataggio",
+                                     "Problemi nella lettura del file \"a.tst\"",
+                                     "Non riesco ad allocare la domanda800",
+                                     "Domanda 4 : nel tag <parque> parametro *foo* non riconosciuto",
+                                     "Errore nelle linee 3 ... 17",
+                                     "Non posso allocare le risposte dello studente 200",
+                                 }));
+}
+
+TEST_F(ReportTest, CodeZeroShowsNothing)
+{
+    Report(&errors, 0, CStringa("x"));
+    EXPECT_TRUE(recorder.codes.empty());
+}
+
+TEST_F(ReportTest, UnknownCodesAreShownToo)
+{
+    Report(&errors, 1);
+    Report(&errors, 23);
+    EXPECT_EQ(recorder.codes, (std::vector<int>{1, 23}));
+    EXPECT_EQ(recorder.messages, (std::vector<std::string>{"Errore ???", "Errore ???"}));
+}
+
+TEST_F(ReportTest, FileNameIsShownLiterally)
+{
+    Report(&errors, 3, CStringa("100%s%d.tst"));
+    EXPECT_EQ(recorder.messages,
+              (std::vector<std::string>{"Problemi nella lettura del file \"100%s%d.tst\""}));
+}
+
+TEST_F(ReportTest, NullReporterReportsNothing)
+{
+    Report(nullptr, 3, CStringa("a"));
+    Report(nullptr, 9, 1L, 2L);
+    EXPECT_TRUE(recorder.codes.empty());
+}
+
+TEST(ErrorPresenters, ScopedPresenterPutsBackThePreviousOne)
+{
+    ASSERT_EQ(InstalledErrorPresenter(), nullptr);
+    ReportRecorder outer;
+    ReportRecorder inner;
+    {
+        ScopedErrorPresenter first(&outer);
+        {
+            ScopedErrorPresenter second(&inner);
+            EXPECT_EQ(InstalledErrorPresenter(), &inner);
+        }
+        EXPECT_EQ(InstalledErrorPresenter(), &outer);
+    }
+    EXPECT_EQ(InstalledErrorPresenter(), nullptr);
+    InstallErrorPresenter(&outer);
+    EXPECT_EQ(InstalledErrorPresenter(), &outer);
+    InstallErrorPresenter(nullptr);
+}
+
+TEST(ErrorPresenters, WithoutPresenterEachMessageIsALineOfStderr)
+{
+    ASSERT_EQ(InstalledErrorPresenter(), nullptr);
+    mkErrore errors;
+    testing::internal::CaptureStderr();
+    Report(&errors, 8, CStringa("<Te%sst>"));
+    Report(&errors, 0);
+    Report(&errors, 5);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Tag <Te%sst> errato\nPoca memoria, non posso allocare il test\n");
+}
+
+}  // namespace

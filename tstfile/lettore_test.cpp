@@ -1,0 +1,231 @@
+#include "tstfile/lettore.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "text/blocco.h"
+#include "tstfile/errore.h"
+
+namespace {
+
+std::string Str(const CStringa& s)
+{
+    return std::string(s.CStr(), s.Length());
+}
+
+std::string Scrambled(std::string text)
+{
+    for (char& c : text) c = ScrambleChar(c);
+    return text;
+}
+
+class LettoreTest : public testing::Test {
+protected:
+    LettoreTest() : recording(&recorder) {}
+
+    void SetUp() override
+    {
+        std::string pattern = testing::TempDir() + "lettoreXXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    // Writes the file byte for byte and gives its name.
+    CStringa File(const std::string& text, const char* name = "a.tst")
+    {
+        const std::filesystem::path path = dir / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return CStringa(path.string().c_str());
+    }
+
+    mkErrore errors;
+    ReportRecorder recorder;
+    ScopedErrorPresenter recording;
+    std::filesystem::path dir;
+    CBlocco out{&errors, "unchanged"};
+};
+
+TEST_F(LettoreTest, ReadsASectionWithoutCommentsAndWithItsLines)
+{
+    CLettore reader(&errors, File("<Test>\n<ParTest>\n<!-- c -->Name = \"x\"\n</partest>\nrest"));
+    ASSERT_EQ(reader.Error(), 0);
+    EXPECT_EQ(reader.SkipTo(CStringa("<test>"), true), 0);
+    EXPECT_EQ(reader.ReadSection(CStringa("ParTest"), out, true), 0);
+    EXPECT_EQ(Str(out.Text), "\nName = \"x\"\n");
+    EXPECT_EQ(out.Errors, &errors);
+    EXPECT_EQ(out.FirstLine, 1);
+    EXPECT_EQ(out.LastLine, 4);
+    int first = 0, current = 0;
+    reader.GetLines(first, current);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(current, 4);
+    EXPECT_TRUE(recorder.codes.empty());
+}
+
+TEST_F(LettoreTest, BrokenPartialMatchIsNotRetriedAsTheFirstCharacter)
+{
+    CLettore reader(&errors, File("<<Test>"));
+    EXPECT_EQ(reader.SkipTo(CStringa("<Test>"), false), 8);
+}
+
+TEST_F(LettoreTest, BrokenPartialMatchHidesAClosingTag)
+{
+    CLettore reader(&errors, File("<ParTest>a = 1<</ParTest>"));
+    EXPECT_EQ(reader.ReadSection(CStringa("ParTest"), out, false), 8);
+    EXPECT_EQ(Str(out.Text), "unchanged");
+}
+
+TEST_F(LettoreTest, LinesAreCountedOnLineFeedsOnly)
+{
+    CLettore reader(&errors, File("\r\r\n\r<A>\n\rx\r\n</A>\r"));
+    ASSERT_EQ(reader.ReadSection(CStringa("A"), out, true), 0);
+    EXPECT_EQ(Str(out.Text), "\n\rx\r\n");
+    EXPECT_EQ(out.FirstLine, 1);
+    EXPECT_EQ(out.LastLine, 4);
+}
+
+TEST_F(LettoreTest, SectionsFollowEachOtherInLines)
+{
+    CLettore reader(&errors, File("<A>1</A>\n\n<B>\n2\n</B>"));
+    ASSERT_EQ(reader.ReadSection(CStringa("A"), out, true), 0);
+    ASSERT_EQ(reader.ReadSection(CStringa("b"), out, true), 0);
+    EXPECT_EQ(Str(out.Text), "\n2\n");
+    EXPECT_EQ(out.FirstLine, 1);
+    EXPECT_EQ(out.LastLine, 5);
+}
+
+TEST_F(LettoreTest, SectionJustBelowTheLimitIsRead)
+{
+    const std::string content(MAX_SECTION_TEXT - 1 - 4, 'x');  // plus "</A>"
+    CLettore reader(&errors, File("<A>" + content + "</A>"));
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), 0);
+    EXPECT_EQ(out.Text.Length(), content.size());
+}
+
+TEST_F(LettoreTest, SectionAtTheLimitFailsWithMessageWhenAsked)
+{
+    const CStringa name = File("\n<A>" + std::string(MAX_SECTION_TEXT - 4, 'x') + "</A>");
+    CLettore reader(&errors, name);
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), 4);
+    EXPECT_EQ(Str(out.Text), "unchanged");
+    EXPECT_EQ(out.LastLine, 2);
+    EXPECT_EQ(recorder.codes, std::vector<int>{4});
+    EXPECT_EQ(recorder.messages,
+              std::vector<std::string>{"Il file \"" + Str(name) + "\" e' > di 64000 byte"});
+}
+
+TEST_F(LettoreTest, SectionAtTheLimitFailsSilentlyWithoutReports)
+{
+    CLettore reader(&errors, File("<A>" + std::string(MAX_SECTION_TEXT + 100, 'x') + "</A>"));
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, false), 4);
+    EXPECT_EQ(Str(out.Text), "unchanged");
+    EXPECT_TRUE(recorder.codes.empty());
+}
+
+TEST_F(LettoreTest, MissingOpeningTagIsSixAfterMessagesNineAndEight)
+{
+    CLettore reader(&errors, File("a\nb\n"));
+    EXPECT_EQ(reader.ReadSection(CStringa("TextTest"), out, true), 6);
+    EXPECT_EQ(reader.Error(), 6);
+    EXPECT_EQ(Str(out.Text), "unchanged");
+    EXPECT_EQ(recorder.messages,
+              (std::vector<std::string>{"Errore nelle linee 1 ... 3", "Tag <TextTest> errato"}));
+}
+
+TEST_F(LettoreTest, MissingClosingTagIsEightWithTheLinesSearched)
+{
+    CLettore reader(&errors, File("x\n<Question>\nabc\n"));
+    EXPECT_EQ(reader.ReadSection(CStringa("Question"), out, true), 8);
+    EXPECT_EQ(Str(out.Text), "unchanged");
+    EXPECT_EQ(out.FirstLine, 1);
+    EXPECT_EQ(out.LastLine, 4);
+    EXPECT_EQ(recorder.codes, (std::vector<int>{9, 8}));
+    EXPECT_EQ(recorder.messages.back(), "Tag </Question> errato");
+}
+
+TEST_F(LettoreTest, ErrorIsStickyUntilReopen)
+{
+    CLettore reader(&errors, File("<A>1\n</A>\n"));
+    ASSERT_EQ(reader.ReadSection(CStringa("B"), out, false), 6);
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), 6);
+    EXPECT_EQ(reader.SkipTo(CStringa("<A>"), true), 6);
+    EXPECT_EQ(reader.SkipTo(CStringa(""), true), 6);
+    EXPECT_TRUE(recorder.codes.empty());
+
+    EXPECT_EQ(reader.Reopen(), 0);
+    int first = 0, current = 0;
+    reader.GetLines(first, current);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(current, 1);
+    ASSERT_EQ(reader.ReadSection(CStringa("A"), out, true), 0);
+    EXPECT_EQ(Str(out.Text), "1\n");
+}
+
+TEST_F(LettoreTest, FailedSectionReadsNothingFurther)
+{
+    CLettore reader(&errors, File("<A>\n\n"));
+    ASSERT_EQ(reader.ReadSection(CStringa("A"), out, false), 8);
+    out.SetLines(0, 0);
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), 8);
+    EXPECT_EQ(out.FirstLine, 0);  // returned before touching the block
+    EXPECT_TRUE(recorder.codes.empty());
+}
+
+TEST_F(LettoreTest, EmptyPatternReadsNothing)
+{
+    CLettore reader(&errors, File("\n<A>x</A>"));
+    EXPECT_EQ(reader.SkipTo(CStringa(""), true), 0);
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), 0);
+    EXPECT_EQ(out.FirstLine, 1);
+}
+
+TEST_F(LettoreTest, ScrambledFileReadsBackPlain)
+{
+    CLettore reader(&errors, File(Scrambled("<Test>\n<ParTest>Name = \"Ab 0\"\n</ParTest>")));
+    ASSERT_EQ(reader.SkipTo(CStringa("<Test>"), false), 8);
+    reader.SetScrambled(1);
+    ASSERT_EQ(reader.Reopen(), 0);
+    ASSERT_EQ(reader.SkipTo(CStringa("<Test>"), true), 0);
+    ASSERT_EQ(reader.ReadSection(CStringa("ParTest"), out, true), 0);
+    EXPECT_EQ(Str(out.Text), "Name = \"Ab 0\"\n");
+    EXPECT_EQ(out.LastLine, 3);
+}
+
+TEST_F(LettoreTest, UnopenableFileIsThreeWithItsName)
+{
+    const CStringa name((dir / "none.tst").string().c_str());
+    CLettore reader(&errors, name);
+    EXPECT_EQ(reader.Error(), 3);
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), 3);
+    EXPECT_EQ(recorder.messages,
+              std::vector<std::string>{"Problemi nella lettura del file \"" + Str(name) + "\""});
+}
+
+TEST_F(LettoreTest, ReopenOfAFileThatAppearedLaterReads)
+{
+    const CStringa name((dir / "late.tst").string().c_str());
+    CLettore reader(&errors, name);
+    ASSERT_EQ(reader.Error(), 3);
+    File("<A>late</A>", "late.tst");
+    ASSERT_EQ(reader.Reopen(), 0);
+    ASSERT_EQ(reader.ReadSection(CStringa("A"), out, true), 0);
+    EXPECT_EQ(Str(out.Text), "late");
+}
+
+TEST_F(LettoreTest, ReopenOfAVanishedFileIsThree)
+{
+    const CStringa name = File("<A>x</A>");
+    CLettore reader(&errors, name);
+    std::filesystem::remove(name.CStr());
+    EXPECT_EQ(reader.Reopen(), 3);
+    EXPECT_EQ(reader.Error(), 3);
+    EXPECT_EQ(recorder.codes, std::vector<int>{3});
+}
+
+}  // namespace
