@@ -1,0 +1,334 @@
+#include "model/domanda.h"
+
+#include <algorithm>
+
+#include "text/blocco.h"
+#include "text/utilita.h"
+#include "tstfile/errore.h"
+
+namespace {
+
+const char* YesNo(int flag)
+{
+    return flag ? "Yes" : "No";
+}
+
+CStringa Number(float x)
+{
+    return CStringa(static_cast<double>(x));
+}
+
+// Writes a finished line and empties it, so that a line left open can be
+// completed later. The text is a copy: WriteLine scrambles it in place.
+void Emit(std::ostream& out, CStringa& line, int scrambled)
+{
+    WriteLine(out, line, scrambled);
+    line = "";
+}
+
+}  // namespace
+
+CDomanda::CDomanda(CErrore* errors) : Errors(errors), TextQue("0")
+{
+    for (auto& answer : Answers) answer = std::make_unique<CRisposta>(errors);
+    Order.fill(-1);
+}
+
+CDomanda::CDomanda(const CDomanda& other) : CDomanda(other.Errors)
+{
+    *this = other;
+}
+
+CDomanda& CDomanda::operator=(const CDomanda& other)
+{
+    Errors = other.Errors;
+    TextQue = other.TextQue;
+    EnableQue = other.EnableQue;
+    ScoreIfSkip = other.ScoreIfSkip;
+    ScoreIfLate = other.ScoreIfLate;
+    ScoreIfSendBack = other.ScoreIfSendBack;
+    TimeQue = other.TimeQue;
+    TypeQue = other.TypeQue;
+    HintMode = other.HintMode;
+    ClassQue = other.ClassQue;
+    Image = other.Image;
+    Random = other.Random;
+    Selection = other.Selection;
+    TypeSel = other.TypeSel;
+    AddTxtNum = other.AddTxtNum;
+    NumOk = other.NumOk;
+    Precision = other.Precision;
+    ScoreIfOk = other.ScoreIfOk;
+    ScoreIfBad = other.ScoreIfBad;
+    ScoreIfNear = other.ScoreIfNear;
+    TextOk = other.TextOk;
+    Divide = other.Divide;
+    AnswerCount = other.AnswerCount;
+    for (int i = 0; i < AnswerCount; ++i) *Answers[i] = *other.Answers[i];
+    BuildOrder();
+    return *this;
+}
+
+bool CDomanda::operator==(const CDomanda& other) const
+{
+    if (!(TextQue == other.TextQue && EnableQue == other.EnableQue && ScoreIfSkip == other.ScoreIfSkip &&
+          ScoreIfLate == other.ScoreIfLate && ScoreIfSendBack == other.ScoreIfSendBack &&
+          TimeQue == other.TimeQue && TypeQue == other.TypeQue && HintMode == other.HintMode &&
+          ClassQue == other.ClassQue && Image == other.Image && Random == other.Random &&
+          Selection == other.Selection && TypeSel == other.TypeSel && AddTxtNum == other.AddTxtNum &&
+          NumOk == other.NumOk && Precision == other.Precision && ScoreIfOk == other.ScoreIfOk &&
+          ScoreIfBad == other.ScoreIfBad && ScoreIfNear == other.ScoreIfNear && TextOk == other.TextOk &&
+          Divide == other.Divide && AnswerCount == other.AnswerCount))
+        return false;
+    for (int i = 0; i < AnswerCount; ++i) {
+        if (*Answers[i] != *other.Answers[i]) return false;
+    }
+    return true;
+}
+
+void CDomanda::SetAnswer(int i, const CRisposta& answer)
+{
+    if (i >= 0 && i < AnswerCount) *Answers[i] = answer;
+}
+
+bool CDomanda::AddAnswer()
+{
+    if (AnswerCount >= MAX_ANSWERS) return false;
+    ++AnswerCount;
+    BuildOrder();
+    return true;
+}
+
+bool CDomanda::AddAnswer(const CRisposta& answer)
+{
+    if (!AddAnswer()) return false;
+    *Answers[AnswerCount - 1] = answer;
+    return true;
+}
+
+void CDomanda::RemoveAnswer(int i)
+{
+    if (i < 0 || i >= AnswerCount) return;
+    // The removed object moves to the end, so every slot keeps an answer.
+    std::rotate(Answers.begin() + i, Answers.begin() + i + 1, Answers.begin() + AnswerCount);
+    --AnswerCount;
+    BuildOrder();
+}
+
+void CDomanda::BuildOrder()
+{
+    if (Random) {
+        RandomPermutation(Order.data(), AnswerCount);
+        return;
+    }
+    for (int p = 0; p < AnswerCount; ++p) Order[p] = p;
+}
+
+void CDomanda::SetRandom(int flag)
+{
+    Random = flag ? 1 : 0;
+    BuildOrder();
+}
+
+int CDomanda::Read(int index, const CBlocco& block)
+{
+    CBlocco part(block.Errors);
+    unsigned open = 0;
+    unsigned position = 0;
+    int result = GetTag(block, "parque", part, position, open, position, true);
+    if (result == 0) {
+        CParametro pairs[PARAM_CAPACITY];
+        unsigned count = 0;
+        result = ParseParams(part.Text, pairs, count);
+        if (result == 0) result = ApplyParQue(index, pairs, count);
+    }
+    if (result == 0) {
+        result = GetTag(block, "textque", part, position, open, position, true);
+        if (result == 0) {
+            TextQue = part.Text;
+            TextQue.Trim();
+        }
+    }
+
+    AnswerCount = 0;
+    while (result == 0 && AnswerCount < MAX_ANSWERS) {
+        result = GetTag(block, "answer", part, position, open, position, false);
+        if (result == 6) {  // no more answers
+            result = 0;
+            break;
+        }
+        if (result != 0) break;
+        ++AnswerCount;
+        result = Answers[AnswerCount - 1]->Read(AnswerCount - 1, part);
+    }
+    BuildOrder();
+    return result;
+}
+
+int CDomanda::ApplyParQue(int index, const CParametro* pairs, unsigned count)
+{
+    int result = 0;
+    for (unsigned i = 0; i < count; ++i) {
+        const CStringa& name = pairs[i].Name;
+        const CStringa& value = pairs[i].Value;
+        if (name == "enableque") {
+            EnableQue = value == "yes" ? 1 : 0;
+        } else if (name == "scoreifskip") {
+            ScoreIfSkip = static_cast<float>(value.ToDouble());
+        } else if (name == "scoreiflate") {
+            ScoreIfLate = static_cast<float>(value.ToDouble());
+        } else if (name == "scoreifsendback") {
+            ScoreIfSendBack = static_cast<float>(value.ToDouble());
+        } else if (name == "timeque") {
+            TimeQue = value.ToInt();
+        } else if (name == "typeque") {
+            TypeQue = TQueFromText(value);
+        } else if (name == "hintmode") {
+            HintMode = THintFromText(value);
+        } else if (name == "classque") {
+            ClassQue = Unquote(value);
+        } else if (name == "image") {
+            Image = Unquote(value);
+        } else if (name == "random") {
+            Random = value == "yes" ? 1 : 0;  // Order follows at the end of Read
+        } else if (name == "selection") {
+            Selection = TSelFromText(value);
+        } else if (name == "typesel") {
+            TypeSel = TTypeSelFromText(value);
+        } else if (name == "addtxtnum") {
+            AddTxtNum = TAddFromText(value);
+        } else if (name == "numok") {
+            NumOk = value.ToDouble();
+        } else if (name == "precision") {
+            Precision = value.ToDouble();
+        } else if (name == "scoreifok") {
+            // Files written by this program put ScoreIfNear after ScoreIfOk,
+            // so a near score of its own survives.
+            ScoreIfOk = ScoreIfNear = static_cast<float>(value.ToDouble());
+        } else if (name == "scoreifbad") {
+            ScoreIfBad = static_cast<float>(value.ToDouble());
+        } else if (name == "scoreifnear") {
+            ScoreIfNear = static_cast<float>(value.ToDouble());
+        } else if (name == "textok") {
+            TextOk = Unquote(value);
+        } else if (name == "divide") {
+            Divide = value == "yes" ? 1 : 0;
+        } else {
+            result = 11;
+            Report(Errors, 11, index, name);
+        }
+    }
+    return result;
+}
+
+void CDomanda::Write(std::ostream& out, int scrambled) const
+{
+    CStringa line("<Question>");
+    Emit(out, line, scrambled);
+    line = "<ParQue>";
+    Emit(out, line, scrambled);
+    line = CStringa("EnableQue = ") + YesNo(EnableQue) + ", ScoreIfSkip = " + Number(ScoreIfSkip) +
+           ", ScoreIfLate = " + Number(ScoreIfLate) + ", ScoreIfSendBack = " + Number(ScoreIfSendBack) + ", ";
+    Emit(out, line, scrambled);
+    line = CStringa("TimeQue = ") + CStringa(TimeQue) + ", TypeQue = " + TQueText(TypeQue) +
+           ", HintMode = " + THintText(HintMode) + ", ";
+    Emit(out, line, scrambled);
+    line = CStringa("ClassQue = \"") + ClassQue + "\", Image = \"" + Image + "\", ";
+    Emit(out, line, scrambled);
+
+    // A choice question's line stays open: it takes the parameters of its
+    // extra entry, or "</ParQue>" when it has none.
+    bool numeric = TypeQue == TQue::SingleNumber;
+    bool textual = TypeQue == TQue::SingleText;
+    if (IsChoice()) {
+        line = CStringa("Random = ") + YesNo(Random) + ", Selection = " + TSelText(Selection) +
+               ", TypeSel = " + TTypeSelText(TypeSel) + ", AddTxtNum = " + TAddText(AddTxtNum);
+        numeric = AddTxtNum == TAdd::Number;
+        textual = AddTxtNum == TAdd::Text;
+        if (numeric || textual) {
+            line += ", ";
+            Emit(out, line, scrambled);
+        }
+    }
+    if (numeric) {
+        line = CStringa("NumOk = ") + CStringa(NumOk) + ", Precision = " + CStringa(Precision) +
+               ", ScoreIfOk = " + Number(ScoreIfOk) + ", ";
+        Emit(out, line, scrambled);
+        line = CStringa("ScoreIfBad = ") + Number(ScoreIfBad) + ", ScoreIfNear = " + Number(ScoreIfNear);
+        Emit(out, line, scrambled);
+    }
+    if (textual) {
+        line = CStringa("TextOk = \"") + TextOk + "\", Precision = " + CStringa(Round(Precision, 0)) +
+               ", ScoreIfOk = " + Number(ScoreIfOk) + ", ";
+        Emit(out, line, scrambled);
+        line = CStringa("ScoreIfBad = ") + Number(ScoreIfBad) + ", ScoreIfNear = " + Number(ScoreIfNear);
+        Emit(out, line, scrambled);
+    }
+    line += "</ParQue>";
+    Emit(out, line, scrambled);
+
+    line = "<TextQue>";
+    Emit(out, line, scrambled);
+    line = TextQue;
+    Emit(out, line, scrambled);
+    line = "</TextQue>";
+    Emit(out, line, scrambled);
+    for (int i = 0; i < AnswerCount; ++i) {
+        line = CStringa("<!--- risposta ") + CStringa(i + 1) + " --->";
+        Emit(out, line, scrambled);
+        Answers[i]->Write(out, scrambled);
+    }
+    line = "</Question>";
+    Emit(out, line, scrambled);
+}
+
+float CDomanda::MaxScore() const
+{
+    if (IsOpen()) return std::max(ScoreIfOk, ScoreIfBad);
+    if (!IsChoice()) return 0;
+    float result = 0;
+    for (int i = 0; i < AnswerCount; ++i) {
+        const float s = Answers[i]->GetScore();
+        if (Selection == TSel::Single)
+            result = std::max(result, s);
+        else if (s > 0)
+            result += s;
+    }
+    return result;
+}
+
+float CDomanda::MinScore() const
+{
+    if (IsOpen()) return std::min(ScoreIfOk, ScoreIfBad);
+    if (!IsChoice()) return 0;
+    float result = 0;
+    for (int i = 0; i < AnswerCount; ++i) {
+        const float s = Answers[i]->GetScore();
+        if (Selection == TSel::Single)
+            result = std::min(result, s);
+        else if (s < 0)
+            result += s;
+    }
+    return result;
+}
+
+double CDomanda::MeanScore() const
+{
+    if (IsOpen()) return ScoreIfBad;
+    if (!IsChoice() || AnswerCount == 0) return 0;
+    double sum = 0;
+    for (int i = 0; i < AnswerCount; ++i) sum += Answers[i]->GetScore();
+    return sum / AnswerCount;
+}
+
+double CDomanda::ScoreVariance() const
+{
+    if (!IsChoice() || AnswerCount == 0) return 0;
+    const double mean = MeanScore();
+    double sum = 0;
+    for (int i = 0; i < AnswerCount; ++i) {
+        const double d = Answers[i]->GetScore() - mean;
+        sum += d * d;
+    }
+    return sum / AnswerCount;
+}

@@ -1,0 +1,91 @@
+#include "model/enumerazioni.h"
+
+#include <cstddef>
+
+namespace {
+
+// Each enumeration has its written words indexed by value and the values a
+// word is read as, tried in a fixed order. The fallback is not among them:
+// every word that matches none of them reads as the fallback, its own word
+// included.
+template <typename E, std::size_t N>
+CStringa WordOf(E value, const char* const (&words)[N], const char* unknown)
+{
+    const int n = static_cast<int>(value);
+    if (n < 0 || n >= static_cast<int>(N)) return CStringa(unknown);
+    return CStringa(words[n]);
+}
+
+template <typename E, std::size_t N, std::size_t M>
+E ValueOf(const CStringa& word, const char* const (&words)[N], const E (&readOrder)[M], E fallback)
+{
+    const CStringa lower = Lower(word);
+    for (E value : readOrder) {
+        if (lower == Lower(CStringa(words[static_cast<int>(value)]))) return value;
+    }
+    return fallback;
+}
+
+const char* const kQueWords[] = {"MultipleAnswer", "SingleNumber", "SingleText", "SortItem",
+                                 "AssociateWord",  "FreeText",     "Information"};
+const TQue kQueReadOrder[] = {TQue::SingleNumber, TQue::SingleText,    TQue::MultipleAnswer,
+                              TQue::SortItem,     TQue::AssociateWord, TQue::FreeText};
+
+const char* const kSelWords[] = {"Single", "Multiple"};
+const TSel kSelReadOrder[] = {TSel::Single};
+
+const char* const kHintWords[] = {"Natural", "Casual", "List", "NoHint"};
+const THint kHintReadOrder[] = {THint::Natural, THint::Casual, THint::List};
+
+const char* const kTypeSelWords[] = {"Sign", "YesNo", "TrueFalse"};
+const TTypeSel kTypeSelReadOrder[] = {TTypeSel::Sign, TTypeSel::YesNo};
+
+const char* const kAddWords[] = {"None", "Text", "Number"};
+const TAdd kAddReadOrder[] = {TAdd::None, TAdd::Text};
+
+}  // namespace
+
+CStringa TQueText(TQue value)
+{
+    return WordOf(value, kQueWords, "TQue_sconosciuto");
+}
+TQue TQueFromText(const CStringa& word)
+{
+    return ValueOf(word, kQueWords, kQueReadOrder, TQue::Information);
+}
+
+CStringa TSelText(TSel value)
+{
+    return WordOf(value, kSelWords, "TSel_sconosciuto");
+}
+TSel TSelFromText(const CStringa& word)
+{
+    return ValueOf(word, kSelWords, kSelReadOrder, TSel::Multiple);
+}
+
+CStringa THintText(THint value)
+{
+    return WordOf(value, kHintWords, "THint_sconosciuto");
+}
+THint THintFromText(const CStringa& word)
+{
+    return ValueOf(word, kHintWords, kHintReadOrder, THint::NoHint);
+}
+
+CStringa TTypeSelText(TTypeSel value)
+{
+    return WordOf(value, kTypeSelWords, "TTypeSel_sconosciuto");
+}
+TTypeSel TTypeSelFromText(const CStringa& word)
+{
+    return ValueOf(word, kTypeSelWords, kTypeSelReadOrder, TTypeSel::TrueFalse);
+}
+
+CStringa TAddText(TAdd value)
+{
+    return WordOf(value, kAddWords, "TAdd_sconosciuto");
+}
+TAdd TAddFromText(const CStringa& word)
+{
+    return ValueOf(word, kAddWords, kAddReadOrder, TAdd::Number);
+}

@@ -1,0 +1,65 @@
+#include "model/risposta.h"
+
+#include "text/blocco.h"
+#include "text/utilita.h"
+#include "tstfile/errore.h"
+
+CRisposta::CRisposta(CErrore* errors) : Errors(errors) {}
+
+bool CRisposta::operator==(const CRisposta& other) const
+{
+    return Score == other.Score && Correct == other.Correct && TextAns == other.TextAns;
+}
+
+int CRisposta::Read(int index, const CBlocco& block)
+{
+    CBlocco part(block.Errors);
+    unsigned open = 0;
+    unsigned close = 0;
+    int result = GetTag(block, "parans", part, 0, open, close, true);
+    if (result != 0) return result;
+
+    CParametro pairs[PARAM_CAPACITY];
+    unsigned count = 0;
+    result = ParseParams(part.Text, pairs, count);
+    if (result != 0) return result;
+    result = ApplyParAns(index, pairs, count);
+    if (result != 0) return result;
+
+    result = GetTag(block, "textans", part, close, open, close, true);
+    if (result != 0) return result;
+    TextAns = part.Text;
+    TextAns.Trim();
+    return 0;
+}
+
+int CRisposta::ApplyParAns(int index, const CParametro* pairs, unsigned count)
+{
+    int result = 0;
+    for (unsigned i = 0; i < count; ++i) {
+        const CParametro& pair = pairs[i];
+        if (pair.Name == "score") {
+            Score = static_cast<float>(pair.Value.ToDouble());
+        } else if (pair.Name == "correct") {
+            Correct = pair.Value == "yes" ? 1 : 0;
+        } else {
+            result = 13;
+            Report(Errors, 13, index, pair.Name);
+        }
+    }
+    return result;
+}
+
+void CRisposta::Write(std::ostream& out, int scrambled) const
+{
+    // WriteLine scrambles its text in place: every line is a temporary.
+    CStringa line("<Answer>");
+    WriteLine(out, line, scrambled);
+    line = CStringa("<ParAns>Score = ") + CStringa(static_cast<double>(Score)) +
+           ", Correct = " + (Correct ? "Yes" : "No") + "</ParAns>";
+    WriteLine(out, line, scrambled);
+    line = CStringa("<TextAns>") + TextAns + "</TextAns>";
+    WriteLine(out, line, scrambled);
+    line = "</Answer>";
+    WriteLine(out, line, scrambled);
+}

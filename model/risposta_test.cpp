@@ -1,0 +1,92 @@
+#include "model/risposta.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "text/blocco.h"
+#include "tstfile/errore.h"
+
+namespace {
+
+class RispostaTest : public testing::Test {
+protected:
+    // content is what lies between <Answer> and </Answer>.
+    int ReadFrom(CRisposta& answer, const char* content, int index = 0)
+    {
+        CBlocco block(&errors, content);
+        return answer.Read(index, block);
+    }
+
+    std::string Written(const CRisposta& answer, int scrambled = 0)
+    {
+        std::ostringstream out;
+        answer.Write(out, scrambled);
+        return out.str();
+    }
+
+    mkErrore errors;
+    ReportRecorder recorder;
+    ScopedErrorPresenter presenter{&recorder};
+};
+
+TEST_F(RispostaTest, ReadsPairsInEitherOrderAndTrimsTheText)
+{
+    struct Row {
+        const char* content;
+        float score;
+        int correct;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"<ParAns>Score = 2.5, Correct = Yes</ParAns><TextAns>Roma</TextAns>", 2.5f, 1, "Roma"},
+        {"<parans>Correct = yes, Score = -0.5</parans><textans>Roma</textans>", -0.5f, 1, "Roma"},
+        {"<ParAns>Correct = YES</ParAns><TextAns>\n  Milano \r\n</TextAns>", -1, 1, "Milano"},
+        {"<ParAns>Correct = \"Yes\", Score = abc</ParAns><TextAns></TextAns>", 0, 0, ""},
+    };
+    for (const Row& row : rows) {
+        CRisposta answer(&errors);
+        EXPECT_EQ(ReadFrom(answer, row.content), 0) << row.content;
+        EXPECT_EQ(answer.GetScore(), row.score) << row.content;
+        EXPECT_EQ(answer.IsCorrect(), row.correct) << row.content;
+        EXPECT_EQ(answer.GetTextAns(), CStringa(row.text)) << row.content;
+    }
+    EXPECT_TRUE(recorder.codes.empty());
+}
+
+TEST_F(RispostaTest, UnknownNameReports13OnceAndLeavesTheTextUnread)
+{
+    CRisposta answer(&errors);
+    EXPECT_EQ(ReadFrom(answer, "<ParAns>Points = 3, Score = 2</ParAns><TextAns>x</TextAns>", 4), 13);
+    ASSERT_EQ(recorder.codes, std::vector<int>{13});
+    EXPECT_EQ(recorder.messages[0], "Risposta 4 : nel tag <parans> parametro *points* non riconosciuto");
+    EXPECT_EQ(answer.GetScore(), 2.0f);
+    EXPECT_EQ(answer.GetTextAns(), CStringa(""));
+}
+
+TEST_F(RispostaTest, MissingTagsReturnTheirCodeAfterReporting)
+{
+    CRisposta answer(&errors);
+    EXPECT_EQ(ReadFrom(answer, "<TextAns>x</TextAns>"), 6);
+    EXPECT_EQ(ReadFrom(answer, "<ParAns>Score = 1</ParAns><TextAns>x"), 7);
+    EXPECT_EQ(recorder.codes, (std::vector<int>{9, 6, 9, 7}));
+    EXPECT_EQ(answer.GetScore(), 1.0f);  // the list was applied before <TextAns> failed
+}
+
+TEST_F(RispostaTest, WritesFourLines)
+{
+    CRisposta answer(&errors);
+    answer.SetTextAns("Parigi");
+    EXPECT_EQ(Written(answer),
+              "<Answer>\n<ParAns>Score = -1, Correct = No</ParAns>\n<TextAns>Parigi</TextAns>\n</Answer>\n");
+    answer.SetScore(1.25f);
+    answer.SetCorrect(1);
+    EXPECT_EQ(
+        Written(answer),
+        "<Answer>\n<ParAns>Score = 1.25, Correct = Yes</ParAns>\n<TextAns>Parigi</TextAns>\n</Answer>\n");
+    answer.SetScore(3);
+    EXPECT_NE(Written(answer).find("Score = 3, "), std::string::npos);
+}
+
+}  // namespace
