@@ -1,0 +1,181 @@
+#include "student/studente.h"
+
+#include <locale>
+#include <new>
+#include <ostream>
+#include <sstream>
+
+#include "text/blocco.h"
+#include "tstfile/errore.h"
+
+CStudente::CStudente(CErrore* errors) : Errors(errors) {}
+
+CStudente::CStudente(CErrore* errors, int n) : Errors(errors)
+{
+    for (int i = 0; i < n; ++i) {
+        ErrorCode = AddAnswer();
+        if (ErrorCode) break;
+    }
+}
+
+CStudente::CStudente(const CStudente& other) : Errors(other.Errors)
+{
+    CopyFrom(other);
+}
+
+CStudente& CStudente::operator=(const CStudente& other)
+{
+    if (this != &other) CopyFrom(other);
+    return *this;
+}
+
+CStudente::~CStudente()
+{
+    DeleteAnswers();
+}
+
+void CStudente::CopyFrom(const CStudente& other)
+{
+    Errors = other.Errors;
+    ErrorCode = other.ErrorCode;
+    if (ErrorCode) return;
+    DeleteAnswers();
+    for (int i = 0; i < other.AnswerCount_; ++i) {
+        const int result = AddAnswer();
+        if (result) {
+            ErrorCode = result;
+            return;
+        }
+        *Answers[i] = *other.Answers[i];
+    }
+    NameStudent = other.NameStudent;
+    TimeInit = other.TimeInit;
+    TimeLength = other.TimeLength;
+    TotalScore = other.TotalScore;
+}
+
+bool CStudente::operator==(const CStudente& other) const
+{
+    if (ErrorCode != other.ErrorCode || AnswerCount_ != other.AnswerCount_ ||
+        NameStudent != other.NameStudent || TimeInit != other.TimeInit || TimeLength != other.TimeLength ||
+        TotalScore != other.TotalScore)
+        return false;
+    for (int i = 0; i < AnswerCount_; ++i)
+        if (*Answers[i] != *other.Answers[i]) return false;
+    return true;
+}
+
+void CStudente::Clear()
+{
+    // Deleting keeps a Clear on a record that already has answers from
+    // leaking them; on a fresh record there is nothing to delete.
+    DeleteAnswers();
+    ErrorCode = 0;
+    TotalScore = 0;
+}
+
+int CStudente::AddAnswer()
+{
+    if (AnswerCount_ >= MAX_STUDENT_ANSWERS) {
+        Report(Errors, 16);
+        return 16;
+    }
+    CStudRispo* answer = new (std::nothrow) CStudRispo(Errors);
+    if (!answer) {
+        Report(Errors, 16);
+        return 16;
+    }
+    Answers[AnswerCount_++] = answer;
+    return 0;
+}
+
+void CStudente::DeleteAnswers()
+{
+    for (int i = 0; i < AnswerCount_; ++i) {
+        delete Answers[i];
+        Answers[i] = nullptr;
+    }
+    AnswerCount_ = 0;
+}
+
+CStudRispo* CStudente::Answer(int i)
+{
+    if (AnswerCount_ == 0 && AddAnswer() != 0) return nullptr;
+    if (ErrorCode == 0 && i >= 0 && i < AnswerCount_) return Answers[i];
+    return Answers[0];
+}
+
+void CStudente::WriteStPar(std::ostream& out, const CStringa& testName) const
+{
+    // The separators differ from line to line; readers skip them, and files
+    // in use have always had exactly these.
+    std::ostringstream lines;
+    lines.imbue(std::locale::classic());
+    lines << "<StPar>NameTest = \"" << testName << "\", NameStudent = \"" << NameStudent << "\" ,\n";
+    lines << "TimeInit = \"" << TimeInit << "\" , TimeLength = \"" << TimeLength << "\" ,\n";
+    lines << "TotalScore = " << TotalScore << "</StPar>\n";
+    out << lines.str();
+}
+
+int CStudente::ReadStPar(const CStringa& testName, int studentNumber, const CParametro* pairs, unsigned count)
+{
+    int result = 0;
+    for (unsigned k = 0; k < count; ++k) {
+        const CStringa& name = pairs[k].Name;
+        const CStringa& value = pairs[k].Value;
+        if (name == CStringa("nametest")) {
+            // A record names its test by a path of wherever it was run.
+            const CStringa named = Unquote(value);
+            if (FileName(Lower(testName)) != FileName(Lower(named))) {
+                Report(Errors, 20, studentNumber, named);
+                result = 20;
+            }
+        } else if (name == CStringa("namestudent")) {
+            NameStudent = Unquote(value);
+        } else if (name == CStringa("timeinit")) {
+            TimeInit = Unquote(value);
+        } else if (name == CStringa("timelength")) {
+            TimeLength = Unquote(value);
+        } else if (name == CStringa("totalscore")) {
+            TotalScore = ToFloat(value.ToDouble());
+        } else {
+            Report(Errors, 21, studentNumber, name);
+            result = 21;
+        }
+    }
+    return result;
+}
+
+int CStudente::Read(const CStringa& testName, int questionCount, int studentNumber, const CBlocco& block)
+{
+    CBlocco work(Errors);
+    unsigned open = 0;
+    unsigned close = 0;
+    int result = GetTag(block, CStringa("StPar"), work, 0, open, close, true);
+    if (result == 0) {
+        CParametro pairs[PARAM_CAPACITY];
+        unsigned count = 0;
+        ParseParams(work.Text, pairs, count);
+        result = ReadStPar(testName, studentNumber, pairs, count);
+    }
+
+    DeleteAnswers();
+    while (result == 0 && AnswerCount_ < questionCount && AnswerCount_ < MAX_STUDENT_ANSWERS)
+        result = AddAnswer();
+
+    unsigned start = close;
+    for (int i = 0; result == 0 && i < AnswerCount_; ++i) {
+        const int found = GetTag(block, CStringa("Ans"), work, start, open, close, false);
+        if (found == 6) break;
+        result = found;
+        if (result) break;
+        start = close;
+        // A record without IDAns lands at its own ordinal.
+        CStudRispo answer(Errors);
+        answer.SetIDAns(i);
+        result = answer.Read(i, work);
+        const int id = answer.GetIDAns();
+        if (result == 0 && id >= 0 && id < AnswerCount_) *Answers[id] = answer;
+    }
+    return result;
+}

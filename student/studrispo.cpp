@@ -1,0 +1,232 @@
+#include "student/studrispo.h"
+
+#include <cfloat>
+#include <cmath>
+#include <locale>
+#include <ostream>
+#include <sstream>
+
+#include "text/blocco.h"
+#include "tstfile/errore.h"
+
+CStringa TCorrectText(TCorrect value)
+{
+    switch (value) {
+        case TCorrect::No:
+            return CStringa("No");
+        case TCorrect::Yes:
+            return CStringa("Yes");
+        case TCorrect::Nearly:
+            return CStringa("Nearly");
+        case TCorrect::Skip:
+            return CStringa("Skip");
+        case TCorrect::Late:
+            return CStringa("Late");
+        case TCorrect::Disable:
+            return CStringa("Disable");
+    }
+    return CStringa("TCorrect_sconosciuto");
+}
+
+TCorrect TCorrectFromText(const CStringa& word)
+{
+    const CStringa lower = Lower(word);
+    if (lower == CStringa("yes")) return TCorrect::Yes;
+    if (lower == CStringa("no")) return TCorrect::No;
+    if (lower == CStringa("nearly")) return TCorrect::Nearly;
+    if (lower == CStringa("skip")) return TCorrect::Skip;
+    if (lower == CStringa("late")) return TCorrect::Late;
+    return TCorrect::Disable;
+}
+
+float ToFloat(double x)
+{
+    if (x > FLT_MAX) return HUGE_VALF;
+    if (x < -FLT_MAX) return -HUGE_VALF;
+    return static_cast<float>(x);
+}
+
+CStudRispo::CStudRispo(CErrore* errors) : Errors(errors)
+{
+    for (int& position : StRndRisp) position = -1;
+}
+
+bool CStudRispo::operator==(const CStudRispo& other) const
+{
+    if (IDAns != other.IDAns || RndAns != other.RndAns || IsValid != other.IsValid ||
+        IsCorrect != other.IsCorrect || TimeAns_ != other.TimeAns_ || NumSendBack != other.NumSendBack ||
+        Score != other.Score || TypeQue != other.TypeQue || Number != other.Number ||
+        LineAns_ != other.LineAns_ || StNumRisp != other.StNumRisp)
+        return false;
+    for (int i = 0; i < StNumRisp && i < MAX_STUDENT_CHOICES; ++i)
+        if (Choice[i] != other.Choice[i] || StRndRisp[i] != other.StRndRisp[i]) return false;
+    return true;
+}
+
+int CStudRispo::Refuse(const char* field) const
+{
+    Report(Errors, 17, CStringa(field));
+    return 17;
+}
+
+bool CStudRispo::ChoicesWritable(int i) const
+{
+    return IsValid && TypeQue == TQue::MultipleAnswer && i >= 0 && i < StNumRisp;
+}
+
+int CStudRispo::GetNumSendBack() const
+{
+    return IsValid ? NumSendBack : 0;
+}
+
+float CStudRispo::GetScore() const
+{
+    return IsValid ? Score : 0;
+}
+
+int CStudRispo::GetChoice(int i) const
+{
+    return ChoicesWritable(i) ? Choice[i] : 0;
+}
+
+int CStudRispo::GetStRndRisp(int i) const
+{
+    return ChoicesWritable(i) ? StRndRisp[i] : 0;
+}
+
+int CStudRispo::IncNumSendBack()
+{
+    if (!IsValid) return Refuse("NumSendBack");
+    ++NumSendBack;
+    return 0;
+}
+
+int CStudRispo::AddScore(float x)
+{
+    if (!IsValid) return Refuse("Score");
+    Score += x;
+    return 0;
+}
+
+int CStudRispo::PutTypeQue(TQue type)
+{
+    if (!IsValid) return Refuse("TypeQue");
+    TypeQue = type;
+    return 0;
+}
+
+int CStudRispo::PutNumber(double x)
+{
+    if (!IsValid || TypeQue != TQue::SingleNumber) return Refuse("Number");
+    Number = x;
+    return 0;
+}
+
+int CStudRispo::PutLineAns(const CStringa& text)
+{
+    if (!IsValid) return Refuse("LineAns");
+    LineAns_ = text;
+    return 0;
+}
+
+int CStudRispo::PutStNumRisp(int n)
+{
+    // The count indexes the two fixed arrays: a count past them is refused.
+    if (!IsValid || TypeQue != TQue::MultipleAnswer || n < 0 || n > MAX_STUDENT_CHOICES)
+        return Refuse("StNumRisp");
+    StNumRisp = n;
+    return 0;
+}
+
+int CStudRispo::PutChoice(int i, int value)
+{
+    if (!ChoicesWritable(i)) return Refuse("Choice");
+    Choice[i] = value;
+    return 0;
+}
+
+int CStudRispo::PutStRndRisp(int i, int value)
+{
+    // This refusal names the setter rather than the field, as it always has.
+    if (!ChoicesWritable(i)) return Refuse("PutStRndRisp");
+    StRndRisp[i] = value;
+    return 0;
+}
+
+bool CStudRispo::IsAnswered() const
+{
+    return IsValid && IsCorrect != TCorrect::Skip;
+}
+
+int CStudRispo::Read(int number, const CBlocco& block)
+{
+    CParametro pairs[PARAM_CAPACITY];
+    unsigned count = 0;
+    ParseParams(block.Text, pairs, count);
+
+    int result = 0;
+    for (unsigned k = 0; k < count; ++k) {
+        const CStringa& name = pairs[k].Name;
+        const CStringa& value = pairs[k].Value;
+        if (name == CStringa("idans")) {
+            IDAns = value.ToInt();
+        } else if (name == CStringa("isvalid")) {
+            IsValid = value == CStringa("yes") ? 1 : 0;
+        } else if (name == CStringa("rndans")) {
+            RndAns = value.ToInt();
+        } else if (name == CStringa("iscorrect")) {
+            IsCorrect = TCorrectFromText(value);
+        } else if (name == CStringa("timeans")) {
+            TimeAns_.SetElapsed(value.ToInt());
+        } else if (name == CStringa("numsendback")) {
+            NumSendBack = value.ToInt();
+        } else if (name == CStringa("score")) {
+            Score = ToFloat(value.ToDouble());
+        } else if (name == CStringa("typeque")) {
+            TypeQue = TQueFromText(value);
+        } else if (name == CStringa("lineans")) {
+            // The value still holds its quotes.
+            LineAns_ = value.Length() < 2 ? CStringa() : Slice(value, 1, value.Length() - 1);
+        } else if (name == CStringa("choice")) {
+            // Only as many marks as the arrays hold; the rest of a longer
+            // value is ignored.
+            StNumRisp =
+                value.Length() > MAX_STUDENT_CHOICES ? MAX_STUDENT_CHOICES : static_cast<int>(value.Length());
+            for (int i = 0; i < StNumRisp; ++i) Choice[i] = *value.At(i) == '-' ? 0 : 1;
+        } else if (name == CStringa("strndrisp")) {
+            StNumRisp =
+                value.Length() > MAX_STUDENT_CHOICES ? MAX_STUDENT_CHOICES : static_cast<int>(value.Length());
+            for (int i = 0; i < StNumRisp; ++i) StRndRisp[i] = *value.At(i) - '0';
+        } else {
+            Report(Errors, 22, number, name);
+            result = 22;
+        }
+    }
+
+    // Numbers typed with a decimal comma are stored as typed in LineAns.
+    if (result == 0 && TypeQue == TQue::SingleNumber) Number = Replaced(LineAns_, ',', '.').ToDouble();
+    return result;
+}
+
+void CStudRispo::Write(std::ostream& out) const
+{
+    if (!IsValid && IsCorrect == TCorrect::Disable) return;
+
+    // Built apart so that the record does not depend on the caller's stream
+    // settings: decimal point, general notation, six significant digits.
+    std::ostringstream line;
+    line.imbue(std::locale::classic());
+    line << "<Ans>IDAns = " << IDAns << ", IsValid = " << (IsValid ? "Yes" : "No") << ", RndAns = " << RndAns
+         << ", IsCorrect = " << TCorrectText(IsCorrect) << ",\n";
+    line << "TimeAns = " << TimeAns_.Elapsed() << ", NumSendBack = " << NumSendBack << ", Score = " << Score
+         << ", TypeQue = " << TQueText(TypeQue) << ",\n";
+    line << "LineAns = \"" << LineAns_ << '"';
+    if (StNumRisp > 0) {
+        line << ", Choice = ";
+        for (int i = 0; i < StNumRisp && i < MAX_STUDENT_CHOICES; ++i) line << (Choice[i] ? 'X' : '-');
+        line << ", StRndRisp = ";
+        for (int i = 0; i < StNumRisp && i < MAX_STUDENT_CHOICES; ++i) line << StRndRisp[i];
+    }
+    line << "</Ans>\n";
+    out << line.str();
+}

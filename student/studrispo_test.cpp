@@ -1,0 +1,199 @@
+#include "student/studrispo.h"
+
+#include <gtest/gtest.h>
+
+#include <iomanip>
+#include <sstream>
+#include <string>
+
+#include "text/blocco.h"
+#include "tstfile/errore.h"
+
+namespace {
+
+std::string Str(const CStringa& s)
+{
+    return std::string(s.CStr(), s.Length());
+}
+
+std::time_t FixedClock()
+{
+    return 1'700'000'000;
+}
+
+class StudRispoTest : public testing::Test {
+protected:
+    void SetUp() override { previous_ = SetClock(FixedClock); }  // records compare equal
+    void TearDown() override { SetClock(previous_); }
+
+    static std::string Written(const CStudRispo& answer)
+    {
+        std::ostringstream out;
+        out << std::fixed << std::setprecision(2);  // must not leak into the record
+        answer.Write(out);
+        return out.str();
+    }
+    int ReadText(CStudRispo& answer, const char* text, int number = 0)
+    {
+        return answer.Read(number, CBlocco(&errors, text));
+    }
+    CStudRispo Valid(TQue type)
+    {
+        CStudRispo answer(&errors);
+        answer.SetIsValid(1);
+        answer.PutTypeQue(type);
+        return answer;
+    }
+
+    mkErrore errors;
+    ReportRecorder recorder;
+    ScopedErrorPresenter presenting{&recorder};
+    ClockFunction previous_ = nullptr;
+};
+
+TEST(TCorrectWords, ReadBackWithFallbacks)
+{
+    const char* words[] = {"No", "Yes", "Nearly", "Skip", "Late", "Disable"};
+    for (int v = 0; v < 6; ++v) {
+        EXPECT_EQ(Str(TCorrectText(static_cast<TCorrect>(v))), words[v]);
+        EXPECT_EQ(TCorrectFromText(CStringa(words[v])), static_cast<TCorrect>(v)) << words[v];
+    }
+    EXPECT_EQ(TCorrectFromText(CStringa("LATE")), TCorrect::Late);
+    EXPECT_EQ(TCorrectFromText(CStringa("maybe")), TCorrect::Disable);
+    EXPECT_EQ(Str(TCorrectText(static_cast<TCorrect>(9))), "TCorrect_sconosciuto");
+}
+
+TEST_F(StudRispoTest, NewRecordWritesNothingAndSkippedOneWritesWithoutChoices)
+{
+    CStudRispo answer(&errors);
+    EXPECT_EQ(Written(answer), "");
+    answer.SetIsCorrect(TCorrect::Skip);
+    EXPECT_EQ(Written(answer),
+              "<Ans>IDAns = -1, IsValid = No, RndAns = -1, IsCorrect = Skip,\n"
+              "TimeAns = 0, NumSendBack = 0, Score = 0, TypeQue = SingleNumber,\n"
+              "LineAns = \"\"</Ans>\n");
+}
+
+TEST_F(StudRispoTest, MultipleAnswerLayout)
+{
+    CStudRispo answer = Valid(TQue::MultipleAnswer);
+    answer.SetIDAns(4);
+    answer.SetIsCorrect(TCorrect::Nearly);
+    answer.TimeAns().SetElapsed(75);
+    answer.IncNumSendBack();
+    answer.AddScore(0.5f);
+    answer.PutStNumRisp(3);
+    const int marks[] = {1, 0, 1}, positions[] = {2, 0, 1};
+    for (int i = 0; i < 3; ++i) {
+        answer.PutChoice(i, marks[i]);
+        answer.PutStRndRisp(i, positions[i]);
+    }
+    EXPECT_EQ(Written(answer),
+              "<Ans>IDAns = 4, IsValid = Yes, RndAns = -1, IsCorrect = Nearly,\n"
+              "TimeAns = 75, NumSendBack = 1, Score = 0.5, TypeQue = MultipleAnswer,\n"
+              "LineAns = \"\", Choice = X-X, StRndRisp = 201</Ans>\n");
+
+    CStudRispo back(&errors);
+    const std::string text = Written(answer);
+    EXPECT_EQ(ReadText(back, text.substr(5, text.rfind("</Ans>") - 5).c_str()), 0);
+    EXPECT_EQ(back, answer);
+}
+
+TEST_F(StudRispoTest, LoneInvalidFlagIsReadAsLateAnswer)
+{
+    CBlocco file(&errors, "<Ans>IsValid = No</Ans>");
+    CBlocco content(&errors);
+    unsigned open = 0, close = 0;
+    ASSERT_EQ(GetTag(file, CStringa("Ans"), content, 0, open, close), 0);
+    CStudRispo answer(&errors);
+    EXPECT_EQ(answer.Read(0, content), 0);
+    EXPECT_EQ(answer.GetIsValid(), 0);
+    EXPECT_EQ(answer.GetIsCorrect(), TCorrect::Late);
+}
+
+TEST_F(StudRispoTest, NumericAnswerAcceptsDecimalComma)
+{
+    CStudRispo answer(&errors);
+    EXPECT_EQ(ReadText(answer, "IsValid = Yes, TypeQue = SingleNumber, LineAns = \"2,75\""), 0);
+    EXPECT_DOUBLE_EQ(answer.GetNumber(), 2.75);
+    EXPECT_EQ(Str(answer.GetLineAns()), "2,75");
+}
+
+TEST_F(StudRispoTest, ChoicesAreReadOneCharacterEachUpToTwenty)
+{
+    const struct {
+        std::string choice, positions, marks;
+    } cases[] = {{"X-x-", "3102", "X-X-"},
+                 {std::string(25, 'x'), "0123456789012345678901234", std::string(20, 'X')}};
+    for (const auto& c : cases) {
+        const std::string text =
+            "IsValid = Yes, TypeQue = MultipleAnswer, Choice = " + c.choice + ", StRndRisp = " + c.positions;
+        CStudRispo answer(&errors);
+        EXPECT_EQ(ReadText(answer, text.c_str()), 0);
+        EXPECT_EQ(answer.GetStNumRisp(), static_cast<int>(c.marks.size()));
+        EXPECT_NE(Written(answer).find("Choice = " + c.marks +
+                                       ", StRndRisp = " + c.positions.substr(0, c.marks.size()) + "</Ans>"),
+                  std::string::npos)
+            << c.choice;
+    }
+}
+
+TEST_F(StudRispoTest, UnknownNamesReport22AndOtherPairsApply)
+{
+    CStudRispo answer(&errors);
+    EXPECT_EQ(ReadText(answer, "Foo = 1, Score = 2.5, TypeQue = Questionario, IsCorrect = maybe", 3), 22);
+    EXPECT_EQ(recorder.messages,
+              std::vector<std::string>{"Studente 3 : nel tag <Ans> parametro *foo* non riconosciuto"});
+    EXPECT_EQ(answer.GetTypeQue(), TQue::Information);
+    EXPECT_EQ(answer.GetIsCorrect(), TCorrect::Disable);
+    answer.SetIsValid(1);
+    EXPECT_FLOAT_EQ(answer.GetScore(), 2.5f);
+}
+
+TEST_F(StudRispoTest, GuardedGettersAnswerZeroForInvalidRecord)
+{
+    CStudRispo answer(&errors);
+    ASSERT_EQ(ReadText(answer, "TypeQue = MultipleAnswer, NumSendBack = 2, Choice = X, StRndRisp = 5"), 0);
+    EXPECT_EQ(answer.GetChoice(0) + answer.GetStRndRisp(0) + answer.GetNumSendBack(), 0);
+    answer.SetIsValid(1);
+    EXPECT_EQ(answer.GetChoice(0) + answer.GetStRndRisp(0) + answer.GetNumSendBack(), 8);
+}
+
+// Each row: a guarded setter on a record that must refuse it.
+TEST_F(StudRispoTest, GuardedSettersRefuseReportAndChangeNothing)
+{
+    using Put = int (*)(CStudRispo&);
+    const struct {
+        int valid;
+        TQue type;
+        Put put;
+        const char* field;
+    } cases[] = {
+        {0, TQue::MultipleAnswer, [](CStudRispo& a) { return a.IncNumSendBack(); }, "NumSendBack"},
+        {0, TQue::MultipleAnswer, [](CStudRispo& a) { return a.AddScore(1); }, "Score"},
+        {0, TQue::MultipleAnswer, [](CStudRispo& a) { return a.PutTypeQue(TQue::SingleText); }, "TypeQue"},
+        {0, TQue::SingleNumber, [](CStudRispo& a) { return a.PutNumber(1); }, "Number"},
+        {1, TQue::SingleText, [](CStudRispo& a) { return a.PutNumber(1); }, "Number"},
+        {0, TQue::SingleText, [](CStudRispo& a) { return a.PutLineAns(CStringa("x")); }, "LineAns"},
+        {1, TQue::SingleNumber, [](CStudRispo& a) { return a.PutStNumRisp(1); }, "StNumRisp"},
+        {1, TQue::MultipleAnswer, [](CStudRispo& a) { return a.PutStNumRisp(21); }, "StNumRisp"},
+        {1, TQue::MultipleAnswer, [](CStudRispo& a) { return a.PutStNumRisp(-1); }, "StNumRisp"},
+        {0, TQue::MultipleAnswer, [](CStudRispo& a) { return a.PutChoice(0, 1); }, "Choice"},
+        {1, TQue::MultipleAnswer, [](CStudRispo& a) { return a.PutChoice(2, 1); }, "Choice"},
+        {1, TQue::MultipleAnswer, [](CStudRispo& a) { return a.PutChoice(-1, 1); }, "Choice"},
+        {1, TQue::MultipleAnswer, [](CStudRispo& a) { return a.PutStRndRisp(2, 1); }, "PutStRndRisp"},
+    };
+    for (const auto& c : cases) {
+        CStudRispo answer = Valid(c.type);
+        answer.PutStNumRisp(2);
+        answer.SetIsValid(c.valid);
+        const CStudRispo before = answer;
+        recorder.Clear();
+        EXPECT_EQ(c.put(answer), 17) << c.field;
+        EXPECT_EQ(answer, before) << c.field;
+        EXPECT_EQ(recorder.messages, std::vector<std::string>{std::string("Non posso scrivere *") + c.field +
+                                                              "* nell'oggetto CStudRispo"});
+    }
+}
+
+}  // namespace
