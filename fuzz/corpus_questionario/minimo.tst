@@ -1,0 +1,1 @@
+<Test><ParTest></ParTest><TextTest></TextTest>

@@ -1,0 +1,1 @@
+<Test><ParTest>Colour = red</ParTest><TextTest></TextTest><Question><ParQue>Foo = 1</ParQue><TextQue>q</TextQue><Answer><ParAns>Punti = 2</ParAns><TextAns>a</TextAns></Answer></Question>

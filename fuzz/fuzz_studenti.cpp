@@ -1,0 +1,27 @@
+// The student-file loader on any bytes, for a test of five questions named
+// like the bundled sample, so that the sample's records are this test's.
+
+#include "fuzz/fuzz_comune.h"
+#include "model/test.h"
+
+namespace {
+
+CTest& FiveQuestions(FuzzFiles& files)
+{
+    static CTest test(&files.errors);
+    test.SetPathName(files.Path("geografia.tst"));
+    for (int i = 0; i < 5; ++i) test.AddQuestion();
+    return test;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static FuzzFiles files;
+    static CTest& test = FiveQuestions(files);
+    files.Write("geografia.stu", data, size);
+    test.SetError(0);
+    test.LoadStudents();
+    return 0;
+}

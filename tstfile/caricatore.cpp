@@ -1,0 +1,62 @@
+// Loading a questionnaire and its student file into a CTest.
+
+#include "model/domanda.h"
+#include "model/test.h"
+#include "student/studente.h"
+#include "text/blocco.h"
+#include "tstfile/lettore.h"
+
+int CTest::Load()
+{
+    if (ErrorCode != 0) return ErrorCode;
+    CBlocco block(Errors);
+    CLettore reader(Errors, TestFileName());
+    ErrorCode = reader.Error();
+    ClearQuestions();
+
+    if (ErrorCode == 0) {
+        // A plain reading that never meets "<Test>" means the file was
+        // written scrambled: read it again through the unscrambling map.
+        ErrorCode = reader.SkipTo(CStringa("<Test>"), false);
+        if (ErrorCode != 0) {
+            Scrambled = 1;
+            reader.Reopen();
+            reader.SetScrambled(1);
+            ErrorCode = reader.SkipTo(CStringa("<Test>"), true);
+        }
+    }
+    if (ErrorCode == 0) ErrorCode = Params.ReadParams(reader);
+
+    while (ErrorCode == 0 && QuestionCount_ < MAX_QUESTIONS) {
+        ErrorCode = reader.ReadSection(CStringa("question"), block, false);
+        if (ErrorCode == 6) {
+            ErrorCode = 0;
+            break;
+        }
+        if (ErrorCode == 0) ErrorCode = AddQuestion();
+        if (ErrorCode == 0) ErrorCode = Questions[QuestionCount_ - 1]->Read(QuestionCount_ - 1, block);
+    }
+    if (ErrorCode == 0) BuildOrder();
+    return ErrorCode;
+}
+
+int CTest::LoadStudents()
+{
+    if (ErrorCode != 0) return ErrorCode;
+    CBlocco block(Errors);
+    CLettore reader(Errors, StudentFileName());
+    ErrorCode = reader.Error();
+    ClearStudents();
+
+    while (ErrorCode == 0 && StudentCount_ < MAX_STUDENTS) {
+        ErrorCode = reader.ReadSection(CStringa("Student"), block, false);
+        if (ErrorCode == 6) {
+            ErrorCode = 0;
+            break;
+        }
+        if (ErrorCode == 0) ErrorCode = AddStudent();
+        if (ErrorCode == 0)
+            ErrorCode = LastStudent()->Read(BareFileName(), QuestionCount_, StudentCount_ - 1, block);
+    }
+    return ErrorCode;
+}

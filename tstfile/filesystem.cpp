@@ -1,0 +1,207 @@
+#include "tstfile/filesystem.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+#ifdef _WIN32
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+bool Usable(const CStringa& name) { return name.IsOk() && name.Length() > 0; }
+
+}  // namespace
+
+#ifndef _WIN32
+
+namespace {
+
+constexpr mode_t kNewFileMode = 0664;
+
+bool WriteAll(int fd, const std::string& content)
+{
+    const char* data = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Writes content, pushes it to the disk and closes fd, which is closed in
+// every case. A device error may surface only at fsync or close, so both
+// count.
+bool WriteSyncClose(int fd, const std::string& content)
+{
+    const bool written = WriteAll(fd, content) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    return written && closed;
+}
+
+// The rename is durable only once the directory itself is on disk; a failure
+// here loses nothing, so it is not reported.
+void SyncDirectory(const std::string& dir)
+{
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+ReplaceResult MoveIntoPlace(const std::string& from, const std::string& to, bool replaceExisting)
+{
+    if (replaceExisting) return std::rename(from.c_str(), to.c_str()) == 0 ? ReplaceResult::Written : ReplaceResult::Failed;
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return ReplaceResult::Written;
+    if (errno == EEXIST) return ReplaceResult::TargetExists;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return ReplaceResult::Failed;
+#endif
+    // A file system without an exclusive rename: check, then rename.
+    struct stat info;
+    if (::lstat(to.c_str(), &info) == 0) return ReplaceResult::TargetExists;
+    return std::rename(from.c_str(), to.c_str()) == 0 ? ReplaceResult::Written : ReplaceResult::Failed;
+}
+
+}  // namespace
+
+bool PathExists(const CStringa& name)
+{
+    struct stat info;
+    return Usable(name) && ::lstat(name.CStr(), &info) == 0;
+}
+
+bool CreateExclusive(const CStringa& name, const std::string& content)
+{
+    if (!Usable(name)) return false;
+    const int fd = ::open(name.CStr(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    if (fd < 0) return false;
+    if (WriteSyncClose(fd, content)) return true;
+    // A lock file with half a stamp would look like another run's lock.
+    ::unlink(name.CStr());
+    return false;
+}
+
+bool AppendToFile(const CStringa& name, const std::string& content)
+{
+    if (!Usable(name)) return false;
+    const int fd = ::open(name.CStr(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, kNewFileMode);
+    if (fd < 0) return false;
+    struct stat before;
+    const bool sized = ::fstat(fd, &before) == 0;
+    const bool written = WriteAll(fd, content) && ::fsync(fd) == 0;
+    if (!written && sized) {
+        // Readers of the student file would stop at a half record, and every
+        // record after it would be lost to them.
+        [[maybe_unused]] const int cut = ::ftruncate(fd, before.st_size);
+    }
+    const bool closed = ::close(fd) == 0;
+    return written && closed;
+}
+
+bool WriteWholeFile(const CStringa& name, const std::string& content)
+{
+    if (!Usable(name)) return false;
+    const int fd = ::open(name.CStr(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
+    if (fd < 0) return false;
+    return WriteSyncClose(fd, content);
+}
+
+ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bool replaceExisting)
+{
+    if (!Usable(target)) return ReplaceResult::Failed;
+    std::string path = target.CStr();
+    struct stat info;
+    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        // Writing in place went through a link; replacing the link itself
+        // would cut it off from the file it names.
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            path = real;
+            std::free(real);
+        }
+    }
+    mode_t mode = kNewFileMode;
+    if (::stat(path.c_str(), &info) == 0) {
+        if (!replaceExisting) return ReplaceResult::TargetExists;
+        // A file the user has made read-only is not to be saved over.
+        if (!S_ISREG(info.st_mode) || ::access(path.c_str(), W_OK) != 0) return ReplaceResult::Failed;
+        mode = info.st_mode & 0777;
+    }
+
+    // The new text goes to a hidden file in the target's own directory, so
+    // that the rename stays on one file system and swaps the files in one
+    // step. The name part is cut short to keep within the name length limit.
+    const std::size_t slash = path.rfind('/');
+    const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    std::string temp = dir + "." + path.substr(dir.size(), 64) + "-XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return ReplaceResult::Failed;
+    ::fchmod(fd, mode);
+    ReplaceResult result = ReplaceResult::Failed;
+    if (WriteSyncClose(fd, content)) result = MoveIntoPlace(temp, path, replaceExisting);
+    if (result == ReplaceResult::Written)
+        SyncDirectory(dir);
+    else
+        ::unlink(temp.c_str());
+    return result;
+}
+
+#else
+
+namespace {
+
+bool OpenAndWrite(const CStringa& name, const char* mode, const std::string& content)
+{
+    if (!Usable(name)) return false;
+    std::FILE* file = std::fopen(name.CStr(), mode);
+    if (!file) return false;
+    bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    ok = std::fflush(file) == 0 && ok;
+    ok = std::fclose(file) == 0 && ok;
+    return ok;
+}
+
+}  // namespace
+
+bool PathExists(const CStringa& name)
+{
+    return Usable(name) && GetFileAttributesA(name.CStr()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool CreateExclusive(const CStringa& name, const std::string& content)
+{
+    return OpenAndWrite(name, "wbx", content);
+}
+
+bool AppendToFile(const CStringa& name, const std::string& content) { return OpenAndWrite(name, "ab", content); }
+
+bool WriteWholeFile(const CStringa& name, const std::string& content) { return OpenAndWrite(name, "wb", content); }
+
+ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bool replaceExisting)
+{
+    if (!Usable(target)) return ReplaceResult::Failed;
+    if (PathExists(target) && !replaceExisting) return ReplaceResult::TargetExists;
+    const CStringa temp = target + CStringa(".new");
+    if (!OpenAndWrite(temp, "wb", content)) {
+        std::remove(temp.CStr());
+        return ReplaceResult::Failed;
+    }
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (MoveFileExA(temp.CStr(), target.CStr(), flags)) return ReplaceResult::Written;
+    const bool exists = GetLastError() == ERROR_ALREADY_EXISTS;
+    std::remove(temp.CStr());
+    return exists ? ReplaceResult::TargetExists : ReplaceResult::Failed;
+}
+
+#endif

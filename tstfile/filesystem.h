@@ -1,0 +1,44 @@
+#ifndef QUADRIVO_TSTFILE_FILESYSTEM_H
+#define QUADRIVO_TSTFILE_FILESYSTEM_H
+
+#include <string>
+
+#include "text/stringa.h"
+
+// The few file operations that plain streams cannot do safely: create a file
+// only when it does not exist yet, replace a file only once its new content
+// is wholly on disk, append with a checked write. New files get permission
+// bits 0664 where the platform has them. None of these reports an error:
+// callers choose the message.
+
+// Whether anything exists under name, also a file this user may not read.
+bool PathExists(const CStringa& name);
+
+// Creates name with content; false when it exists already or cannot be
+// written.
+bool CreateExclusive(const CStringa& name, const std::string& content);
+
+enum class ReplaceResult {
+    Written,         // target now holds content
+    TargetExists,    // replaceExisting was false and target exists: untouched
+    Failed,          // nothing changed: target is as it was
+};
+
+// Writes content to a new file in target's own directory, checks every
+// write, the flush to disk and the close, and only then renames it over
+// target, so that no failure can leave target half written. An existing
+// target keeps its permission bits; a read-only one is not replaced
+// (Failed). A symbolic link is followed: the file it names is replaced.
+// Without replaceExisting an existing target is never touched, also when it
+// appears while the new file is being written.
+ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bool replaceExisting);
+
+// Appends content to name (created when missing). False when a write fails;
+// the file is then cut back to the length it had, so that no half record
+// stays behind.
+bool AppendToFile(const CStringa& name, const std::string& content);
+
+// Writes content to name, created or truncated; false when a write fails.
+bool WriteWholeFile(const CStringa& name, const std::string& content);
+
+#endif

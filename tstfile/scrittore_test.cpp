@@ -1,0 +1,566 @@
+// Saving questionnaires and student records through CTest.
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/domanda.h"
+#include "model/test.h"
+#include "student/studente.h"
+#include "student/tempo.h"
+#include "text/utilita.h"
+#include "tstfile/errore.h"
+
+namespace {
+
+using Messages = std::vector<std::string>;
+
+std::string Str(const CStringa& s) { return std::string(s.CStr(), s.Length()); }
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::time_t FixedClock() { return 1'700'000'000; }
+
+const std::string kParamsOfNewTest =
+    "<!--- parametri generali Test --->\n"
+    "<ParTest>\n"
+    "Name = \"\", \n"
+    "Random = No, Save = No, Time = 0, ViewScore = Yes, Exit = Yes, \n"
+    "AskConfirm = No, CorrectAnswer = Yes, SendBack = 0, \n"
+    "Password = \"\", MaxQue = 0, \n"
+    "ForceAns = No, ViewHint = Yes, ViewComm = Yes, StudComm = No, \n"
+    "ClassTest = \"\"\n"
+    "</ParTest>\n"
+    "<TextTest>\n"
+    "\n"
+    "</TextTest>\n";
+
+const std::string kNewQuestion =
+    "<Question>\n"
+    "<ParQue>\n"
+    "EnableQue = Yes, ScoreIfSkip = 0, ScoreIfLate = 0, ScoreIfSendBack = 0, \n"
+    "TimeQue = 0, TypeQue = MultipleAnswer, HintMode = Natural, \n"
+    "ClassQue = \"\", Image = \"\", \n"
+    "Random = No, Selection = Single, TypeSel = Sign, AddTxtNum = None</ParQue>\n"
+    "<TextQue>\n"
+    "0\n"
+    "</TextQue>\n"
+    "</Question>\n";
+
+class ScrittoreTest : public testing::Test {
+protected:
+    ScrittoreTest() : recording(&recorder) {}
+
+    void SetUp() override
+    {
+        std::string pattern = testing::TempDir() + "scrittoreXXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir = pattern + "/";
+        test.SetPathName(Path("quiz"));
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    CStringa Path(const std::string& name) const { return CStringa((dir + name).c_str()); }
+
+    std::unique_ptr<CTest> Load(const std::string& name)
+    {
+        return std::make_unique<CTest>(&errors, CStringa(dir.c_str()), Path(name));
+    }
+
+    // Files of the directory, hidden ones included.
+    std::vector<std::string> Files() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    mkErrore errors;
+    ReportRecorder recorder;
+    ScopedErrorPresenter recording;
+    std::string dir;
+    CTest test{&errors};
+};
+
+TEST_F(ScrittoreTest, TestWithoutQuestionsIsWrittenLineForLine)
+{
+    ASSERT_EQ(test.SaveCurrent(), 0);
+    EXPECT_EQ(ReadFile(dir + "quiz.tst"), "<Test>\n\n" + kParamsOfNewTest + "\n</Test>\n");
+}
+
+TEST_F(ScrittoreTest, QuestionsAreNumberedFromOneAfterABlankLine)
+{
+    test.AddQuestion();
+    test.AddQuestion();
+    ASSERT_EQ(test.SaveCurrent(), 0);
+    EXPECT_EQ(ReadFile(dir + "quiz.tst"), "<Test>\n\n" + kParamsOfNewTest + "\n<!--- domanda 1 --->\n" +
+                                              kNewQuestion + "\n<!--- domanda 2 --->\n" + kNewQuestion +
+                                              "\n</Test>\n");
+}
+
+TEST_F(ScrittoreTest, NewFileIsReadableByTheGroup)
+{
+    ASSERT_EQ(test.SaveCurrent(), 0);
+    struct stat info;
+    ASSERT_EQ(stat((dir + "quiz.tst").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0664u);
+}
+
+TEST_F(ScrittoreTest, SavingOverAFileKeepsItsPermissions)
+{
+    ASSERT_EQ(test.SaveCurrent(), 0);
+    ASSERT_EQ(chmod((dir + "quiz.tst").c_str(), 0640), 0);
+    test.AddQuestion();
+    ASSERT_EQ(test.SaveCurrent(), 0);
+    struct stat info;
+    ASSERT_EQ(stat((dir + "quiz.tst").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(Files(), std::vector<std::string>{"quiz.tst"});
+}
+
+TEST_F(ScrittoreTest, SavingThroughALinkReplacesTheFileItNames)
+{
+    std::filesystem::create_directory(dir + "archivio");
+    ASSERT_EQ(test.SaveTo(Path("archivio/quiz.tst"), 1), 0);
+    std::filesystem::create_symlink(dir + "archivio/quiz.tst", dir + "quiz.tst");
+    test.AddQuestion();
+    ASSERT_EQ(test.SaveCurrent(), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir + "quiz.tst"));
+    EXPECT_NE(ReadFile(dir + "archivio/quiz.tst").find("<!--- domanda 1 --->"), std::string::npos);
+}
+
+TEST_F(ScrittoreTest, ReadOnlyFileIsNotSavedOver)
+{
+    if (geteuid() == 0) GTEST_SKIP() << "root may write any file";
+    ASSERT_EQ(test.SaveCurrent(), 0);
+    const std::string before = ReadFile(dir + "quiz.tst");
+    ASSERT_EQ(chmod((dir + "quiz.tst").c_str(), 0444), 0);
+    test.AddQuestion();
+    EXPECT_EQ(test.SaveCurrent(), 15);
+    EXPECT_EQ(ReadFile(dir + "quiz.tst"), before);
+}
+
+// Where SaveTo puts a name, for a test whose file is corso/vecchio.tst and
+// with the fixture's directory as the current one.
+struct NameCase {
+    const char* name;
+    const char* file;   // relative to the current directory
+};
+
+class SaveToNameTest : public ScrittoreTest, public testing::WithParamInterface<NameCase> {
+protected:
+    void SetUp() override
+    {
+        ScrittoreTest::SetUp();
+        previous = std::filesystem::current_path();
+        std::filesystem::current_path(dir);
+        std::filesystem::create_directories(dir + "corso");
+        std::filesystem::create_directories(dir + "sub");
+        test.SetPathName(Path("corso/vecchio.tst"));
+    }
+    void TearDown() override
+    {
+        std::filesystem::current_path(previous);
+        ScrittoreTest::TearDown();
+    }
+
+    std::filesystem::path previous;
+};
+
+TEST_P(SaveToNameTest, WritesTheExpectedFile)
+{
+    ASSERT_EQ(test.SaveTo(CStringa(GetParam().name), 0), 0);
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir + GetParam().file));
+    EXPECT_EQ(std::filesystem::directory_iterator(dir + "sub") == std::filesystem::directory_iterator(),
+              std::string(GetParam().file).rfind("sub/", 0) != 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Writer, SaveToNameTest,
+                         testing::Values(NameCase{"quiz", "corso/quiz.tst"},
+                                         NameCase{"quiz.txt", "corso/quiz.txt"},
+                                         NameCase{"D:quiz", "D:quiz.tst"},
+                                         NameCase{"sub/quiz", "sub/quiz.tst"},
+                                         NameCase{"sub/quiz.v2", "sub/quiz.v2"},
+                                         NameCase{"C:\\dati\\quiz", "C:\\dati\\quiz.tst"}));
+
+TEST_F(ScrittoreTest, ExistingFileWithoutOverwriteIsKeptAndTheErrorSticks)
+{
+    std::ofstream(dir + "quiz.tst") << "vecchio";
+    test.AddQuestion();
+    EXPECT_EQ(test.SaveTo(CStringa("quiz"), 0), 14);
+    EXPECT_EQ(recorder.messages, Messages{"Il file \"" + dir + "quiz.tst\" esiste gia'"});
+    EXPECT_EQ(ReadFile(dir + "quiz.tst"), "vecchio");
+
+    recorder.Clear();
+    EXPECT_EQ(test.SaveTo(CStringa("altro"), 1), 14);
+    EXPECT_EQ(test.Load(), 14);
+    EXPECT_EQ(test.LoadStudents(), 14);
+    EXPECT_EQ(test.SaveStudent(0), 14);
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(Files(), std::vector<std::string>{"quiz.tst"});
+
+    test.SetError(0);
+    EXPECT_EQ(test.SaveTo(CStringa("altro"), 0), 0);
+}
+
+TEST_F(ScrittoreTest, UnreadableFileCountsAsExisting)
+{
+    if (geteuid() == 0) GTEST_SKIP() << "root may read any file";
+    std::ofstream(dir + "quiz.tst") << "vecchio";
+    ASSERT_EQ(chmod((dir + "quiz.tst").c_str(), 0), 0);
+    EXPECT_EQ(test.SaveTo(CStringa("quiz"), 0), 14);
+    ASSERT_EQ(chmod((dir + "quiz.tst").c_str(), 0600), 0);
+    EXPECT_EQ(ReadFile(dir + "quiz.tst"), "vecchio");
+}
+
+TEST_F(ScrittoreTest, ScrambledSaveScramblesEveryLineButTheBlankOnes)
+{
+    test.GetParams().TextTest = "Prima riga\n\nterza riga";
+    CDomanda question(&errors);
+    question.SetTextQue("Qual \xE8 la capitale?");
+    question.AddAnswer();
+    test.AppendQuestion(question);
+    ASSERT_EQ(test.SaveTo(CStringa("chiaro"), 1), 0);
+    test.SetScrambled(1);
+    ASSERT_EQ(test.SaveTo(CStringa("cifrato"), 1), 0);
+
+    const auto plain = Lines(ReadFile(dir + "chiaro.tst"));
+    const auto scrambled = Lines(ReadFile(dir + "cifrato.tst"));
+    ASSERT_EQ(scrambled.size(), plain.size());
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        std::string expected = plain[i];
+        for (char& c : expected) c = ScrambleChar(c);
+        EXPECT_EQ(scrambled[i], expected) << "line " << i + 1;
+    }
+    const auto back = Load("cifrato.tst");
+    EXPECT_EQ(back->Error(), 0);
+    EXPECT_EQ(back->IsScrambled(), 1);
+    EXPECT_TRUE(*back == test);
+}
+
+TEST_F(ScrittoreTest, BlankLinesAroundTheTextAreNotKept)
+{
+    test.GetParams().TextTest = "\n\n  Leggi bene.\nPoi rispondi.  \n\n";
+    ASSERT_EQ(test.SaveCurrent(), 0);
+    const auto back = Load("quiz.tst");
+    EXPECT_EQ(Str(back->GetParams().TextTest), "Leggi bene.\nPoi rispondi.");
+}
+
+TEST_F(ScrittoreTest, FailedWriteKeepsThePreviousFileByteForByte)
+{
+    for (int i = 0; i < 3; ++i) test.AddQuestion();
+    ASSERT_EQ(test.SaveCurrent(), 0);
+    const std::string before = ReadFile(dir + "quiz.tst");
+    for (int i = 0; i < 30; ++i) test.AddQuestion();
+
+    // Writes beyond the limit fail with EFBIG, as on a full disk, instead of
+    // stopping the program with SIGXFSZ.
+    struct rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = before.size() + 100;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int result = test.SaveCurrent();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+
+    EXPECT_EQ(result, 15);
+    EXPECT_EQ(recorder.messages, Messages{"Non riesco a creare il file \"" + dir + "quiz\""});
+    EXPECT_EQ(test.Error(), 0);
+    EXPECT_EQ(ReadFile(dir + "quiz.tst"), before);
+    EXPECT_EQ(Files(), std::vector<std::string>{"quiz.tst"});
+}
+
+// The bundled sample is kept exactly as this program writes it, so that it
+// also shows the layout of both kinds of file.
+TEST_F(ScrittoreTest, SampleFilesAreWrittenByteForByteAgain)
+{
+    const std::string examples = QV_SOURCE_DIR "/examples/";
+    CTest sample(&errors, CStringa(examples.c_str()), CStringa((examples + "geografia.tst").c_str()));
+    ASSERT_EQ(sample.Error(), 0);
+    ASSERT_EQ(sample.LoadStudents(), 0);
+
+    CTest copy(sample);
+    copy.SetPathName(Path("geografia.tst"));
+    copy.ClearStudents();
+    ASSERT_EQ(copy.SaveCurrent(), 0);
+    EXPECT_EQ(ReadFile(dir + "geografia.tst"), ReadFile(examples + "geografia.tst"));
+    copy.SetScrambled(1);
+    ASSERT_EQ(copy.SaveTo(CStringa("geografia-cifrato"), 1), 0);
+    EXPECT_EQ(ReadFile(dir + "geografia-cifrato.tst"), ReadFile(examples + "geografia-cifrato.tst"));
+    for (int j = 0; j < sample.StudentCount(); ++j) {
+        ASSERT_EQ(copy.AppendStudent(*sample.GetStudent(j)), 0);
+        ASSERT_EQ(copy.SaveStudent(0), 0);
+    }
+    EXPECT_EQ(ReadFile(dir + "geografia.stu"), ReadFile(examples + "geografia.stu"));
+}
+
+// Student records: a test of two questions with a fixed clock, so that the
+// records read back compare equal timers.
+class StudentiTest : public ScrittoreTest {
+protected:
+    void SetUp() override
+    {
+        ScrittoreTest::SetUp();
+        previous = SetClock(FixedClock);
+        CDomanda number(&errors);
+        number.SetTypeQue(TQue::SingleNumber);
+        test.AppendQuestion(number);
+        CDomanda choice(&errors);
+        choice.AddAnswer();
+        choice.AddAnswer();
+        test.AppendQuestion(choice);
+        test.BuildOrder();
+        ASSERT_EQ(test.SaveCurrent(), 0);
+    }
+    void TearDown() override
+    {
+        SetClock(previous);
+        ScrittoreTest::TearDown();
+    }
+
+    // A finished run: both answers given and judged.
+    void AddRun(const char* name, float score)
+    {
+        ASSERT_EQ(test.AddStudent(), 0);
+        CStudente& student = *test.LastStudent();
+        student.SetNameStudent(CStringa(name));
+        student.SetTimeInit(CStringa("Mon Mar  4 10:00:00 2024"));
+        student.SetTimeLength(CStringa("3:20"));
+        student.SetTotalScore(score);
+        CStudRispo& number = *student.Answer(0);
+        number.SetIsValid(1);
+        number.SetIsCorrect(TCorrect::Yes);
+        number.PutLineAns(CStringa("3,5"));
+        number.PutNumber(3.5);
+        number.TimeAns().SetElapsed(42);
+        CStudRispo& choice = *student.Answer(1);
+        choice.SetIsValid(1);
+        choice.SetIsCorrect(TCorrect::No);
+        choice.PutTypeQue(TQue::MultipleAnswer);
+        choice.PutStNumRisp(2);
+        choice.PutChoice(1, 1);
+        choice.PutStRndRisp(0, 1);
+        choice.PutStRndRisp(1, 0);
+        choice.AddScore(-1);
+    }
+
+    ClockFunction previous = nullptr;
+};
+
+TEST_F(StudentiTest, TwoAppendsAreReadBackInOrder)
+{
+    AddRun("Rossi Maria", 2.5f);
+    ASSERT_EQ(test.SaveStudent(0), 0);
+    AddRun("Bianchi Luca", -1);
+    ASSERT_EQ(test.SaveStudent(0), 0);
+
+    const auto lines = Lines(ReadFile(dir + "quiz.stu"));
+    std::vector<std::size_t> dashed;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i] == "<!" + std::string(70, '-') + ">") dashed.push_back(i);
+    ASSERT_EQ(dashed.size(), 2u);
+    for (std::size_t i : dashed) EXPECT_EQ(lines.at(i + 1), "<Student>");
+
+    const auto back = Load("quiz.tst");
+    ASSERT_EQ(back->LoadStudents(), 0);
+    ASSERT_EQ(back->StudentCount(), 2);
+    EXPECT_TRUE(*back->GetStudent(0) == *test.GetStudent(0));
+    EXPECT_TRUE(*back->GetStudent(1) == *test.GetStudent(1));
+}
+
+TEST_F(StudentiTest, WithoutStudentsThereIsNothingToSave)
+{
+    EXPECT_EQ(test.SaveStudent(0), 15);
+    EXPECT_EQ(recorder.messages, Messages{"Non riesco a creare il file \"Studente ignoto\""});
+    EXPECT_EQ(test.Error(), 0);
+    EXPECT_FALSE(FileExists(Path("quiz.stu")));
+}
+
+TEST_F(StudentiTest, ResultFileHoldsOnlyTheLastRecord)
+{
+    AddRun("Rossi Maria", 2.5f);
+    test.CreateResultFile();
+    ASSERT_EQ(Str(test.GetResultFile()), dir + "quiz.000");
+    ASSERT_EQ(test.SaveStudent(1), 0);
+    ASSERT_EQ(test.SaveStudent(1), 0);
+    const std::string text = ReadFile(dir + "quiz.000");
+    EXPECT_EQ(text.find("<Student>"), text.rfind("<Student>"));
+    EXPECT_FALSE(FileExists(Path("quiz.stu")));
+}
+
+TEST_F(StudentiTest, FailedAppendLeavesTheStudentFileAsItWas)
+{
+    AddRun("Rossi Maria", 2.5f);
+    ASSERT_EQ(test.SaveStudent(0), 0);
+    const std::string before = ReadFile(dir + "quiz.stu");
+
+    struct rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = before.size() + 50;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int result = test.SaveStudent(0);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+
+    EXPECT_EQ(result, 15);
+    EXPECT_EQ(recorder.messages, Messages{"Non riesco a creare il file \"" + dir + "quiz.stu\""});
+    EXPECT_EQ(ReadFile(dir + "quiz.stu"), before);
+}
+
+// Questionnaires of every kind, drawn with a fixed seed. Only values that
+// the file can hold are drawn: texts without '"', '<' and blanks at their
+// ends, numbers of at most three decimals, whole precisions where the file
+// keeps only whole ones, and the fields a kind of question does not write
+// left at their defaults.
+class Generator {
+public:
+    explicit Generator(unsigned seed) : random_(seed) {}
+
+    void Fill(CTest& test)
+    {
+        CParTest& p = test.GetParams();
+        p.Name = Text(30);
+        p.Random = Flag();
+        p.Save = Flag();
+        p.Time = Int(-5, 120);
+        p.ViewScore = Flag();
+        p.Exit = Flag();
+        p.AskConfirm = Flag();
+        p.CorrectAnswer = Flag();
+        p.SendBack = Int(0, 5);
+        p.Password = Text(12);
+        p.MaxQue = Int(0, 10);
+        p.ForceAns = Flag();
+        p.ViewHint = Flag();
+        p.ViewComm = Flag();
+        p.StudComm = Flag();
+        p.ClassTest = Text(10);
+        p.TextTest = Text(200, true);
+        for (int n = Int(0, 8); n > 0; --n) {
+            CDomanda question(test.GetErrors());
+            Fill(question);
+            test.AppendQuestion(question);
+        }
+    }
+
+private:
+    void Fill(CDomanda& q)
+    {
+        const TQue type = static_cast<TQue>(Int(0, 6));
+        q.SetTypeQue(type);
+        q.SetTextQue(Text(150, true));
+        q.SetEnableQue(Flag());
+        q.SetScoreIfSkip(Score());
+        q.SetScoreIfLate(Score());
+        q.SetScoreIfSendBack(Score());
+        q.SetTimeQue(Int(-10, 600));
+        q.SetHintMode(static_cast<THint>(Int(0, 3)));
+        q.SetClassQue(Text(10));
+        q.SetImage(Text(20));
+        TAdd add = TAdd::None;
+        if (type == TQue::MultipleAnswer) {
+            q.SetRandom(Flag());
+            q.SetSelection(static_cast<TSel>(Int(0, 1)));
+            q.SetTypeSel(static_cast<TTypeSel>(Int(0, 2)));
+            add = static_cast<TAdd>(Int(0, 2));
+            q.SetAddTxtNum(add);
+        }
+        const bool number = type == TQue::SingleNumber || add == TAdd::Number;
+        const bool text = type == TQue::SingleText || add == TAdd::Text;
+        if (number) {
+            q.SetNumOk(Int(-1'000'000, 1'000'000) / 1000.0);
+            q.SetPrecision(Int(0, 10'000) / 1000.0);
+        }
+        if (text) {
+            q.SetTextOk(Text(20));
+            q.SetPrecision(Int(-3, 3));
+        }
+        if (number || text) {
+            q.SetScoreIfOk(Score());
+            q.SetScoreIfBad(Score());
+            q.SetScoreIfNear(Score());
+        }
+        for (int n = Int(0, MAX_ANSWERS); n > 0; --n) {
+            CRisposta answer(q.GetErrors());
+            answer.SetScore(Score());
+            answer.SetCorrect(Flag());
+            answer.SetTextAns(Text(60, true));
+            q.AddAnswer(answer);
+        }
+    }
+
+    int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
+    int Flag() { return Int(0, 1); }
+    float Score() { return static_cast<float>(Int(-40, 40)) / 4; }
+
+    CStringa Text(int longest, bool lines = false)
+    {
+        static const std::string kChars =
+            "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789      .,;:!?'()-+*/=>%&#"
+            "\xE0\xE8\xE9\xEC\xF2\xF9\xC8\x80";
+        std::string text;
+        for (int n = Int(0, longest); n > 0; --n) {
+            if (lines && Int(0, 30) == 0)
+                text += '\n';
+            else
+                text += kChars[Int(0, static_cast<int>(kChars.size()) - 1)];
+        }
+        const auto first = text.find_first_not_of(" \n");
+        const auto last = text.find_last_not_of(" \n");
+        return CStringa(first == std::string::npos ? "" : text.substr(first, last - first + 1).c_str());
+    }
+
+    std::mt19937 random_;
+};
+
+TEST_F(ScrittoreTest, EveryGeneratedQuestionnaireLoadsBackEqual)
+{
+    Generator generator(20240611);
+    for (int round = 0; round < 150; ++round) {
+        CTest original(&errors);
+        original.SetPathName(Path("quiz"));
+        generator.Fill(original);
+        for (int scrambled = 0; scrambled <= 1; ++scrambled) {
+            original.SetScrambled(scrambled);
+            ASSERT_EQ(original.SaveCurrent(), 0);
+            const auto back = Load("quiz.tst");
+            ASSERT_EQ(back->Error(), 0) << "round " << round << ": " << testing::PrintToString(recorder.messages);
+            EXPECT_EQ(back->IsScrambled(), scrambled);
+            ASSERT_TRUE(*back == original) << "round " << round << "\n" << ReadFile(dir + "quiz.tst");
+        }
+    }
+}
+
+}  // namespace
