@@ -1,0 +1,3 @@
+#include "editor/core/application.h"
+
+Application::Application(Platform& platform) : platform(platform) {}

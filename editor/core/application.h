@@ -1,0 +1,48 @@
+#ifndef QUADRIVO_EDITOR_CORE_APPLICATION_H
+#define QUADRIVO_EDITOR_CORE_APPLICATION_H
+
+#include <string>
+
+#include "model/domanda.h"
+#include "model/test.h"
+#include "tstfile/errore.h"
+
+class Platform;
+
+// The state of one run of the editor, shared by the main window and every
+// dialog. Made once at start; platform must outlive it. Not copyable.
+class Application {
+public:
+    explicit Application(Platform& platform);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    Platform& platform;
+
+    mkErrore errorReporter;
+    CTest currentTest{&errorReporter};   // the questionnaire being edited
+    CTest runTest{&errorReporter};       // holds the one question being tried out
+    CDomanda editQuestion{&errorReporter};   // the question of the open question dialog
+    CDomanda clipQuestion{&errorReporter};   // what Copia stored
+    CDomanda undoQuestion{&errorReporter};   // the question before the last Incolla
+
+    int modified = 0;          // currentTest has unsaved changes
+    int clipFilled = 0;        // clipQuestion holds a copied question
+    int undoAvailable = 0;     // Annulla "incolla" can restore undoQuestion
+    int editingExisting = 0;   // the question dialog edits question editIndex
+    int editIndex = 0;
+    int lastSelection = 0;     // the chooser's selection, kept between openings
+    int lastKindChoice = 505;  // the new-question dialog's radio button, kept too
+
+    // The proposed and chosen path of the questionnaire file dialogs; starts
+    // as the command-line tail. At most kPathCapacity - 1 characters.
+    std::string fileBuffer;
+    std::string savedDirectory;   // current directory before a dialog or load
+    // The runner dialog's Sfoglia proposes its last choice of the run.
+    std::string programChoice;
+
+    static constexpr std::size_t kPathCapacity = 512;
+    static constexpr std::size_t kTextCapacity = 5000;   // long texts in dialogs
+};
+
+#endif

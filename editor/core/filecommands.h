@@ -1,0 +1,40 @@
+#ifndef QUADRIVO_EDITOR_CORE_FILECOMMANDS_H
+#define QUADRIVO_EDITOR_CORE_FILECOMMANDS_H
+
+#include <string>
+
+#include "editor/core/platform.h"
+
+class Application;
+
+// The questionnaire file commands. A loaded test keeps only the file-name
+// part of its path and is found, saved and run relative to the current
+// directory, which loading leaves at the folder of the loaded file. A failed
+// command leaves currentTest, modified and the current directory as they
+// were before it. The file library reports its own errors.
+
+// File, Carica..., once ConfirmDiscard has agreed: the open dialog, then
+// LoadTestFile. True when a test was loaded.
+bool LoadCommand(Application& app);
+// File, Salva: writes to the test's own name without a dialog, or does
+// Save as when the test has no file name. True when written.
+bool SaveCommand(Application& app);
+// File, Salva come...: the save dialog, then SaveTestFile.
+bool SaveAsCommand(Application& app);
+
+// Replaces currentTest by the test in path. With changeDirectory, a path
+// with a directory part makes that directory current first (restored when
+// the load fails).
+bool LoadTestFile(Application& app, const std::string& path, bool changeDirectory);
+// Writes currentTest to path, ".tst" added when its file name has no
+// extension; the test takes path as its name. True when written.
+bool SaveTestFile(Application& app, const std::string& path);
+
+// The characters after the last '\' or '/'; the whole path without one.
+std::string FileNamePart(const std::string& path);
+
+// The requests of the open and save dialogs, proposing fileBuffer.
+FileDialogRequest OpenTestRequest(const Application& app);
+FileDialogRequest SaveTestRequest(const Application& app);
+
+#endif

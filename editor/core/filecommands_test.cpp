@@ -1,0 +1,226 @@
+#include "editor/core/filecommands.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+#include "editor/core/scripted_platform.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileCommandsTest : public testing::Test {
+protected:
+    // Writes a test named name with questions empty questions to path.
+    void WriteTest(const fs::path& path, const char* name, int questions)
+    {
+        fs::create_directories(path.parent_path());
+        CTest test(&app.errorReporter);
+        test.GetParams().Name = name;
+        for (int i = 0; i < questions; ++i) ASSERT_EQ(test.AddQuestion(), 0);
+        ASSERT_EQ(test.SaveTo(CStringa(path.string().c_str()), 1), 0);
+    }
+
+    // The name stored in the test file at path.
+    std::string NameIn(const fs::path& path)
+    {
+        CTest test(&app.errorReporter, CStringa(path.string().c_str()), CStringa(path.string().c_str()));
+        EXPECT_EQ(test.Error(), 0);
+        return test.GetParams().Name.CStr();
+    }
+
+    std::string Current() { return fs::current_path().string(); }
+
+    ScratchDirectory scratch;
+    std::unique_ptr<ScriptedEditor> editor = std::make_unique<ScriptedEditor>();
+    ScriptedPlatform& platform = editor->platform;
+    Application& app = editor->app;
+};
+
+TEST_F(FileCommandsTest, FileNamePartTakesBothSeparators)
+{
+    EXPECT_EQ(FileNamePart("C:\\dir\\file.tst"), "file.tst");
+    EXPECT_EQ(FileNamePart("/home/a/quiz.tst"), "quiz.tst");
+    EXPECT_EQ(FileNamePart("dir\\sub/quiz"), "quiz");
+    EXPECT_EQ(FileNamePart("quiz.tst"), "quiz.tst");
+    EXPECT_EQ(FileNamePart("dir/"), "");
+}
+
+TEST_F(FileCommandsTest, StartUpLoadEntersTheFileFolderAndKeepsTheBareName)
+{
+    const fs::path file = scratch.Path() / "sub" / "quiz.tst";
+    WriteTest(file, "Quiz", 2);
+    StartUp(app, file.string());
+    EXPECT_EQ(app.currentTest.GetParams().Name, CStringa("Quiz"));
+    EXPECT_EQ(app.currentTest.QuestionCount(), 2);
+    EXPECT_EQ(app.currentTest.GetPathName(), CStringa("quiz.tst"));
+    EXPECT_EQ(fs::path(Current()), file.parent_path());
+    EXPECT_EQ(app.fileBuffer, file.string());
+    EXPECT_EQ(app.modified, 0);
+    EXPECT_EQ(platform.waitCursorShows, 1);
+    EXPECT_EQ(platform.waitCursorDepth, 0);
+}
+
+TEST_F(FileCommandsTest, StartUpWithABareNameReadsFromTheStartFolder)
+{
+    WriteTest(scratch.Path() / "quiz.tst", "Quiz", 0);
+    StartUp(app, "quiz");
+    EXPECT_EQ(app.currentTest.GetParams().Name, CStringa("Quiz"));
+    EXPECT_EQ(fs::path(Current()), scratch.Path());
+}
+
+TEST_F(FileCommandsTest, StartUpWithoutTailLoadsNothing)
+{
+    StartUp(app, "");
+    EXPECT_EQ(app.currentTest.QuestionCount(), 0);
+    EXPECT_TRUE(platform.infos.empty());
+    EXPECT_EQ(platform.waitCursorShows, 0);
+}
+
+TEST_F(FileCommandsTest, QuotedCommandLineIsNotUnquotedAndFails)
+{
+    const fs::path file = scratch.Path() / "sub" / "quiz.tst";
+    WriteTest(file, "Quiz", 1);
+    StartUp(app, "\"" + file.string() + "\"");
+    EXPECT_EQ(app.currentTest.QuestionCount(), 0);
+    EXPECT_FALSE(platform.infos.empty());
+    EXPECT_EQ(fs::path(Current()), scratch.Path());
+}
+
+TEST_F(FileCommandsTest, FolderThatCannotBeEnteredDoesNotLoadALookAlike)
+{
+    WriteTest(scratch.Path() / "quiz.tst", "Sbagliato", 1);
+    EXPECT_FALSE(LoadTestFile(app, "missing/quiz.tst", true));
+    EXPECT_EQ(app.currentTest.QuestionCount(), 0);
+    EXPECT_FALSE(platform.infos.empty());
+}
+
+TEST_F(FileCommandsTest, FailedLoadKeepsTestModifiedAndDirectory)
+{
+    app.currentTest.GetParams().Name = "Attuale";
+    app.modified = 1;
+    fs::create_directory(scratch.Path() / "sub");
+    std::ofstream(scratch.Path() / "sub" / "bad.tst") << "not a questionnaire\n";
+
+    EXPECT_FALSE(LoadTestFile(app, scratch.File("sub/bad.tst"), true));
+    EXPECT_EQ(app.currentTest.GetParams().Name, CStringa("Attuale"));
+    EXPECT_EQ(app.currentTest.Error(), 0);
+    EXPECT_EQ(app.modified, 1);
+    EXPECT_EQ(fs::path(Current()), scratch.Path());
+    EXPECT_FALSE(platform.infos.empty());
+    EXPECT_EQ(platform.waitCursorDepth, 0);
+}
+
+TEST_F(FileCommandsTest, LoadCommandOpensTheChosenFile)
+{
+    const fs::path file = scratch.Path() / "a" / "quiz.tst";
+    WriteTest(file, "Quiz", 3);
+    app.modified = 1;
+    platform.openAnswers = {file.string()};
+    EXPECT_TRUE(LoadCommand(app));
+    EXPECT_EQ(app.currentTest.QuestionCount(), 3);
+    EXPECT_EQ(app.modified, 0);
+    EXPECT_EQ(app.fileBuffer, file.string());
+    EXPECT_EQ(fs::path(Current()), file.parent_path());
+
+    ASSERT_EQ(platform.openRequests.size(), 1u);
+    const FileDialogRequest& request = platform.openRequests[0];
+    EXPECT_EQ(request.title, "Apri questionario...");
+    ASSERT_EQ(request.filters.size(), 2u);
+    EXPECT_EQ(request.filters[0].label, "Questionari (*.tst)");
+    EXPECT_EQ(request.filters[1].pattern, "*.*");
+    EXPECT_EQ(request.defaultExtension, "tst");
+    EXPECT_TRUE(request.mustExist);
+    EXPECT_EQ(request.maxPath, 510u);
+}
+
+TEST_F(FileCommandsTest, CancelledOpenRestoresTheDirectoryAfterBrowsing)
+{
+    fs::create_directory(scratch.Path() / "elsewhere");
+    platform.dialogBrowsesTo = scratch.File("elsewhere");
+    app.fileBuffer = "proposed.tst";
+    EXPECT_FALSE(LoadCommand(app));
+    EXPECT_EQ(fs::path(Current()), scratch.Path());
+    EXPECT_EQ(platform.openRequests.at(0).proposed, "proposed.tst");
+}
+
+TEST_F(FileCommandsTest, SaveOnANewTestAsksForANameAndAddsTheExtension)
+{
+    fs::create_directory(scratch.Path() / "out");
+    app.currentTest.GetParams().Name = "Nuovo";
+    app.modified = 1;
+    platform.saveAnswers = {scratch.File("out/nuovo")};
+    EXPECT_TRUE(SaveCommand(app));
+    EXPECT_EQ(NameIn(scratch.Path() / "out" / "nuovo.tst"), "Nuovo");
+    EXPECT_EQ(app.modified, 0);
+    EXPECT_EQ(app.currentTest.GetPathName(), CStringa(scratch.File("out/nuovo").c_str()));
+
+    ASSERT_EQ(platform.saveRequests.size(), 1u);
+    EXPECT_EQ(platform.saveRequests[0].title, "Salva questionario...");
+    EXPECT_TRUE(platform.saveRequests[0].overwritePrompt);
+    EXPECT_EQ(platform.saveRequests[0].maxPath, 240u);
+    EXPECT_EQ(platform.waitCursorDepth, 0);
+}
+
+TEST_F(FileCommandsTest, SaveOnATestNamedOnlyByTheExtensionAsksForAName)
+{
+    app.currentTest.SetPathName(".tst");
+    EXPECT_FALSE(SaveCommand(app));
+    EXPECT_EQ(platform.saveRequests.size(), 1u);
+}
+
+TEST_F(FileCommandsTest, SaveOnALoadedTestWritesAtOnceInTheCurrentFolder)
+{
+    const fs::path file = scratch.Path() / "sub" / "quiz.tst";
+    WriteTest(file, "Quiz", 1);
+    ASSERT_TRUE(LoadTestFile(app, file.string(), true));
+    app.currentTest.GetParams().Name = "Quiz rivisto";
+    app.modified = 1;
+    EXPECT_TRUE(SaveCommand(app));
+    EXPECT_TRUE(platform.saveRequests.empty());
+    EXPECT_EQ(NameIn(file), "Quiz rivisto");
+    EXPECT_EQ(app.modified, 0);
+}
+
+TEST_F(FileCommandsTest, SaveIsNotBlockedByAnEarlierRefusedQuestion)
+{
+    app.currentTest.SetPathName("quiz");
+    app.currentTest.SetError(12);
+    app.modified = 1;
+    EXPECT_TRUE(SaveCommand(app));
+    EXPECT_TRUE(fs::exists(scratch.Path() / "quiz.tst"));
+    EXPECT_EQ(app.modified, 0);
+}
+
+TEST_F(FileCommandsTest, CancelledSaveAsKeepsEverything)
+{
+    fs::create_directory(scratch.Path() / "elsewhere");
+    platform.dialogBrowsesTo = scratch.File("elsewhere");
+    app.currentTest.SetPathName("quiz");
+    app.modified = 1;
+    EXPECT_FALSE(SaveAsCommand(app));
+    EXPECT_EQ(fs::path(Current()), scratch.Path());
+    EXPECT_EQ(app.currentTest.GetPathName(), CStringa("quiz"));
+    EXPECT_EQ(app.modified, 1);
+}
+
+TEST_F(FileCommandsTest, FailedSaveKeepsNameModifiedAndDirectory)
+{
+    fs::create_directory(scratch.Path() / "elsewhere");
+    app.currentTest.SetPathName("quiz");
+    app.modified = 1;
+    // The dialog leaves another folder current; the write then fails.
+    platform.dialogBrowsesTo = scratch.File("elsewhere");
+    platform.saveAnswers = {scratch.File("elsewhere/missing/quiz2.tst")};
+    EXPECT_FALSE(SaveAsCommand(app));
+    EXPECT_EQ(app.currentTest.GetPathName(), CStringa("quiz"));
+    EXPECT_EQ(app.currentTest.Error(), 0);
+    EXPECT_EQ(app.modified, 1);
+    EXPECT_EQ(fs::path(Current()), scratch.Path());
+    EXPECT_FALSE(platform.infos.empty());
+    EXPECT_EQ(platform.waitCursorDepth, 0);
+}
+
+}  // namespace

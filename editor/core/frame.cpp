@@ -1,0 +1,135 @@
+#include "editor/core/frame.h"
+
+#include "editor/core/application.h"
+#include "editor/core/filecommands.h"
+#include "editor/core/platform.h"
+
+namespace {
+
+// The message buffer of the information boxes holds 1024 characters.
+constexpr std::size_t kMessageCapacity = 1024;
+// fileBuffer holds the command-line tail and its terminator.
+constexpr std::size_t kTailCapacity = 512;
+
+}  // namespace
+
+const std::vector<MenuPopup>& MainMenu()
+{
+    static const std::vector<MenuPopup> menu = {
+        {"&File",
+         {{Command::New, "&Nuovo"},
+          {Command::Load, "&Carica..."},
+          {Command::Save, "&Salva"},
+          {Command::SaveAs, "Sal&va come..."},
+          {Command::Comment, "C&ommento..."},
+          {Command::Properties, "&Propriet\xe0..."},
+          {Command::Exit, "&Esci"}}},
+        {"&Domande",
+         {{Command::NewQuestion, "&Nuova..."},
+          {Command::EditQuestion, "&Modifica..."},
+          {Command::RunTest, "&Esegui test..."}}},
+        {"&Aiuto", {{Command::About, "&Informazioni..."}}},
+    };
+    return menu;
+}
+
+const std::vector<ToolbarButton>& MainToolbar()
+{
+    static const std::vector<ToolbarButton> buttons = {
+        {Command::New, 0},         {Command::Load, 1},         {Command::Save, 2},
+        {Command::NewQuestion, 6}, {Command::EditQuestion, 7}, {Command::RunTest, 8},
+    };
+    return buttons;
+}
+
+std::string TooltipText(Command command)
+{
+    switch (command) {
+    case Command::New: return "Nuovo questionario";
+    case Command::Load: return "Apri un questionario";
+    case Command::Save: return "Salva il questionario";
+    case Command::NewQuestion: return "Nuova domanda";
+    case Command::EditQuestion: return "Modifica domanda";
+    case Command::RunTest: return "Esegui test";
+    case Command::Copy: return "Copia";
+    case Command::Paste: return "Incolla";
+    case Command::RunQuestion: return "Esegui domanda";
+    case Command::UndoPaste: return "Annulla \"incolla\"";
+    case Command::ChooseImage: return "Associa immagine";
+    default: return "";
+    }
+}
+
+CommandStates UpdateCommandStates(const Application& app)
+{
+    CommandStates states;
+    states.editQuestion = app.currentTest.QuestionCount() > 0;
+    states.runTest = HasFileName(app.currentTest) && app.modified == 0;
+    return states;
+}
+
+bool HasFileName(const CTest& test)
+{
+    const CStringa name = test.TestFileName();
+    return name.Length() > 0 && name != CStringa(".tst");
+}
+
+void ShowInfo(Application& app, const std::string& text)
+{
+    app.platform.ShowInfo(text.substr(0, kMessageCapacity - 1));
+}
+
+bool ConfirmDiscard(Application& app)
+{
+    if (app.modified == 0) return true;
+    return app.platform.AskYesNo("Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?");
+}
+
+bool ConfirmDelete(Application& app)
+{
+    return app.platform.AskYesNo("Vuoi veramente cancellare la domanda?");
+}
+
+std::string AboutText()
+{
+    return "Programma per la creazione di test di tipo \"Quadrivo\".\r\n"
+           "Autore Pellastro.\r\n"
+           "Gestione file curata da Pellastro.\r\n"
+           "Versione 0.0 beta";
+}
+
+bool NewCommand(Application& app)
+{
+    if (!ConfirmDiscard(app)) return false;
+    app.currentTest = CTest(&app.errorReporter);
+    app.modified = 0;
+    return true;
+}
+
+bool EditQuestionCommand(Application& app)
+{
+    if (app.currentTest.QuestionCount() > 0) return true;
+    ShowInfo(app, "Nessuna domanda da modificare");
+    return false;
+}
+
+std::string CommandLineTail(const std::vector<std::string>& arguments)
+{
+    std::string tail;
+    for (const std::string& argument : arguments) {
+        if (!tail.empty()) tail += ' ';
+        tail += argument;
+    }
+    return tail.substr(0, kTailCapacity - 1);
+}
+
+void StartUp(Application& app, const std::string& tail)
+{
+    app.fileBuffer = tail.substr(0, kTailCapacity - 1);
+    if (!app.fileBuffer.empty()) LoadTestFile(app, app.fileBuffer, true);
+}
+
+void PlatformErrorPresenter::Present(int, const CStringa& message)
+{
+    platform_.ShowInfo(message.IsOk() ? message.CStr() : "");
+}

@@ -1,0 +1,106 @@
+#ifndef QUADRIVO_EDITOR_CORE_FRAME_H
+#define QUADRIVO_EDITOR_CORE_FRAME_H
+
+#include <string>
+#include <vector>
+
+#include "tstfile/errore.h"
+
+class Application;
+class CTest;
+class Platform;
+
+// The commands of the main window and of the question dialogs' toolbars.
+// The values are the ids the tooltip texts are keyed by.
+enum class Command : int {
+    New = 10,
+    Load = 11,
+    Save = 12,
+    Properties = 13,
+    Exit = 14,
+    SaveAs = 15,
+    NewQuestion = 16,
+    EditQuestion = 17,
+    RunTest = 18,
+    About = 19,
+    Comment = 20,
+    Copy = 21,
+    Paste = 22,
+    RunQuestion = 23,
+    UndoPaste = 24,
+    ChooseImage = 618,
+};
+
+// The main menu: three pop-ups, no separators, every item enabled at start.
+// Texts are Windows-1252 with '&' before the mnemonic.
+struct MenuEntry {
+    Command command;
+    const char* text;
+};
+struct MenuPopup {
+    const char* title;
+    std::vector<MenuEntry> entries;
+};
+const std::vector<MenuPopup>& MainMenu();
+
+// The main toolbar's six buttons, left to right; image is the index in the
+// strip of nine toolbar images (0 new questionnaire, 1 open, 2 save, 3 copy,
+// 4 paste, 5 undo paste, 6 new question, 7 edit question, 8 run).
+struct ToolbarButton {
+    Command command;
+    int image;
+};
+const std::vector<ToolbarButton>& MainToolbar();
+
+// The tooltip of a command's button; empty for a command without one.
+std::string TooltipText(Command command);
+
+// Which of the two commands that can be disabled are enabled now: Modifica
+// needs a question, Esegui test a file name and no unsaved changes. Every
+// other command of the main window stays enabled.
+struct CommandStates {
+    bool editQuestion = false;
+    bool runTest = false;
+};
+CommandStates UpdateCommandStates(const Application& app);
+
+// A test has a file name when its TestFileName is neither empty nor ".tst".
+bool HasFileName(const CTest& test);
+
+// "Informazione" with the text cut to the 1023 characters the message
+// buffer holds.
+void ShowInfo(Application& app, const std::string& text);
+// True at once when nothing is modified; otherwise asks "Attenzione".
+bool ConfirmDiscard(Application& app);
+// Asks "Vuoi veramente cancellare la domanda?"; true unless No.
+bool ConfirmDelete(Application& app);
+
+// The four lines of the About box, joined by CR LF.
+std::string AboutText();
+
+// File, Nuovo: after ConfirmDiscard, an empty test, not modified. False
+// when the user kept the current test.
+bool NewCommand(Application& app);
+// Domande, Modifica...: true when there is a question to choose; otherwise
+// shows "Nessuna domanda da modificare".
+bool EditQuestionCommand(Application& app);
+
+// The command-line tail: the arguments after the program name joined by
+// single blanks, quotes left as they are, cut to 511 characters.
+std::string CommandLineTail(const std::vector<std::string>& arguments);
+// At start: keeps the tail in fileBuffer (proposed by the first file
+// dialog) and, when it is not empty, loads it with a change of directory.
+void StartUp(Application& app, const std::string& tail);
+
+// Shows the file library's messages as "Informazione" boxes through the
+// platform. platform must outlive the presenter.
+class PlatformErrorPresenter : public ErrorPresenter {
+public:
+    explicit PlatformErrorPresenter(Platform& platform) : platform_(platform) {}
+    void Present(int code, const CStringa& message) override;
+
+private:
+    Platform& platform_;
+};
+
+#endif

@@ -1,0 +1,417 @@
+#include "editor/core/questiondialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "editor/core/runner.h"
+#include "editor/core/scripted_platform.h"
+#include "editor/core/settings.h"
+#include "model/domanda.h"
+#include "model/test.h"
+
+namespace {
+
+std::string Text(const CStringa& s) { return s.CStr() ? s.CStr() : ""; }
+
+// A choice dialog as the user leaves it: a question text and some rows.
+ChoiceDialogData Choice(const std::string& text, const std::vector<ChoiceRow>& rows)
+{
+    ChoiceDialogData data;
+    data.text = text;
+    for (std::size_t i = 0; i < rows.size(); ++i) data.rows[i] = rows[i];
+    return data;
+}
+
+const ChoiceDialogData kValid = Choice("Q", {{true, "", "a"}, {false, "", "b"}});
+
+class QuestionDialogTest : public ::testing::Test {
+protected:
+    // The question as the new-question dialog leaves it.
+    void NewQuestion(TQue type, TSel selection = TSel::Single)
+    {
+        app.editQuestion = CDomanda(&app.errorReporter);
+        app.editQuestion.SetTypeQue(type);
+        app.editQuestion.SetSelection(selection);
+        app.editingExisting = 0;
+    }
+
+    void EditStored(int index)
+    {
+        app.editingExisting = 1;
+        app.editIndex = index;
+        app.editQuestion = Stored(index);
+    }
+
+    CDomanda& Stored(int index) { return *app.currentTest.GetQuestion(index); }
+
+    ScratchDirectory scratch;
+    ScriptedEditor editor;
+    ScriptedPlatform& platform = editor.platform;
+    Application& app = editor.app;
+};
+
+// --- Refused at Ok and at Esegui domanda ------------------------------------
+
+struct RefusalCase {
+    const char* name;
+    TSel selection;
+    ChoiceDialogData data;
+    const char* message;
+};
+
+class ChoiceRefusalTest : public QuestionDialogTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(ChoiceRefusalTest, ShowsTheMessageAndKeepsTheDialogAndTheTests)
+{
+    NewQuestion(TQue::MultipleAnswer, GetParam().selection);
+    ChoiceDialogData data = GetParam().data;
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Stay);
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Run), CommandResult::Stay);
+    EXPECT_EQ(platform.infos, std::vector<std::string>(2, GetParam().message));
+    EXPECT_EQ(data.text, GetParam().data.text);
+    EXPECT_EQ(app.currentTest.QuestionCount(), 0);
+    EXPECT_EQ(app.runTest.QuestionCount(), 0);
+    EXPECT_FALSE(std::filesystem::exists(scratch.File("$QV1.TMP")));
+}
+
+ChoiceDialogData WithImage(const std::string& image)
+{
+    ChoiceDialogData data = kValid;
+    data.image = image;
+    return data;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, ChoiceRefusalTest,
+    ::testing::Values(
+        RefusalCase{"NoQuestionText", TSel::Single, Choice(" \r\n", {{true, "", "a"}, {false, "", "b"}}),
+                    "Inserire testo domanda"},
+        RefusalCase{"OneAnswer", TSel::Single, Choice("Q", {{true, "", "a"}, {true, "3", " "}}),
+                    "Inserire testo di almeno due risposte"},
+        RefusalCase{"NoCorrectAnswerOfOne", TSel::Single, Choice("Q", {{false, "", "a"}, {false, "", "b"}}),
+                    "Selezionare la risposta corretta"},
+        RefusalCase{"CheckedRowWithoutTextIsNoAnswer", TSel::Multiple,
+                    Choice("Q", {{false, "", "a"}, {false, "", "b"}, {true, "", ""}}),
+                    "Selezionare le risposte corrette"},
+        RefusalCase{"CommentInQuestion", TSel::Single, Choice("a <!-- b", {{true, "", "a"}, {false, "", "b"}}),
+                    "Il campo \"Testo domanda\" non pu\xf2 contenere la sequenza \"<!\"."},
+        RefusalCase{"OwnClosingTagInQuestion", TSel::Single,
+                    Choice("x </textque>", {{true, "", "a"}, {false, "", "b"}}),
+                    "Il campo \"Testo domanda\" non pu\xf2 contenere il testo \"</TextQue>\"."},
+        RefusalCase{"TestClosingTagInAnswer", TSel::Single,
+                    Choice("Q", {{true, "", "a"}, {}, {false, "", "b</TEST>"}}),
+                    "Il campo \"Risposta 3\" non pu\xf2 contenere il testo \"</Test>\"."},
+        RefusalCase{"QuoteInImage", TSel::Single, WithImage("a\"b.gif"),
+                    "Il campo \"Immagine\" non pu\xf2 contenere le virgolette (\")."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QuestionDialogTest, TextDialogWantsQuestionAnswerAndAnUnquotedText)
+{
+    NewQuestion(TQue::SingleText);
+    TextDialogData data;
+    data.answer = "Roma";
+    EXPECT_EQ(TextDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Stay);
+    data.text = "Capitale?";
+    data.answer = "";
+    EXPECT_EQ(TextDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Stay);
+    data.answer = "la \"citt\xe0 eterna\"";
+    EXPECT_EQ(TextDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Stay);
+    EXPECT_EQ(platform.infos,
+              (std::vector<std::string>{"Inserire testo domanda", "Inserire testo della risposta",
+                                        "Il campo \"Testo\" non pu\xf2 contenere le virgolette (\")."}));
+    EXPECT_EQ(app.currentTest.QuestionCount(), 0);
+}
+
+TEST_F(QuestionDialogTest, QuestionTooLongForTheLoaderIsRefused)
+{
+    NewQuestion(TQue::MultipleAnswer);
+    ChoiceDialogData data = Choice(std::string(4999, 'q'), {});
+    for (ChoiceRow& row : data.rows) row = {true, "", std::string(4999, 'a')};
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Stay);
+    ASSERT_EQ(platform.infos.size(), 1u);
+    EXPECT_EQ(platform.infos[0].rfind("La domanda \xe8 troppo lunga", 0), 0u);
+
+    data.rows[5] = ChoiceRow();
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Close);
+}
+
+TEST_F(QuestionDialogTest, FullTestRefusesANewQuestionButStillSavesAndEdits)
+{
+    const CDomanda filler(&app.errorReporter);
+    for (int i = 0; i < MAX_QUESTIONS; ++i) ASSERT_EQ(app.currentTest.AppendQuestion(filler), 0);
+    NewQuestion(TQue::MultipleAnswer);
+    ChoiceDialogData data = kValid;
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Stay);
+    EXPECT_EQ(platform.infos,
+              std::vector<std::string>{"Il questionario ha gi\xe0 800 domande: non se ne possono aggiungere altre."});
+    EXPECT_EQ(app.currentTest.QuestionCount(), MAX_QUESTIONS);
+    EXPECT_EQ(app.currentTest.Error(), 0);
+
+    EditStored(799);
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Close);
+    EXPECT_EQ(Text(Stored(799).GetTextQue()), "Q");
+}
+
+// --- What Ok stores ---------------------------------------------------------
+
+TEST_F(QuestionDialogTest, RowsTwoAndFiveBecomeAnswersOneAndTwoAndComeBackInRowsOneAndTwo)
+{
+    NewQuestion(TQue::MultipleAnswer);
+    ChoiceDialogData data = Choice("  Prima\r\nseconda\r\n", {{}, {true, "", " Parigi "}, {}, {}, {false, "", "Lione"}});
+    ASSERT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Close);
+    ASSERT_EQ(app.currentTest.QuestionCount(), 1);
+    EXPECT_EQ(app.modified, 1);
+    // What is stored is what the file gives back: the loader trims texts.
+    EXPECT_EQ(Text(Stored(0).GetTextQue()), "Prima\nseconda");
+    EXPECT_EQ(Text(Stored(0).GetImage()), "nul");
+    ASSERT_EQ(Stored(0).GetAnswerCount(), 2);
+    EXPECT_EQ(Text(Stored(0).GetAnswer(1).GetTextAns()), "Lione");
+
+    EditStored(0);
+    ChoiceDialogData again;
+    InitChoiceDialog(app, again);
+    EXPECT_EQ(again.text, "Prima\r\nseconda");
+    EXPECT_EQ(again.image, "nul");
+    EXPECT_EQ(again.rows[0].text, "Parigi");
+    EXPECT_TRUE(again.rows[0].correct);
+    EXPECT_EQ(again.rows[1].text, "Lione");
+    EXPECT_EQ(again.rows[4].text, "");
+    EXPECT_EQ(again.count, 2);
+    EXPECT_TRUE(again.deleteVisible);
+}
+
+TEST_F(QuestionDialogTest, EmptyScoresTakeTheRowsDefaultAndOthersReadAsWholeNumbers)
+{
+    NewQuestion(TQue::MultipleAnswer, TSel::Multiple);
+    ChoiceDialogData data = Choice("Q", {{true, "", "right"}, {false, "", "wrong"}, {false, "-2", "typed"},
+                                         {true, "2.5", "fraction"}, {true, " 7 ", "blanks"}});
+    ASSERT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Close);
+    std::vector<float> scores;
+    for (int i = 0; i < Stored(0).GetAnswerCount(); ++i) scores.push_back(Stored(0).GetAnswer(i).GetScore());
+    EXPECT_EQ(scores, (std::vector<float>{3, -1, -2, 0, 7}));
+}
+
+TEST_F(QuestionDialogTest, QuestionWithMoreThanSixAnswersShowsSixAndKeepsWhatTheRowsHold)
+{
+    CDomanda loaded(&app.errorReporter);
+    loaded.SetTextQue("Q");
+    for (int i = 0; i < 8; ++i) {
+        CRisposta answer(&app.errorReporter);
+        answer.SetTextAns(CStringa(("answer " + std::to_string(i + 1)).c_str()));
+        answer.SetCorrect(i == 0);
+        answer.SetScore(static_cast<float>(i) + 0.75f);
+        loaded.AddAnswer(answer);
+    }
+    app.currentTest.AppendQuestion(loaded);
+    EditStored(0);
+    ChoiceDialogData data;
+    InitChoiceDialog(app, data);
+    EXPECT_EQ(data.count, 8);
+    EXPECT_EQ(data.rows[5].text, "answer 6");
+    EXPECT_EQ(data.rows[5].score, "5");   // cut toward zero
+
+    ASSERT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Close);
+    ASSERT_EQ(app.currentTest.QuestionCount(), 1);
+    EXPECT_EQ(Stored(0).GetAnswerCount(), 6);
+    EXPECT_EQ(Stored(0).GetAnswer(2).GetScore(), 2.0f);
+}
+
+TEST_F(QuestionDialogTest, LongTextsAreCutToTheTextBuffer)
+{
+    NewQuestion(TQue::MultipleAnswer);
+    ReadChoiceDialog(app, Choice(std::string(6000, 'q'), {{true, "", std::string(6000, 'a')}}), false, true);
+    EXPECT_EQ(app.editQuestion.GetTextQue().Length(), 4999u);
+    EXPECT_EQ(app.editQuestion.GetAnswer(0).GetTextAns().Length(), 4999u);
+}
+
+TEST_F(QuestionDialogTest, NumericQuestionShowsItsNumbersAndReadsThemBack)
+{
+    NewQuestion(TQue::SingleNumber);
+    app.editQuestion.SetNumOk(12.5);
+    app.editQuestion.SetScoreIfOk(4.9f);
+    app.editQuestion.SetScoreIfBad(-1.5f);
+    app.editingExisting = 1;
+    TextDialogData data;
+    InitTextDialog(app, data);
+    EXPECT_EQ(data.answerLabel, "Numero");
+    EXPECT_EQ(data.answer, "12.5");
+    EXPECT_EQ(data.precision, "0.001");
+    EXPECT_EQ(data.scoreIfOk, "4");
+    EXPECT_EQ(data.scoreIfBad, "-1");
+
+    data.text = "7/2?";
+    data.answer = "3.5";
+    data.scoreIfBad = "x";
+    ReadTextDialog(app, data, false, true);
+    EXPECT_DOUBLE_EQ(app.editQuestion.GetNumOk(), 3.5);
+    EXPECT_DOUBLE_EQ(app.editQuestion.GetPrecision(), 0.001);
+    EXPECT_EQ(app.editQuestion.GetScoreIfNear(), 4.0f);
+    EXPECT_EQ(app.editQuestion.GetScoreIfBad(), 0.0f);
+}
+
+TEST_F(QuestionDialogTest, NewTextQuestionShowsItsPrecisionAsAWholeNumberAndNoCancella)
+{
+    NewQuestion(TQue::SingleText);
+    app.editQuestion.SetPrecision(2.5);
+    TextDialogData data;
+    InitTextDialog(app, data);
+    EXPECT_EQ(data.answerLabel, "Testo");
+    EXPECT_EQ(data.precision, "2");
+    EXPECT_EQ(data.text, "");
+    EXPECT_FALSE(data.deleteVisible);
+}
+
+// --- Copia, Incolla, Annulla "incolla", Cancella ----------------------------
+
+TEST_F(QuestionDialogTest, PasteButtonsFollowCopyAndPasteAcrossDialogs)
+{
+    NewQuestion(TQue::MultipleAnswer);
+    ChoiceDialogData data = kValid;
+    app.undoAvailable = 1;
+    InitChoiceDialog(app, data);
+    EXPECT_FALSE(data.buttons.paste);
+    EXPECT_FALSE(data.buttons.undoPaste);
+    ChoiceDialogCommand(app, data, QuestionCommand::Copy);
+    EXPECT_TRUE(data.buttons.paste);
+    ChoiceDialogCommand(app, data, QuestionCommand::Paste);
+    EXPECT_TRUE(data.buttons.undoPaste);
+    ChoiceDialogCommand(app, data, QuestionCommand::UndoPaste);
+    EXPECT_FALSE(data.buttons.undoPaste);
+
+    ChoiceDialogCommand(app, data, QuestionCommand::Paste);
+    TextDialogData next;
+    NewQuestion(TQue::SingleText);
+    InitTextDialog(app, next);
+    EXPECT_TRUE(next.buttons.paste);
+    EXPECT_FALSE(next.buttons.undoPaste);
+}
+
+TEST_F(QuestionDialogTest, PasteKeepsTheDialogsKindAndUndoBringsBackTheEdits)
+{
+    NewQuestion(TQue::SingleText);
+    TextDialogData text;
+    text.text = "Capitale?";
+    text.answer = "Roma";
+    TextDialogCommand(app, text, QuestionCommand::Copy);
+
+    NewQuestion(TQue::MultipleAnswer, TSel::Multiple);
+    ChoiceDialogData data = Choice("Colori?", {{true, "4", "rosso"}, {false, "", "cane"}});
+    data.random = true;
+    ChoiceDialogCommand(app, data, QuestionCommand::Paste);
+    EXPECT_EQ(app.editQuestion.GetTypeQue(), TQue::MultipleAnswer);
+    EXPECT_EQ(app.editQuestion.GetSelection(), TSel::Multiple);
+    EXPECT_EQ(data.text, "Capitale?");
+    EXPECT_EQ(data.rows[0].text, "");
+    EXPECT_EQ(data.count, 0);
+
+    ChoiceDialogCommand(app, data, QuestionCommand::UndoPaste);
+    EXPECT_EQ(data.text, "Colori?");
+    EXPECT_TRUE(data.random);
+    EXPECT_EQ(data.rows[0].score, "4");
+    EXPECT_EQ(data.rows[1].score, "-1");
+    EXPECT_EQ(data.count, 2);
+}
+
+TEST_F(QuestionDialogTest, CancellaRemovesTheQuestionOnlyWhenConfirmed)
+{
+    app.currentTest.AppendQuestion(CDomanda(&app.errorReporter));
+    app.currentTest.AppendQuestion(CDomanda(&app.errorReporter));
+    EditStored(0);
+    ChoiceDialogData data;
+    InitChoiceDialog(app, data);
+    platform.yesNoAnswers = {false, true};
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Delete), CommandResult::Stay);
+    EXPECT_EQ(app.currentTest.QuestionCount(), 2);
+    EXPECT_EQ(app.modified, 0);
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Delete), CommandResult::Close);
+    EXPECT_EQ(platform.questions, std::vector<std::string>(2, "Vuoi veramente cancellare la domanda?"));
+    EXPECT_EQ(app.currentTest.QuestionCount(), 1);
+    EXPECT_EQ(app.modified, 1);
+}
+
+// --- Esegui domanda ---------------------------------------------------------
+
+TEST_F(QuestionDialogTest, RunWritesTheQuestionAloneAndStartsTheRunnerOnIt)
+{
+    app.currentTest.AppendQuestion(CDomanda(&app.errorReporter));
+    NewQuestion(TQue::MultipleAnswer, TSel::Multiple);
+    ChoiceDialogData data = kValid;
+    ASSERT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Run), CommandResult::TryQuestion);
+    EXPECT_EQ(app.currentTest.QuestionCount(), 1);
+    EXPECT_EQ(app.modified, 0);
+    EXPECT_TRUE(platform.infos.empty());
+
+    const std::string name = Text(app.runTest.TestFileName());
+    CTest reloaded(&app.errorReporter, CStringa(scratch.File(name).c_str()), CStringa(name.c_str()));
+    ASSERT_EQ(reloaded.Error(), 0);
+    ASSERT_EQ(reloaded.QuestionCount(), 1);
+    EXPECT_TRUE(*reloaded.GetQuestion(0) == app.editQuestion);
+
+    RunProgram(app, RunnerProgram(platform), "quadrivo", QuestionArgument(app));
+    EXPECT_EQ(platform.started, std::vector<std::string>{"quadrivo -question 1 \"$QV1.TMP\""});
+}
+
+TEST_F(QuestionDialogTest, EachRunReplacesTheTemporaryFileAndOkDeletesTheLast)
+{
+    NewQuestion(TQue::SingleNumber);
+    TextDialogData data;
+    data.text = "2+2?";
+    data.answer = "4";
+    ASSERT_EQ(TextDialogCommand(app, data, QuestionCommand::Run), CommandResult::TryQuestion);
+    ASSERT_EQ(TextDialogCommand(app, data, QuestionCommand::Run), CommandResult::TryQuestion);
+    EXPECT_EQ(platform.removed, std::vector<std::string>{"$QV1.TMP"});
+    EXPECT_EQ(app.runTest.QuestionCount(), 1);
+    const std::string second = Text(app.runTest.TestFileName());
+    EXPECT_TRUE(std::filesystem::exists(scratch.File(second)));
+
+    ASSERT_EQ(TextDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Close);
+    EXPECT_FALSE(std::filesystem::exists(scratch.File(second)));
+    EXPECT_EQ(Text(app.runTest.GetPathName()), "");
+}
+
+TEST_F(QuestionDialogTest, FailedTryDoesNotBlockTheNextOne)
+{
+    NewQuestion(TQue::MultipleAnswer);
+    ChoiceDialogData data = kValid;
+    platform.tempFileWorks = false;
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Run), CommandResult::Stay);
+    EXPECT_TRUE(platform.infos.empty());
+
+    platform.tempFileWorks = true;
+    app.runTest.SetError(15);   // as a failed write leaves it
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Run), CommandResult::TryQuestion);
+    EXPECT_EQ(app.runTest.QuestionCount(), 1);
+}
+
+// --- Immagine... ------------------------------------------------------------
+
+TEST_F(QuestionDialogTest, ChooseImageAsksForGifsAndRestoresTheDirectory)
+{
+    const std::filesystem::path pictures = scratch.Path() / "pictures";
+    std::filesystem::create_directory(pictures);
+    const std::string chosen = (pictures / "map.gif").string();
+    platform.openAnswers = {chosen, std::nullopt};
+
+    NewQuestion(TQue::MultipleAnswer);
+    ChoiceDialogData data;
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Image), CommandResult::Stay);
+    EXPECT_EQ(data.image, chosen);
+    EXPECT_EQ(std::filesystem::current_path(), scratch.Path());
+    ASSERT_EQ(platform.openRequests.size(), 1u);
+    const FileDialogRequest& request = platform.openRequests[0];
+    EXPECT_EQ(request.title, "Scegli immagine...");
+    ASSERT_EQ(request.filters.size(), 2u);
+    EXPECT_EQ(request.filters[0].label + request.filters[0].pattern, "Immagini gif(*.gif)*.gif");
+    EXPECT_EQ(request.filters[1].label + request.filters[1].pattern, "Tutti i file (*.*)*.*");
+    EXPECT_EQ(request.defaultExtension, "gif");
+
+    // Cancelled: the field keeps its name; the last choice was proposed.
+    std::string image = "old.gif";
+    EXPECT_FALSE(ChooseImage(app, image));
+    EXPECT_EQ(image, "old.gif");
+    EXPECT_EQ(platform.openRequests[1].proposed, chosen);
+}
+
+}  // namespace

@@ -1,0 +1,214 @@
+#ifndef QUADRIVO_EDITOR_CORE_SCRIPTED_PLATFORM_H
+#define QUADRIVO_EDITOR_CORE_SCRIPTED_PLATFORM_H
+
+// A Platform for tests: the answers of message boxes and file dialogs are
+// queued in advance, and what the editor shows, stores and starts is
+// recorded. The current directory and files are the real ones, because the
+// file library reads and writes relative to the process's directory. Header
+// only, for the core's and the Qt layer's tests.
+
+#include <cstdio>
+#include <deque>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <random>
+#include <string>
+#include <system_error>
+#include <variant>
+#include <vector>
+
+#include "editor/core/application.h"
+#include "editor/core/frame.h"
+#include "editor/core/platform.h"
+#include "tstfile/errore.h"
+
+class ScriptedPlatform : public Platform {
+public:
+    // --- Answers, taken from the front. An empty queue answers No or
+    // cancels, and the call is still recorded.
+    std::deque<bool> yesNoAnswers;
+    std::deque<std::optional<std::string>> openAnswers;   // none: cancelled
+    std::deque<std::optional<std::string>> saveAnswers;
+    bool startSucceeds = true;
+    bool settingsWork = true;   // false: every query and store fails
+    bool tempFileWorks = true;
+    // A folder that every file dialog makes current while the user browses,
+    // confirmed or not, as the system's dialogs may do.
+    std::optional<std::string> dialogBrowsesTo;
+
+    // --- What happened.
+    std::vector<std::string> infos;       // ShowInfo texts, the library's too
+    std::vector<std::string> questions;   // AskYesNo texts
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+    std::vector<std::string> settingWrites;   // "name=value", in order
+    std::vector<std::string> started;         // command lines
+    std::vector<std::string> removed;         // RemoveFile names
+    int waitCursorShows = 0;
+    int waitCursorDepth = 0;   // Begin minus End; 0 when balanced
+
+    // The settings store: a value is a text or a number.
+    std::map<std::string, std::variant<std::string, int>> settings;
+
+    void ShowInfo(const std::string& text) override { infos.push_back(text); }
+
+    bool AskYesNo(const std::string& text) override
+    {
+        questions.push_back(text);
+        if (yesNoAnswers.empty()) return false;
+        const bool yes = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return yes;
+    }
+
+    bool OpenFileName(const FileDialogRequest& request, std::string& path) override
+    {
+        openRequests.push_back(request);
+        return Answer(openAnswers, path);
+    }
+
+    bool SaveFileName(const FileDialogRequest& request, std::string& path) override
+    {
+        saveRequests.push_back(request);
+        return Answer(saveAnswers, path);
+    }
+
+    std::string CurrentDirectory() override { return std::filesystem::current_path().string(); }
+
+    bool SetCurrentDirectory(const std::string& directory) override
+    {
+        std::error_code error;
+        std::filesystem::current_path(directory, error);
+        return !error;
+    }
+
+    void BeginWaitCursor() override
+    {
+        ++waitCursorShows;
+        ++waitCursorDepth;
+    }
+    void EndWaitCursor() override { --waitCursorDepth; }
+
+    bool QuerySettingString(const std::string& name, std::string& value) override
+    {
+        const auto it = settings.find(name);
+        if (!settingsWork || it == settings.end()) return false;
+        const std::string* text = std::get_if<std::string>(&it->second);
+        if (!text) return false;
+        value = *text;
+        return true;
+    }
+
+    bool QuerySettingNumber(const std::string& name, int& value) override
+    {
+        const auto it = settings.find(name);
+        if (!settingsWork || it == settings.end()) return false;
+        const int* number = std::get_if<int>(&it->second);
+        if (!number) return false;
+        value = *number;
+        return true;
+    }
+
+    bool StoreSettingString(const std::string& name, const std::string& value) override
+    {
+        if (!settingsWork) return false;
+        settings[name] = value;
+        settingWrites.push_back(name + "=" + value);
+        return true;
+    }
+
+    bool StoreSettingNumber(const std::string& name, int value) override
+    {
+        if (!settingsWork) return false;
+        settings[name] = value;
+        settingWrites.push_back(name + "=" + std::to_string(value));
+        return true;
+    }
+
+    bool StartProgram(const std::string& commandLine) override
+    {
+        started.push_back(commandLine);
+        return startSucceeds;
+    }
+
+    bool CreateTempFile(std::string& name) override
+    {
+        if (!tempFileWorks) return false;
+        for (unsigned number = 1; number < 0x10000; ++number) {
+            char candidate[32];
+            std::snprintf(candidate, sizeof candidate, "$QV%X.TMP", number);
+            if (std::FILE* file = std::fopen(candidate, "wx")) {
+                std::fclose(file);
+                name = candidate;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void RemoveFile(const std::string& name) override
+    {
+        removed.push_back(name);
+        std::error_code error;
+        std::filesystem::remove(name, error);
+    }
+
+private:
+    // A confirmed dialog leaves the chosen file's folder current, as the
+    // real dialogs do.
+    bool Answer(std::deque<std::optional<std::string>>& answers, std::string& path)
+    {
+        if (dialogBrowsesTo) SetCurrentDirectory(*dialogBrowsesTo);
+        if (answers.empty()) return false;
+        const std::optional<std::string> answer = answers.front();
+        answers.pop_front();
+        if (!answer) return false;
+        path = *answer;
+        const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+        if (!folder.empty()) SetCurrentDirectory(folder.string());
+        return true;
+    }
+};
+
+// The scripted platform, the application over it, and the file library's
+// messages shown through it, so that they land in platform.infos too.
+struct ScriptedEditor {
+    ScriptedPlatform platform;
+    Application app{platform};
+    PlatformErrorPresenter presenter{platform};
+    ScopedErrorPresenter presenterScope{&presenter};
+};
+
+// A fresh empty folder for one test, made current; the previous current
+// directory comes back and the folder is removed at the end.
+class ScratchDirectory {
+public:
+    ScratchDirectory() : previous_(std::filesystem::current_path())
+    {
+        std::random_device random;
+        for (;;) {
+            path_ = std::filesystem::temp_directory_path() / ("qv-editor-" + std::to_string(random()));
+            if (std::filesystem::create_directory(path_)) break;
+        }
+        std::filesystem::current_path(path_);
+    }
+    ~ScratchDirectory()
+    {
+        std::error_code error;
+        std::filesystem::current_path(previous_, error);
+        std::filesystem::remove_all(path_, error);
+    }
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    // path_ / name, as text.
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
+};
+
+#endif

@@ -1,0 +1,68 @@
+#include "editor/core/settings.h"
+
+#include "editor/core/application.h"
+#include "editor/core/platform.h"
+
+namespace {
+
+// A string setting and its terminator fit in 128 bytes.
+constexpr std::size_t kSettingCapacity = 128;
+
+// The face and size used when the settings do not give a usable font.
+const DialogFont kFallbackFont{"Courier New", 10};
+constexpr int kLargestPointSize = 400;
+
+std::string Quoted(const CStringa& s)
+{
+    return std::string("\"") + (s.IsOk() ? s.CStr() : "") + "\"";
+}
+
+}  // namespace
+
+std::optional<std::string> ReadSettingString(Platform& platform, const std::string& name,
+                                             const std::string& fallback)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        std::string value;
+        if (platform.QuerySettingString(name, value) && value.size() < kSettingCapacity)
+            return value.substr(0, value.find('\0'));
+        if (attempt == 0) platform.StoreSettingString(name, fallback);
+    }
+    return std::nullopt;
+}
+
+int ReadSettingNumber(Platform& platform, const std::string& name, int fallback)
+{
+    int value = 0;
+    if (platform.QuerySettingNumber(name, value)) return value;
+    platform.StoreSettingNumber(name, fallback);
+    if (platform.QuerySettingNumber(name, value)) return value;
+    return fallback;
+}
+
+bool WriteSettingString(Platform& platform, const std::string& name, const std::string& value)
+{
+    // A longer text would be thrown away for the default at the next read.
+    if (value.size() >= kSettingCapacity) return false;
+    return platform.StoreSettingString(name, value);
+}
+
+DialogFont ReadDialogFont(Platform& platform)
+{
+    DialogFont font;
+    font.pointSize = ReadSettingNumber(platform, "fontsize", kFallbackFont.pointSize);
+    font.face = ReadSettingString(platform, "fontname", kFallbackFont.face).value_or("");
+    if (font.pointSize < 1 || font.pointSize > kLargestPointSize) return kFallbackFont;
+    return font;
+}
+
+std::string QuestionArgument(Application& app)
+{
+    const std::string prefix = ReadSettingString(app.platform, "argument", "-question 1 ").value_or("");
+    return prefix + Quoted(app.runTest.TestFileName());
+}
+
+std::string WholeTestArgument(Application& app)
+{
+    return Quoted(app.currentTest.TestFileName());
+}

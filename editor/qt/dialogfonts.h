@@ -1,0 +1,13 @@
+#ifndef QUADRIVO_EDITOR_QT_DIALOGFONTS_H
+#define QUADRIVO_EDITOR_QT_DIALOGFONTS_H
+
+#include <initializer_list>
+
+class Application;
+class QWidget;
+
+// Gives the configured font ("fontname", "fontsize") to the text fields of a
+// question dialog; null entries are skipped.
+void SetDialogFonts(Application& app, std::initializer_list<QWidget*> fields);
+
+#endif

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "editor/core/scripted_platform.h"
+#include "editor/qt/dialogfonts.h"
+#include "editor/qt/maintextdialog.h"
+#include "editor/qt/propertydialog.h"
+#include "editor/qt/trydialog.h"
+#include "editor/qt/updownfield.h"
+
+namespace {
+
+class DialogsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        CParTest& params = app.currentTest.GetParams();
+        params.Name = "Geografia";
+        params.Time = 20;
+        params.SendBack = 1;
+        params.Save = 1;
+        params.TextTest = "Prima riga\nseconda riga";
+    }
+
+    template <typename T>
+    T* Find(QWidget& dialog, const char* name)
+    {
+        T* widget = dialog.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    std::unique_ptr<ScriptedEditor> editor = std::make_unique<ScriptedEditor>();
+    ScriptedPlatform& platform = editor->platform;
+    Application& app = editor->app;
+};
+
+TEST_F(DialogsTest, PropertyDialogShowsTheParameters)
+{
+    PropertyDialog dialog(app);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Proprietà questionario"));
+    EXPECT_EQ(Find<QLineEdit>(dialog, "nameEdit")->text(), QStringLiteral("Geografia"));
+    EXPECT_EQ(Find<UpDownField>(dialog, "timeField")->fieldText(), QStringLiteral("20"));
+    EXPECT_EQ(Find<UpDownField>(dialog, "sendBackField")->fieldText(), QStringLiteral("1"));
+    EXPECT_FALSE(Find<QCheckBox>(dialog, "randomCheck")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(dialog, "saveCheck")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(dialog, "viewScoreCheck")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(dialog, "askConfirmCheck")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(dialog, "correctAnswerCheck")->isChecked());
+}
+
+TEST_F(DialogsTest, PropertyDialogEditedAndConfirmed)
+{
+    PropertyDialog dialog(app);
+    dialog.show();
+    QLineEdit* name = Find<QLineEdit>(dialog, "nameEdit");
+    name->clear();
+    QTest::keyClicks(name, QStringLiteral("Citt"));
+    name->insert(QStringLiteral("à d'Italia"));   // key events carry ASCII only
+    Find<QCheckBox>(dialog, "randomCheck")->click();
+    Find<QCheckBox>(dialog, "saveCheck")->click();
+    UpDownField* time = Find<UpDownField>(dialog, "timeField");
+    time->setFieldText(QStringLiteral("300"));   // typed beyond the arrows' 120
+    UpDownField* sendBack = Find<UpDownField>(dialog, "sendBackField");
+    sendBack->stepBy(2);
+    Find<QPushButton>(dialog, "okButton")->click();
+
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const CParTest& params = app.currentTest.GetParams();
+    EXPECT_EQ(params.Name, CStringa("Citt\xe0 d'Italia"));
+    EXPECT_EQ(params.Time, 300);
+    EXPECT_EQ(params.SendBack, 3);
+    EXPECT_EQ(params.Random, 1);
+    EXPECT_EQ(params.Save, 0);
+    EXPECT_EQ(app.modified, 1);
+}
+
+TEST_F(DialogsTest, PropertyDialogRefusesANameOutsideTheCodePageAndStaysOpen)
+{
+    PropertyDialog dialog(app);
+    dialog.show();
+    Find<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Ω test"));
+    Find<QPushButton>(dialog, "okButton")->click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Find<QLineEdit>(dialog, "nameEdit")->text(), QStringLiteral("Ω test"));
+    ASSERT_EQ(platform.infos.size(), 1u);
+    EXPECT_EQ(platform.infos[0].rfind("Il campo \"Nome\" ", 0), 0u);
+    EXPECT_EQ(app.currentTest.GetParams().Name, CStringa("Geografia"));
+    EXPECT_EQ(app.modified, 0);
+}
+
+TEST(UpDownFieldTest, ArrowsStayInTheirRangeButTypedTextStays)
+{
+    UpDownField field;
+    field.setArrowRange(0, 120);
+    field.show();
+    field.setFieldText(QStringLiteral("119"));
+    field.stepBy(5);
+    EXPECT_EQ(field.fieldText(), QStringLiteral("120"));
+    field.setFieldText(QStringLiteral("1"));
+    QTest::keyClick(&field, Qt::Key_Down);
+    QTest::keyClick(&field, Qt::Key_Down);
+    EXPECT_EQ(field.fieldText(), QStringLiteral("0"));
+
+    field.setFieldText(QString());
+    QTest::keyClicks(&field, QStringLiteral("9999"));
+    field.clearFocus();
+    EXPECT_EQ(field.fieldText(), QStringLiteral("9999"));
+    field.setFieldText(QStringLiteral("dieci"));
+    field.clearFocus();
+    EXPECT_EQ(field.fieldText(), QStringLiteral("dieci"));
+    field.stepBy(1);   // a text that is no number counts as 0 for the arrows
+    EXPECT_EQ(field.fieldText(), QStringLiteral("1"));
+}
+
+TEST_F(DialogsTest, MainTextDialogShowsAndStoresTheTextWithLineBreaks)
+{
+    MainTextDialog dialog(app);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Testo illustrativo del questionario"));
+    dialog.show();
+    QPlainTextEdit* text = Find<QPlainTextEdit>(dialog, "textEdit");
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("Prima riga\nseconda riga"));
+    text->moveCursor(QTextCursor::End);
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClicks(text, QStringLiteral("terza: "));
+    text->insertPlainText(QStringLiteral("è\u00a0così"));
+    Find<QPushButton>(dialog, "okButton")->click();
+
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(app.currentTest.GetParams().TextTest,
+              CStringa("Prima riga\nseconda riga\nterza: \xe8\xa0" "cos\xec"));
+    EXPECT_EQ(app.modified, 1);
+}
+
+TEST_F(DialogsTest, MainTextDialogOkWithoutEditsKeepsTheText)
+{
+    app.currentTest.GetParams().TextTest = "uno\n\ndue\ttre\rquattro\n";
+    MainTextDialog dialog(app);
+    dialog.show();
+    Find<QPushButton>(dialog, "okButton")->click();
+    EXPECT_EQ(app.currentTest.GetParams().TextTest, CStringa("uno\n\ndue\ttre\rquattro\n"));
+}
+
+TEST_F(DialogsTest, MainTextDialogRefusesAClosingTagAndStaysOpen)
+{
+    MainTextDialog dialog(app);
+    dialog.show();
+    QPlainTextEdit* text = Find<QPlainTextEdit>(dialog, "textEdit");
+    text->setPlainText(QStringLiteral("fine </TextTest>"));
+    Find<QPushButton>(dialog, "okButton")->click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("fine </TextTest>"));
+    ASSERT_EQ(platform.infos.size(), 1u);
+    EXPECT_EQ(platform.infos[0].rfind("Il campo \"Testo illustrativo\" ", 0), 0u);
+    EXPECT_EQ(app.modified, 0);
+}
+
+TEST_F(DialogsTest, TryDialogShowsTheStoredProgramAndRunsTheEditedOne)
+{
+    app.currentTest.SetPathName("geografia.tst");
+    TryDialog dialog(app, "\"geografia.tst\"");
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Esegui con..."));
+    dialog.show();
+    QLineEdit* program = Find<QLineEdit>(dialog, "programEdit");
+    EXPECT_EQ(program->text(), QStringLiteral("quadrivo"));
+    program->setText(QStringLiteral("/opt/quadrivo/run"));
+    Find<QPushButton>(dialog, "okButton")->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(platform.started, std::vector<std::string>{"/opt/quadrivo/run \"geografia.tst\""});
+    EXPECT_EQ(platform.settingWrites.back(), "command=/opt/quadrivo/run");
+}
+
+TEST_F(DialogsTest, TryDialogBrowseFillsTheProgramField)
+{
+    ScratchDirectory scratch;
+    TryDialog dialog(app, "\"x.tst\"");
+    dialog.show();
+    platform.openAnswers = {scratch.File("runner")};
+    Find<QPushButton>(dialog, "browseButton")->click();
+    EXPECT_EQ(Find<QLineEdit>(dialog, "programEdit")->text().toStdString(), scratch.File("runner"));
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(DialogsTest, DialogFontsComeFromTheSettings)
+{
+    platform.settings["fontname"] = std::string("DejaVu Sans Mono");
+    platform.settings["fontsize"] = 14;
+    QLineEdit first;
+    QPlainTextEdit second;
+    SetDialogFonts(app, {&first, nullptr, &second});
+    EXPECT_EQ(first.font().family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(first.font().pointSize(), 14);
+    EXPECT_EQ(second.font().pointSize(), 14);
+}
+
+}  // namespace

@@ -1,0 +1,28 @@
+#include "editor/qt/icons.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<const char*, 9> kImageNames = {
+    "new", "open", "save", "copy", "paste", "undopaste", "newquestion", "editquestion", "run",
+};
+
+}  // namespace
+
+QString ToolbarImagePath(int image)
+{
+    if (image < 0 || image >= static_cast<int>(kImageNames.size())) return QString();
+    return QStringLiteral(":/icons/") + QLatin1String(kImageNames[image]) + QStringLiteral(".svg");
+}
+
+QIcon ToolbarImage(int image)
+{
+    const QString path = ToolbarImagePath(image);
+    return path.isEmpty() ? QIcon() : QIcon(path);
+}
+
+QIcon EditorIcon()
+{
+    return QIcon(QStringLiteral(":/icons/quadrivo.svg"));
+}

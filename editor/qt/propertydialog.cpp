@@ -1,0 +1,122 @@
+#include "editor/qt/propertydialog.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editor/core/application.h"
+#include "editor/core/properties.h"
+#include "editor/qt/dialogbuttons.h"
+#include "editor/qt/encoding.h"
+#include "editor/qt/textfields.h"
+#include "editor/qt/updownfield.h"
+
+namespace {
+
+QCheckBox* AddCheckBox(QVBoxLayout* layout, const QString& text, const char* name, bool checked)
+{
+    auto* box = new QCheckBox(text);
+    box->setObjectName(QLatin1String(name));
+    box->setChecked(checked);
+    layout->addWidget(box);
+    return box;
+}
+
+UpDownField* MakeNumberField(const char* name, int arrowMaximum, const std::string& text)
+{
+    auto* field = new UpDownField;
+    field->setObjectName(QLatin1String(name));
+    field->setArrowRange(0, arrowMaximum);
+    field->setFieldText(FromWindows1252(text));
+    return field;
+}
+
+// A number field's text; one that Windows-1252 cannot hold is no number,
+// and reads as 0 like any other.
+std::string NumberText(const UpDownField* field)
+{
+    std::string bytes;
+    return ToWindows1252(field->fieldText(), bytes) ? bytes : std::string();
+}
+
+}  // namespace
+
+PropertyDialog::PropertyDialog(Application& app, QWidget* parent) : QDialog(parent), app_(app)
+{
+    setWindowTitle(QStringLiteral("Proprietà questionario"));
+    const PropertyValues values = FillPropertyDialog(app_.currentTest.GetParams());
+
+    name_ = new QLineEdit(FromWindows1252(values.name));
+    name_->setObjectName(QStringLiteral("nameEdit"));
+    name_->setMaxLength(static_cast<int>(kNameMaximum));
+    name_->setMinimumWidth(280);
+
+    auto* flags = new QVBoxLayout;
+    flags->setSpacing(6);
+    random_ = AddCheckBox(flags, QStringLiteral("Domande in ordine casuale"), "randomCheck", values.random);
+    save_ = AddCheckBox(flags, QStringLiteral("Le risposte devono essere salvate"), "saveCheck", values.save);
+    viewScore_ = AddCheckBox(flags, QStringLiteral("Il punteggio deve essere visibile"), "viewScoreCheck",
+                             values.viewScore);
+    askConfirm_ = AddCheckBox(flags, QStringLiteral("Richiesta di conferma"), "askConfirmCheck", values.askConfirm);
+    correctAnswer_ = AddCheckBox(flags, QStringLiteral("Soluzione dopo la risposta"), "correctAnswerCheck",
+                                 values.correctAnswer);
+
+    time_ = MakeNumberField("timeField", kTimeArrowMaximum, values.time);
+    sendBack_ = MakeNumberField("sendBackField", kSendBackArrowMaximum, values.sendBack);
+
+    auto* numbers = new QFormLayout;
+    numbers->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    numbers->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    numbers->addRow(QStringLiteral("Tempo concesso (in minuti)"), time_);
+    numbers->addRow(QStringLiteral("Rimandare la risposta?"), sendBack_);
+
+    auto* nameRow = new QFormLayout;
+    nameRow->addRow(QStringLiteral("Nome"), name_);
+
+    auto* properties = new QGroupBox(QStringLiteral("Proprietà"));
+    auto* propertiesLayout = new QVBoxLayout(properties);
+    propertiesLayout->setSpacing(12);
+    propertiesLayout->addLayout(nameRow);
+    propertiesLayout->addLayout(flags);
+    propertiesLayout->addLayout(numbers);
+
+    QPushButton* ok = MakeDialogButton(QStringLiteral("&Ok"), QStringLiteral("okButton"));
+    ok->setDefault(true);
+    QPushButton* cancel = MakeDialogButton(QStringLiteral("&Annulla"), QStringLiteral("cancelButton"));
+    connect(ok, &QPushButton::clicked, this, &PropertyDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &PropertyDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(properties);
+    layout->addWidget(MakeButtonFrame({ok, cancel}));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void PropertyDialog::accept()
+{
+    PropertyValues values;
+    if (!ReadStorableText(app_, name_->text(), "Nome", name_, values.name)) return;
+    values.time = NumberText(time_);
+    values.sendBack = NumberText(sendBack_);
+    values.random = random_->isChecked();
+    values.save = save_->isChecked();
+    values.viewScore = viewScore_->isChecked();
+    values.askConfirm = askConfirm_->isChecked();
+    values.correctAnswer = correctAnswer_->isChecked();
+    if (!PropertyDialogOk(app_, values)) {
+        name_->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
+void RunPropertyDialog(QWidget* owner, Application& app)
+{
+    PropertyDialog dialog(app, owner);
+    dialog.exec();
+}

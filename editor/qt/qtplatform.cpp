@@ -1,0 +1,243 @@
+#include "editor/qt/qtplatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSettings>
+
+#include "editor/qt/encoding.h"
+
+namespace {
+
+std::unique_ptr<QSettings> UserSettings()
+{
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\Pellastro"),
+                                       QSettings::NativeFormat);
+#else
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("Pellastro"), QString());
+#endif
+}
+
+// A filter as the dialog wants it: "label (pattern)". "*.*" means every
+// file; where names need no dot it becomes "*".
+QString NameFilter(const FileFilter& filter)
+{
+    QString label = FromWindows1252(filter.label);
+    QString pattern = FromWindows1252(filter.pattern);
+#ifndef Q_OS_WIN
+    if (pattern == QLatin1String("*.*")) {
+        pattern = QStringLiteral("*");
+        label.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
+    }
+#endif
+    if (!label.contains(QLatin1Char('('))) label += QStringLiteral(" (") + pattern + QLatin1Char(')');
+    return label;
+}
+
+void SetItalianButtons(QMessageBox& box)
+{
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setText(QStringLiteral("OK"));
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("&Sì"));
+    if (QAbstractButton* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("&No"));
+}
+
+// A message box that comes up while the wait cursor is on (a loader's error
+// during a load) gets the arrow: the user has to aim at its button.
+class ArrowCursorWhileAsking {
+public:
+    ArrowCursorWhileAsking() : pushed_(QApplication::overrideCursor() != nullptr)
+    {
+        if (pushed_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~ArrowCursorWhileAsking()
+    {
+        if (pushed_) QApplication::restoreOverrideCursor();
+    }
+    ArrowCursorWhileAsking(const ArrowCursorWhileAsking&) = delete;
+    ArrowCursorWhileAsking& operator=(const ArrowCursorWhileAsking&) = delete;
+
+private:
+    bool pushed_;
+};
+
+}  // namespace
+
+QWidget* DialogOwner()
+{
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return QApplication::activeWindow();
+}
+
+QtPlatform::QtPlatform() : settings_(UserSettings()) {}
+
+QtPlatform::QtPlatform(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::ShowInfo(const std::string& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Informazione"), MessageText(text),
+                    QMessageBox::Ok, DialogOwner());
+    SetItalianButtons(box);
+    ArrowCursorWhileAsking arrow;
+    box.exec();
+}
+
+bool QtPlatform::AskYesNo(const std::string& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Attenzione"), MessageText(text),
+                    QMessageBox::Yes | QMessageBox::No, DialogOwner());
+    SetItalianButtons(box);
+    ArrowCursorWhileAsking arrow;
+    return box.exec() != QMessageBox::No;
+}
+
+bool QtPlatform::OpenFileName(const FileDialogRequest& request, std::string& path)
+{
+    return RunFileDialog(request, false, path);
+}
+
+bool QtPlatform::SaveFileName(const FileDialogRequest& request, std::string& path)
+{
+    return RunFileDialog(request, true, path);
+}
+
+bool QtPlatform::RunFileDialog(const FileDialogRequest& request, bool save, std::string& path)
+{
+    QFileDialog dialog(DialogOwner(), FromWindows1252(request.title));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    QStringList filters;
+    for (const FileFilter& filter : request.filters) filters << NameFilter(filter);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
+    dialog.setDefaultSuffix(FromWindows1252(request.defaultExtension));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    dialog.setDirectory(QDir::currentPath());
+    if (!request.proposed.empty()) {
+        const QFileInfo proposed(FromNativeBytes(request.proposed));
+        dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+
+    const QString chosen = QDir::toNativeSeparators(dialog.selectedFiles().first());
+    const std::string bytes = ToNativeBytes(chosen);
+    if (bytes.size() > request.maxPath) {
+        ShowInfo("Il percorso scelto supera i " + std::to_string(request.maxPath) + " caratteri ammessi.");
+        return false;
+    }
+    // As the system's dialogs do, a confirmed dialog leaves the chosen
+    // file's folder current.
+    QDir::setCurrent(QFileInfo(chosen).absolutePath());
+    path = bytes;
+    return true;
+}
+
+std::string QtPlatform::CurrentDirectory()
+{
+    return ToNativeBytes(QDir::toNativeSeparators(QDir::currentPath()));
+}
+
+bool QtPlatform::SetCurrentDirectory(const std::string& directory)
+{
+    return !directory.empty() && QDir::setCurrent(FromNativeBytes(directory));
+}
+
+void QtPlatform::BeginWaitCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtPlatform::EndWaitCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+bool QtPlatform::QuerySettingString(const std::string& name, std::string& value)
+{
+    const QVariant stored = settings_->value(FromNativeBytes(name));
+    if (stored.typeId() != QMetaType::QString) return false;
+    value = ToNativeBytes(stored.toString());
+    return true;
+}
+
+bool QtPlatform::QuerySettingNumber(const std::string& name, int& value)
+{
+    const QVariant stored = settings_->value(FromNativeBytes(name));
+    bool ok = false;
+    int number = 0;
+    switch (stored.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        number = stored.toInt(&ok);
+        break;
+    case QMetaType::QString:   // an INI file keeps numbers as text
+        number = stored.toString().trimmed().toInt(&ok);
+        break;
+    default:
+        break;
+    }
+    if (ok) value = number;
+    return ok;
+}
+
+bool QtPlatform::StoreSettingString(const std::string& name, const std::string& value)
+{
+    settings_->setValue(FromNativeBytes(name), FromNativeBytes(value));
+    return Stored();
+}
+
+bool QtPlatform::StoreSettingNumber(const std::string& name, int value)
+{
+    settings_->setValue(FromNativeBytes(name), value);
+    return Stored();
+}
+
+bool QtPlatform::Stored()
+{
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
+
+bool QtPlatform::StartProgram(const std::string& commandLine)
+{
+    QStringList words = QProcess::splitCommand(FromNativeBytes(commandLine));
+    if (words.isEmpty()) return false;
+    const QString program = words.takeFirst();
+    return QProcess::startDetached(program, words, QDir::currentPath());
+}
+
+bool QtPlatform::CreateTempFile(std::string& name)
+{
+    const quint32 start = QRandomGenerator::global()->bounded(0x10000u);
+    for (quint32 i = 0; i < 0x10000u; ++i) {
+        const quint32 number = (start + i) & 0xFFFFu;
+        if (number == 0) continue;
+        const QString candidate =
+            QStringLiteral("$QV") + QString::number(number, 16).toUpper() + QStringLiteral(".TMP");
+        QFile file(candidate);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            file.close();
+            name = ToNativeBytes(candidate);
+            return true;
+        }
+        if (file.error() != QFileDevice::OpenError || !QFileInfo::exists(candidate)) return false;
+    }
+    return false;
+}
+
+void QtPlatform::RemoveFile(const std::string& name)
+{
+    QFile::remove(FromNativeBytes(name));
+}

@@ -1,0 +1,62 @@
+#ifndef QUADRIVO_EDITOR_QT_QTPLATFORM_H
+#define QUADRIVO_EDITOR_QT_QTPLATFORM_H
+
+#include <memory>
+
+#include "editor/core/platform.h"
+
+class QSettings;
+class QWidget;
+
+// The editor's platform on Qt: message boxes and file dialogs over the
+// active window, the process's current directory, the override cursor, a
+// QSettings store and detached processes. Needs a QApplication.
+class QtPlatform : public Platform {
+public:
+    // The user's settings: the key "SOFTWARE\Pellastro" of the current
+    // user on Windows, elsewhere Pellastro.ini in the user's configuration
+    // folder.
+    QtPlatform();
+    // The given store (tests use an INI file of their own).
+    explicit QtPlatform(std::unique_ptr<QSettings> settings);
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    void ShowInfo(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+
+    bool OpenFileName(const FileDialogRequest& request, std::string& path) override;
+    bool SaveFileName(const FileDialogRequest& request, std::string& path) override;
+
+    std::string CurrentDirectory() override;
+    bool SetCurrentDirectory(const std::string& directory) override;
+
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+
+    bool QuerySettingString(const std::string& name, std::string& value) override;
+    bool QuerySettingNumber(const std::string& name, int& value) override;
+    bool StoreSettingString(const std::string& name, const std::string& value) override;
+    bool StoreSettingNumber(const std::string& name, int value) override;
+
+    // The command line is split as a shell would split words and quotes,
+    // but no shell runs: the first word is the program, found on the
+    // program search path when it has no directory.
+    bool StartProgram(const std::string& commandLine) override;
+
+    bool CreateTempFile(std::string& name) override;
+    void RemoveFile(const std::string& name) override;
+
+private:
+    bool RunFileDialog(const FileDialogRequest& request, bool save, std::string& path);
+    bool Stored();
+
+    std::unique_ptr<QSettings> settings_;
+};
+
+// The window message boxes and dialogs are shown over: the open modal
+// dialog, else the active window (null when there is none).
+QWidget* DialogOwner();
+
+#endif

@@ -1,0 +1,96 @@
+#include "editor/qt/questionchooser.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editor/core/application.h"
+#include "editor/core/chooser.h"
+#include "editor/qt/dialogbuttons.h"
+#include "editor/qt/encoding.h"
+#include "editor/qt/questiondialogs.h"
+
+namespace {
+
+// A list item is one line: the line breaks among its 32 characters show as
+// blanks.
+QString ItemText(const std::string& item)
+{
+    QString text = FromWindows1252(item);
+    for (QChar& c : text)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) c = QLatin1Char(' ');
+    return text;
+}
+
+// The preview's CR CR LF (before an answer) and CR LF (inside the text) are
+// both one line break.
+QString PreviewText(const std::string& preview)
+{
+    QString text = FromWindows1252(preview);
+    text.replace(QStringLiteral("\r\r\n"), QStringLiteral("\n"));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+}  // namespace
+
+QuestionChooser::QuestionChooser(Application& app, QWidget* parent) : QDialog(parent), app_(app)
+{
+    setWindowTitle(QStringLiteral("Modifica domanda"));
+    setObjectName(QStringLiteral("questionChooser"));
+
+    list_ = new QComboBox;
+    list_->setObjectName(QStringLiteral("questionList"));
+    list_->setMaxVisibleItems(16);
+    list_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    list_->setMinimumContentsLength(32);
+    auto* listFrame = new QGroupBox(QStringLiteral("Domanda"));
+    auto* listLayout = new QVBoxLayout(listFrame);
+    listLayout->addWidget(list_);
+
+    preview_ = new QPlainTextEdit;
+    preview_->setObjectName(QStringLiteral("previewText"));
+    preview_->setReadOnly(true);
+    preview_->setMinimumSize(420, 200);
+    auto* previewFrame = new QGroupBox(QStringLiteral("Anteprima"));
+    auto* previewLayout = new QVBoxLayout(previewFrame);
+    previewLayout->addWidget(preview_);
+
+    QPushButton* ok = MakeDialogButton(QStringLiteral("&Ok"), QStringLiteral("okButton"));
+    ok->setDefault(true);
+    QPushButton* cancel = MakeDialogButton(QStringLiteral("&Annulla"), QStringLiteral("cancelButton"));
+    connect(ok, &QPushButton::clicked, this, &QuestionChooser::accept);
+    connect(cancel, &QPushButton::clicked, this, &QuestionChooser::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(listFrame);
+    layout->addWidget(previewFrame, 1);
+    layout->addWidget(MakeButtonFrame({ok, cancel}));
+
+    OpenQuestionChooser(app_);
+    for (const std::string& item : ChooserItems(app_.currentTest)) list_->addItem(ItemText(item));
+    list_->setCurrentIndex(ChooserSelection(app_));
+    showPreview();
+    connect(list_, &QComboBox::currentIndexChanged, this, &QuestionChooser::showPreview);
+    list_->setFocus();
+}
+
+void QuestionChooser::accept()
+{
+    const QuestionDialogKind kind = ChooseQuestion(app_, list_->currentIndex());
+    RunQuestionDialog(this, app_, kind);
+    reject();
+}
+
+void QuestionChooser::reject()
+{
+    CloseQuestionChooser(app_, list_->currentIndex());
+    done(QDialog::Accepted);
+}
+
+void QuestionChooser::showPreview()
+{
+    preview_->setPlainText(PreviewText(ChooserPreview(app_, list_->currentIndex())));
+}

@@ -1,0 +1,33 @@
+// The entry of editor_qt_test: one QApplication for every test, on the
+// offscreen platform unless the environment asks for another.
+#include <QApplication>
+#include <clocale>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The offscreen platform says at every fixed-size dialog that it cannot
+// pass size hints on; that is no news for a test.
+QtMessageHandler standardHandler = nullptr;
+
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.contains(QLatin1String("propagateSizeHints"))) return;
+    if (standardHandler) standardHandler(type, context, message);
+    else std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    // Listing the tests needs no window system.
+    if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    standardHandler = qInstallMessageHandler(QuietMessages);
+    QApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");   // as the editor does: files use a decimal point
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,28 @@
+#ifndef QUADRIVO_EDITOR_QT_TEXTFIELDS_H
+#define QUADRIVO_EDITOR_QT_TEXTFIELDS_H
+
+#include <QString>
+#include <string>
+
+class Application;
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+// Moving text between the core's dialog form (Windows-1252; CR LF line
+// breaks in multi-line fields) and the widgets.
+
+// A multi-line field shows dialogText; a CR without LF after it shows as
+// the symbol U+240D.
+void SetMultiLineText(QPlainTextEdit* field, const std::string& dialogText);
+// The field's text with CR LF line breaks, exactly as typed (no-break
+// spaces included); U+240D comes back as the CR it stood for.
+QString MultiLineText(const QPlainTextEdit* field);
+
+// text as Windows-1252 into bytes; when it holds characters that the
+// questionnaire cannot store, says so naming the field (its label,
+// Windows-1252), gives the field the focus and returns false.
+bool ReadStorableText(Application& app, const QString& text, const std::string& label,
+                      QWidget* field, std::string& bytes);
+
+#endif

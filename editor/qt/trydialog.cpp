@@ -1,0 +1,69 @@
+#include "editor/qt/trydialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editor/core/application.h"
+#include "editor/core/frame.h"
+#include "editor/core/runner.h"
+#include "editor/qt/dialogbuttons.h"
+#include "editor/qt/encoding.h"
+
+TryDialog::TryDialog(Application& app, const std::string& argument, QWidget* parent)
+    : QDialog(parent), app_(app), argument_(argument), opened_(RunnerProgram(app.platform))
+{
+    setWindowTitle(QStringLiteral("Esegui con..."));
+
+    program_ = new QLineEdit(FromNativeBytes(opened_.value_or("")));
+    program_->setObjectName(QStringLiteral("programEdit"));
+    program_->setMinimumWidth(320);
+    auto* browse = new QPushButton(QStringLiteral("&Sfoglia"));
+    browse->setObjectName(QStringLiteral("browseButton"));
+    browse->setAutoDefault(false);
+    connect(browse, &QPushButton::clicked, this, &TryDialog::browse);
+
+    auto* programFrame = new QGroupBox;
+    auto* programLayout = new QHBoxLayout(programFrame);
+    programLayout->addWidget(program_, 1);
+    programLayout->addWidget(browse);
+
+    QPushButton* ok = MakeDialogButton(QStringLiteral("&Ok"), QStringLiteral("okButton"));
+    ok->setDefault(true);
+    QPushButton* cancel = MakeDialogButton(QStringLiteral("&Annulla"), QStringLiteral("cancelButton"));
+    connect(ok, &QPushButton::clicked, this, &TryDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &TryDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(programFrame);
+    layout->addWidget(MakeButtonFrame({ok, cancel}));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TryDialog::accept()
+{
+    const QString typed = program_->text();
+    const std::string program = ToNativeBytes(typed);
+    // Where the system's file-name encoding lacks a character, the program
+    // could not be named on a command line.
+    if (FromNativeBytes(program) != typed) {
+        ShowInfo(app_, "Il programma contiene caratteri che non si possono usare in un comando.");
+        program_->setFocus();
+        return;
+    }
+    RunProgram(app_, opened_, program, argument_);
+    QDialog::accept();
+}
+
+void TryDialog::browse()
+{
+    if (const std::optional<std::string> chosen = ChooseProgram(app_)) program_->setText(FromNativeBytes(*chosen));
+}
+
+void RunTryDialog(QWidget* owner, Application& app, const std::string& argument)
+{
+    TryDialog dialog(app, argument, owner);
+    dialog.exec();
+}

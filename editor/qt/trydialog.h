@@ -1,0 +1,35 @@
+#ifndef QUADRIVO_EDITOR_QT_TRYDIALOG_H
+#define QUADRIVO_EDITOR_QT_TRYDIALOG_H
+
+#include <QDialog>
+#include <optional>
+#include <string>
+
+class Application;
+class QLineEdit;
+class QWidget;
+
+// "Esegui con...": asks for the runner program and starts it with argument
+// (Windows-1252 bytes) in the current directory.
+void RunTryDialog(QWidget* owner, Application& app, const std::string& argument);
+
+// The dialog itself: the program field (the "command" setting), Sfoglia,
+// Ok (run, then close) and Annulla.
+class TryDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    TryDialog(Application& app, const std::string& argument, QWidget* parent = nullptr);
+
+    void accept() override;
+
+private:
+    void browse();
+
+    Application& app_;
+    std::string argument_;
+    std::optional<std::string> opened_;   // the program shown at opening
+    QLineEdit* program_;
+};
+
+#endif
