@@ -1,6 +1,7 @@
 #include "model/domanda.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "text/blocco.h"
 #include "text/utilita.h"
@@ -24,6 +25,24 @@ void Emit(std::ostream& out, CStringa& line, int scrambled)
 {
     WriteLine(out, line, scrambled);
     line = "";
+}
+
+// The extreme score of a choice question, the way beats(a, b) says that a
+// lies beyond b: with one correct choice the answer beyond all others (0 when
+// none lies beyond 0), with several the answers beyond 0 added together.
+template <typename Answers, typename Beats>
+float ExtremeChoiceScore(const Answers& answers, int count, TSel selection, Beats beats)
+{
+    float result = 0;
+    for (int i = 0; i < count; ++i) {
+        const float s = answers[i]->GetScore();
+        if (selection == TSel::Single) {
+            if (beats(s, result)) result = s;
+        } else if (beats(s, 0.0f)) {
+            result += s;
+        }
+    }
+    return result;
 }
 
 }  // namespace
@@ -286,30 +305,14 @@ float CDomanda::MaxScore() const
 {
     if (IsOpen()) return std::max(ScoreIfOk, ScoreIfBad);
     if (!IsChoice()) return 0;
-    float result = 0;
-    for (int i = 0; i < AnswerCount; ++i) {
-        const float s = Answers[i]->GetScore();
-        if (Selection == TSel::Single)
-            result = std::max(result, s);
-        else if (s > 0)
-            result += s;
-    }
-    return result;
+    return ExtremeChoiceScore(Answers, AnswerCount, Selection, std::greater<float>());
 }
 
 float CDomanda::MinScore() const
 {
     if (IsOpen()) return std::min(ScoreIfOk, ScoreIfBad);
     if (!IsChoice()) return 0;
-    float result = 0;
-    for (int i = 0; i < AnswerCount; ++i) {
-        const float s = Answers[i]->GetScore();
-        if (Selection == TSel::Single)
-            result = std::min(result, s);
-        else if (s < 0)
-            result += s;
-    }
-    return result;
+    return ExtremeChoiceScore(Answers, AnswerCount, Selection, std::less<float>());
 }
 
 double CDomanda::MeanScore() const

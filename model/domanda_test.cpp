@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "text/blocco.h"
-#include "tstfile/errore.h"
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ std::string Unscrambled(std::string text)
     return text;
 }
 
-class DomandaTest : public testing::Test {
+class DomandaTest : public testing::Test, protected RecordedReports {
 protected:
     std::string Written(const CDomanda& q, int scrambled = 0)
     {
@@ -70,10 +70,6 @@ protected:
         ParseParams(list, pairs, count);
         return q.ApplyParQue(0, pairs, count);
     }
-
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter presenter{&recorder};
 };
 
 std::string Record(const std::string& type, const std::string& rest)

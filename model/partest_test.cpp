@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -12,19 +9,12 @@
 #include "text/blocco.h"
 #include "tstfile/errore.h"
 #include "tstfile/lettore.h"
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
-class ParTestTest : public testing::Test {
+class ParTestTest : public testing::Test, protected RecordedReports {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = testing::TempDir() + "partestXXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     // content is what lies between <ParTest> and </ParTest>.
     int Apply(CParTest& params, const char* content)
     {
@@ -44,17 +34,14 @@ protected:
     // Writes text to a file of its own and reads both sections from it.
     int ReadFromFile(CParTest& params, const std::string& text, int scrambled = 0)
     {
-        const std::string name = dir + "/quiz.tst";
-        std::ofstream(name, std::ios::binary) << text;
+        const std::string name = folder.Path() + "/quiz.tst";
+        WriteFile(name, text);
         CLettore reader(&errors, CStringa(name.c_str()));
         reader.SetScrambled(scrambled);
         return params.ReadParams(reader);
     }
 
-    std::string dir;
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter presenter{&recorder};
+    TempFolder folder{"partest"};
 };
 
 TEST_F(ParTestTest, FlagsAndNumbersConvertAsTheirKindSays)
@@ -134,18 +121,7 @@ TEST_F(ParTestTest, UnknownNameReports10AndTheOtherPairsStillApply)
 TEST_F(ParTestTest, NewRecordWritesTheElevenDefaultLines)
 {
     CParTest params(&errors);
-    EXPECT_EQ(Written(params),
-              "<ParTest>\n"
-              "Name = \"\", \n"
-              "Random = No, Save = No, Time = 0, ViewScore = Yes, Exit = Yes, \n"
-              "AskConfirm = No, CorrectAnswer = Yes, SendBack = 0, \n"
-              "Password = \"\", MaxQue = 0, \n"
-              "ForceAns = No, ViewHint = Yes, ViewComm = Yes, StudComm = No, \n"
-              "ClassTest = \"\"\n"
-              "</ParTest>\n"
-              "<TextTest>\n"
-              "\n"
-              "</TextTest>\n");
+    EXPECT_EQ(Written(params), kNewTestParams);
 }
 
 TEST_F(ParTestTest, WrittenRecordReadsBackEqual)

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "text/blocco.h"
-#include "tstfile/errore.h"
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
-class RispostaTest : public testing::Test {
+class RispostaTest : public testing::Test, protected RecordedReports {
 protected:
     // content is what lies between <Answer> and </Answer>.
     int ReadFrom(CRisposta& answer, const char* content, int index = 0)
@@ -25,10 +25,6 @@ protected:
         answer.Write(out, scrambled);
         return out.str();
     }
-
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter presenter{&recorder};
 };
 
 TEST_F(RispostaTest, ReadsPairsInEitherOrderAndTrimsTheText)

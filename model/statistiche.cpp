@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <utility>
 
 #include "model/domanda.h"
@@ -41,6 +42,84 @@ CStudRispo* AnswerAt(CStudente* student, int i)
     return student->Answer(i);
 }
 
+// The sum of a figure of the questions a run asks: the first `asked` enabled
+// ones in storage order.
+template <typename Figure>
+long double SumOverAsked(CDomanda* const* questions, int count, int asked, Figure figure)
+{
+    long double sum = 0;
+    for (int i = 0, taken = 0; i < count && taken < asked; ++i) {
+        if (!questions[i]->GetEnableQue()) continue;
+        sum += std::invoke(figure, *questions[i]);
+        taken += 1;
+    }
+    return sum;
+}
+
+// Answers to every question, for SumOverAnswers.
+constexpr int kEveryQuestion = -1;
+
+// The sum of value(answer) over the answers of the records: those to question
+// q, or all of them for kEveryQuestion. Sums of seconds may be anything and
+// are taken in 64 bits.
+template <typename Value>
+long long SumOverAnswers(CStudente* const* students, int count, int q, Value value)
+{
+    long long sum = 0;
+    for (int j = 0; j < count; ++j) {
+        const int first = q == kEveryQuestion ? 0 : q;
+        const int end = q == kEveryQuestion ? students[j]->AnswerCount() : q + 1;
+        for (int i = first; i < end; ++i)
+            if (const CStudRispo* answer = AnswerAt(students[j], i)) sum += value(*answer);
+    }
+    return sum;
+}
+
+// The total scores of the records added up, and their squares, for the mean
+// and the deviations.
+struct ScoreSums {
+    long double scores = 0;
+    long double squares = 0;
+};
+
+ScoreSums SumScores(CStudente* const* students, int count)
+{
+    ScoreSums sums;
+    for (int j = 0; j < count; ++j) {
+        const long double x = students[j]->GetTotalScore();
+        sums.scores += x;
+        sums.squares += x * x;
+    }
+    return sums;
+}
+
+// What one answer adds to the answer figures.
+int Seconds(const CStudRispo& a)
+{
+    return a.GetTimeAns();
+}
+
+auto SecondsIfJudged(TCorrect c)
+{
+    return [c](const CStudRispo& a) { return a.GetIsCorrect() == c ? a.GetTimeAns() : 0; };
+}
+
+auto OneIfJudged(TCorrect c)
+{
+    return [c](const CStudRispo& a) { return a.GetIsCorrect() == c ? 1 : 0; };
+}
+
+// Disable marks an answer that was never given: it counts as no answer.
+int OneIfGiven(const CStudRispo& a)
+{
+    return a.GetIsCorrect() != TCorrect::Disable ? 1 : 0;
+}
+
+int SendBacksIfGiven(const CStudRispo& a)
+{
+    return a.GetIsCorrect() != TCorrect::Disable ? a.GetNumSendBack() : 0;
+}
+
 // The sort key of a name: lower-cased as the program lower-cases, compared
 // with strcmp.
 CStringa NameKey(const CStudente* student)
@@ -61,38 +140,17 @@ int CompareNames(const CStringa& a, const CStringa& b)
 
 double CTest::TestMaxScore()
 {
-    const int asked = AskedCount();
-    long double sum = 0;
-    for (int i = 0, taken = 0; i < QuestionCount_ && taken < asked; ++i) {
-        if (!Questions[i]->GetEnableQue()) continue;
-        sum += Questions[i]->MaxScore();
-        taken += 1;
-    }
-    return static_cast<double>(sum);
+    return static_cast<double>(SumOverAsked(Questions, QuestionCount_, AskedCount(), &CDomanda::MaxScore));
 }
 
 double CTest::TestMinScore()
 {
-    const int asked = AskedCount();
-    long double sum = 0;
-    for (int i = 0, taken = 0; i < QuestionCount_ && taken < asked; ++i) {
-        if (!Questions[i]->GetEnableQue()) continue;
-        sum += Questions[i]->MinScore();
-        taken += 1;
-    }
-    return static_cast<double>(sum);
+    return static_cast<double>(SumOverAsked(Questions, QuestionCount_, AskedCount(), &CDomanda::MinScore));
 }
 
 double CTest::TestScoreVariance()
 {
-    const int asked = AskedCount();
-    long double sum = 0;
-    for (int i = 0, taken = 0; i < QuestionCount_ && taken < asked; ++i) {
-        if (!Questions[i]->GetEnableQue()) continue;
-        sum += Questions[i]->ScoreVariance();
-        taken += 1;
-    }
-    return static_cast<double>(sum);
+    return static_cast<double>(SumOverAsked(Questions, QuestionCount_, AskedCount(), &CDomanda::ScoreVariance));
 }
 
 double CTest::TestScoreStdDev()
@@ -104,13 +162,7 @@ double CTest::TestMeanScore()
 {
     const int asked = AskedCount();
     if (asked <= 0) return 0;
-    long double sum = 0;
-    for (int i = 0, taken = 0; i < QuestionCount_ && taken < asked; ++i) {
-        if (!Questions[i]->GetEnableQue()) continue;
-        sum += Questions[i]->MeanScore();
-        taken += 1;
-    }
-    return static_cast<double>(sum / asked);
+    return static_cast<double>(SumOverAsked(Questions, QuestionCount_, asked, &CDomanda::MeanScore) / asked);
 }
 
 // Class scores.
@@ -138,9 +190,7 @@ double CTest::ClassMax() const
 double CTest::ClassMean() const
 {
     if (StudentCount_ <= 0) return 0;
-    long double sum = 0;
-    for (int j = 0; j < StudentCount_; ++j) sum += Students[j]->GetTotalScore();
-    return static_cast<double>(sum / StudentCount_);
+    return static_cast<double>(SumScores(Students, StudentCount_).scores / StudentCount_);
 }
 
 double CTest::ClassMean(int decimals) const
@@ -168,15 +218,9 @@ double CTest::ClassStdDev() const
 {
     const int n = StudentCount_;
     if (n <= 0) return 0;
-    long double sum = 0;
-    long double squares = 0;
-    for (int j = 0; j < n; ++j) {
-        const long double x = Students[j]->GetTotalScore();
-        sum += x;
-        squares += x * x;
-    }
-    const long double mean = sum / n;
-    return RootOf(squares / n - mean * mean);
+    const ScoreSums sums = SumScores(Students, n);
+    const long double mean = sums.scores / n;
+    return RootOf(sums.squares / n - mean * mean);
 }
 
 double CTest::ClassStdDev(int decimals) const
@@ -188,15 +232,9 @@ double CTest::ClassSampleStdDev() const
 {
     const int n = StudentCount_;
     if (n <= 1) return 0;
-    long double sum = 0;
-    long double squares = 0;
-    for (int j = 0; j < n; ++j) {
-        const long double x = Students[j]->GetTotalScore();
-        sum += x;
-        squares += x * x;
-    }
-    const long double mean = sum / n;
-    return RootOf(squares / (n - 1) - mean * mean * n / (n - 1));
+    const ScoreSums sums = SumScores(Students, n);
+    const long double mean = sums.scores / n;
+    return RootOf(sums.squares / (n - 1) - mean * mean * n / (n - 1));
 }
 
 double CTest::ClassSampleStdDev(int decimals) const
@@ -245,11 +283,7 @@ double CTest::ClassTimeStdDev() const
 
 int CTest::TotalAnswerTime() const
 {
-    long long sum = 0;
-    for (int j = 0; j < StudentCount_; ++j)
-        for (int i = 0; i < Students[j]->AnswerCount(); ++i)
-            if (const CStudRispo* answer = AnswerAt(Students[j], i)) sum += answer->GetTimeAns();
-    return ClampToInt(sum);
+    return ClampToInt(SumOverAnswers(Students, StudentCount_, kEveryQuestion, Seconds));
 }
 
 int CTest::ExpectedAnswers()
@@ -259,77 +293,42 @@ int CTest::ExpectedAnswers()
 
 int CTest::TimeByJudgement(TCorrect c) const
 {
-    long long sum = 0;
-    for (int j = 0; j < StudentCount_; ++j)
-        for (int i = 0; i < Students[j]->AnswerCount(); ++i) {
-            const CStudRispo* answer = AnswerAt(Students[j], i);
-            if (answer && answer->GetIsCorrect() == c) sum += answer->GetTimeAns();
-        }
-    return ClampToInt(sum);
+    return ClampToInt(SumOverAnswers(Students, StudentCount_, kEveryQuestion, SecondsIfJudged(c)));
 }
 
 int CTest::CountByJudgement(TCorrect c) const
 {
-    int count = 0;
-    for (int j = 0; j < StudentCount_; ++j)
-        for (int i = 0; i < Students[j]->AnswerCount(); ++i) {
-            const CStudRispo* answer = AnswerAt(Students[j], i);
-            if (answer && answer->GetIsCorrect() == c) count += 1;
-        }
-    return count;
+    return ClampToInt(SumOverAnswers(Students, StudentCount_, kEveryQuestion, OneIfJudged(c)));
 }
 
 int CTest::QuestionTimeByJudgement(TCorrect c, int q) const
 {
     if (q < 0 || q >= QuestionCount_) return 0;
-    long long sum = 0;
-    for (int j = 0; j < StudentCount_; ++j) {
-        const CStudRispo* answer = AnswerAt(Students[j], q);
-        if (answer && answer->GetIsCorrect() == c) sum += answer->GetTimeAns();
-    }
-    return ClampToInt(sum);
+    return ClampToInt(SumOverAnswers(Students, StudentCount_, q, SecondsIfJudged(c)));
 }
 
 int CTest::QuestionCountByJudgement(TCorrect c, int q) const
 {
     if (q < 0 || q >= QuestionCount_) return 0;
-    int count = 0;
-    for (int j = 0; j < StudentCount_; ++j) {
-        const CStudRispo* answer = AnswerAt(Students[j], q);
-        if (answer && answer->GetIsCorrect() == c) count += 1;
-    }
-    return count;
+    return ClampToInt(SumOverAnswers(Students, StudentCount_, q, OneIfJudged(c)));
 }
 
 int CTest::QuestionTime(int q) const
 {
     if (q < 0 || q >= QuestionCount_) return 0;
-    long long sum = 0;
-    for (int j = 0; j < StudentCount_; ++j)
-        if (const CStudRispo* answer = AnswerAt(Students[j], q)) sum += answer->GetTimeAns();
-    return ClampToInt(sum);
+    return ClampToInt(SumOverAnswers(Students, StudentCount_, q, Seconds));
 }
 
 int CTest::QuestionAnsweredCount(int q) const
 {
     if (q < 0 || q >= QuestionCount_) return 0;
-    int count = 0;
-    for (int j = 0; j < StudentCount_; ++j) {
-        const CStudRispo* answer = AnswerAt(Students[j], q);
-        if (answer && answer->GetIsCorrect() != TCorrect::Disable) count += 1;
-    }
-    return count;
+    return ClampToInt(SumOverAnswers(Students, StudentCount_, q, OneIfGiven));
 }
 
 int CTest::QuestionSendBacks(int q) const
 {
     if (q < 0 || q >= QuestionCount_) return 0;
-    long long sum = 0;
-    for (int j = 0; j < StudentCount_; ++j) {
-        const CStudRispo* answer = AnswerAt(Students[j], q);
-        if (answer && answer->GetIsCorrect() != TCorrect::Disable) sum += answer->GetNumSendBack();
-    }
-    return ClampToInt(sum);
+    return ClampToInt(SumOverAnswers(Students, StudentCount_, q, SendBacksIfGiven));
 }
 
 // Orderings. Both are the same exchange sort, entry by entry, so that records

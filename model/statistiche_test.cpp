@@ -9,7 +9,7 @@
 #include "model/test.h"
 #include "student/studente.h"
 #include "student/studrispo.h"
-#include "tstfile/errore.h"
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ struct Record {
     const char* time;
 };
 
-class StatisticheTest : public testing::Test {
+class StatisticheTest : public testing::Test, protected RecordedReports {
 protected:
     void AddRecords(const std::vector<Record>& records)
     {
@@ -72,9 +72,6 @@ protected:
         return names;
     }
 
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter presenter{&recorder};
     CTest test{&errors};
 };
 

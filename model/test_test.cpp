@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <set>
 #include <string>
@@ -12,11 +10,11 @@
 
 #include "model/domanda.h"
 #include "student/studente.h"
-#include "tstfile/errore.h"
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
-class TestDocumentTest : public testing::Test {
+class TestDocumentTest : public testing::Test, protected RecordedReports {
 protected:
     // Adds one question per entry of enabled, its text "Q<index>".
     void AddQuestions(CTest& test, const std::vector<int>& enabled)
@@ -36,10 +34,6 @@ protected:
         for (int p = 0; p < count; ++p) shown.push_back(test.GetShownIndex(p));
         return shown;
     }
-
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter presenter{&recorder};
 };
 
 TEST_F(TestDocumentTest, QuestionLimitGivesError12OnceUntilCleared)
@@ -243,14 +237,6 @@ TEST_F(TestDocumentTest, StudentLimitGivesError18WithTheCount)
 
 class TestAssignmentTest : public TestDocumentTest {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = testing::TempDir() + "testdocXXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     // A test with a bit of everything the assignment copies or leaves.
     void Fill(CTest& test)
     {
@@ -266,7 +252,8 @@ protected:
         test.SetScrambled(1);
     }
 
-    std::string dir;
+    TempFolder folder{"testdoc"};
+    std::string dir = folder.Path();
 };
 
 TEST_F(TestAssignmentTest, CopiesDocumentButNotScrambledDirectoryOrResultFile)

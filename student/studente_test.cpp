@@ -6,7 +6,7 @@
 #include <string>
 
 #include "text/blocco.h"
-#include "tstfile/errore.h"
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ const std::string kStPar =
     "<StPar>NameTest = \"prova.tst\", NameStudent = \"Alunno 12\" ,\n"
     "TimeInit = \"x\" , TimeLength = \"y\" ,\nTotalScore = 7.5</StPar>\n";
 
-class StudenteTest : public testing::Test {
+class StudenteTest : public testing::Test, protected RecordedReports {
 protected:
     void SetUp() override { previous_ = SetClock(FixedClock); }  // records compare equal
     void TearDown() override { SetClock(previous_); }
@@ -29,9 +29,6 @@ protected:
         return student.Read(CStringa("prova.tst"), questionCount, 4, CBlocco(&errors, text.c_str()));
     }
 
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter presenting{&recorder};
     ClockFunction previous_ = nullptr;
 };
 

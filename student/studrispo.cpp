@@ -94,6 +94,16 @@ int CStudRispo::GetStRndRisp(int i) const
     return ChoicesWritable(i) ? StRndRisp[i] : 0;
 }
 
+int CStudRispo::StoredChoice(int i) const
+{
+    return i >= 0 && i < MAX_STUDENT_CHOICES ? Choice[i] : 0;
+}
+
+int CStudRispo::StoredStRndRisp(int i) const
+{
+    return i >= 0 && i < MAX_STUDENT_CHOICES ? StRndRisp[i] : 0;
+}
+
 int CStudRispo::IncNumSendBack()
 {
     if (!IsValid) return Refuse("NumSendBack");

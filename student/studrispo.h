@@ -63,6 +63,13 @@ public:
     int GetChoice(int i) const;
     int GetStRndRisp(int i) const;
 
+    // The same fields as stored, whatever the record's validity or kind, for
+    // showing a record as the file holds it; 0 for i outside the arrays.
+    int StoredNumSendBack() const { return NumSendBack; }
+    float StoredScore() const { return Score; }
+    int StoredChoice(int i) const;
+    int StoredStRndRisp(int i) const;
+
     // Guarded setters: 0, or 17 reported with the field's name.
     int IncNumSendBack();
     int AddScore(float x);

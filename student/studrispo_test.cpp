@@ -7,7 +7,7 @@
 #include <string>
 
 #include "text/blocco.h"
-#include "tstfile/errore.h"
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ std::time_t FixedClock()
     return 1'700'000'000;
 }
 
-class StudRispoTest : public testing::Test {
+class StudRispoTest : public testing::Test, protected RecordedReports {
 protected:
     void SetUp() override { previous_ = SetClock(FixedClock); }  // records compare equal
     void TearDown() override { SetClock(previous_); }
@@ -45,9 +45,6 @@ protected:
         return answer;
     }
 
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter presenting{&recorder};
     ClockFunction previous_ = nullptr;
 };
 
@@ -157,6 +154,19 @@ TEST_F(StudRispoTest, GuardedGettersAnswerZeroForInvalidRecord)
     EXPECT_EQ(answer.GetChoice(0) + answer.GetStRndRisp(0) + answer.GetNumSendBack(), 0);
     answer.SetIsValid(1);
     EXPECT_EQ(answer.GetChoice(0) + answer.GetStRndRisp(0) + answer.GetNumSendBack(), 8);
+}
+
+TEST_F(StudRispoTest, StoredGettersShowAnInvalidRecordAsRead)
+{
+    CStudRispo answer(&errors);
+    ASSERT_EQ(ReadText(answer, "TypeQue = SingleText, NumSendBack = 2, Score = -1.5, Choice = -X, StRndRisp = 51"),
+              0);
+    EXPECT_EQ(answer.StoredNumSendBack(), 2);
+    EXPECT_EQ(answer.StoredScore(), -1.5f);
+    EXPECT_EQ(answer.StoredChoice(1), 1);
+    EXPECT_EQ(answer.StoredStRndRisp(0), 5);
+    for (int outside : {-1, MAX_STUDENT_CHOICES})
+        EXPECT_EQ(answer.StoredChoice(outside) + answer.StoredStRndRisp(outside), 0) << outside;
 }
 
 // Each row: a guarded setter on a record that must refuse it.

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "tstfile/errore.h"
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
@@ -77,10 +77,8 @@ TEST(ParseParams, StopsAtFiftyPairs)
     EXPECT_EQ(pairs.back(), (std::pair<std::string, std::string>{"p49", "49"}));
 }
 
-class GetTagTest : public testing::Test {
+class GetTagTest : public testing::Test, protected RecordedReports {
 protected:
-    GetTagTest() : recording(&recorder) {}
-
     CBlocco Block(const char* text, int first = 4, int last = 9)
     {
         CBlocco block(&errors, text);
@@ -88,9 +86,6 @@ protected:
         return block;
     }
 
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter recording;
     CBlocco out{&errors, "unchanged"};
     unsigned open = 0;
     unsigned close = 0;

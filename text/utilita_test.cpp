@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <sstream>
 #include <string>
+
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
@@ -104,17 +104,9 @@ TEST(WriteLine, ScramblesTheTextItselfOnlyForFlagOne)
 
 class FilesTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = testing::TempDir() + "utilitaXXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    CStringa Path(const char* name) const { return CStringa((folder.Path() + "/" + name).c_str()); }
 
-    CStringa Path(const char* name) const { return CStringa((dir / name).string().c_str()); }
-
-    std::filesystem::path dir;
+    TempFolder folder{"utilita"};
 };
 
 TEST_F(FilesTest, CreateIfMissingMakesAnEmptyFileAndKeepsAnExistingOne)
@@ -125,10 +117,7 @@ TEST_F(FilesTest, CreateIfMissingMakesAnEmptyFileAndKeepsAnExistingOne)
     EXPECT_TRUE(FileExists(name));
     EXPECT_EQ(std::filesystem::file_size(name.CStr()), 0u);
 
-    std::FILE* file = std::fopen(name.CStr(), "w");
-    ASSERT_NE(file, nullptr);
-    std::fputs("kept", file);
-    std::fclose(file);
+    ASSERT_TRUE(WriteFile(name.CStr(), "kept"));
     CreateIfMissing(name);
     EXPECT_EQ(std::filesystem::file_size(name.CStr()), 4u);
 }

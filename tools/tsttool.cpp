@@ -6,10 +6,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <exception>
 #include <iostream>
 #include <string>
+#include <utility>
+#include <variant>
 
 #include <nlohmann/json.hpp>
 
@@ -18,6 +19,7 @@
 #include "model/test.h"
 #include "student/studente.h"
 #include "student/studrispo.h"
+#include "tools/tsttool_common.h"
 #include "tools/tsttool_stats.h"
 #include "tstfile/errore.h"
 
@@ -25,8 +27,6 @@ namespace {
 
 // Keys keep the order in which they are written.
 using json = nlohmann::ordered_json;
-
-constexpr int kUsageError = 2;
 
 const char kUsage[] =
     "Uso: tsttool COMANDO ARGOMENTI\n"
@@ -47,31 +47,11 @@ public:
     }
 };
 
-// The code points of 0x80..0x9F in Windows-1252; its five unused bytes map
-// to the control characters of the same number.
-constexpr unsigned kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
+// Dumps lose nothing: the bytes that Windows-1252 leaves undefined come out
+// as the control characters of the same number.
 std::string Utf8(const CStringa& text)
 {
-    std::string out;
-    for (unsigned i = 0; i < text.Length(); ++i) {
-        const unsigned char byte = static_cast<unsigned char>(*text.At(i));
-        const unsigned code = byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return out;
+    return Utf8FromWindows1252(Bytes(text), UndefinedBytes::AsControls);
 }
 
 // The shortest decimal that reads back as the same float, whether it is read
@@ -95,25 +75,34 @@ json Number(double x)
     return x;
 }
 
+// The fields of <ParTest> in the order the file writes them, each under its
+// keyword.
+using ParamMember = std::variant<int CParTest::*, CStringa CParTest::*>;
+// clang-format off
+const std::pair<const char*, ParamMember> kParamFields[] = {
+    {"Name", &CParTest::Name},             {"Random", &CParTest::Random},
+    {"Save", &CParTest::Save},             {"Time", &CParTest::Time},
+    {"ViewScore", &CParTest::ViewScore},   {"Exit", &CParTest::Exit},
+    {"AskConfirm", &CParTest::AskConfirm}, {"CorrectAnswer", &CParTest::CorrectAnswer},
+    {"SendBack", &CParTest::SendBack},     {"Password", &CParTest::Password},
+    {"MaxQue", &CParTest::MaxQue},         {"ForceAns", &CParTest::ForceAns},
+    {"ViewHint", &CParTest::ViewHint},     {"ViewComm", &CParTest::ViewComm},
+    {"StudComm", &CParTest::StudComm},     {"ClassTest", &CParTest::ClassTest},
+    {"TextTest", &CParTest::TextTest},
+};
+// clang-format on
+
+json FieldJson(int x) { return x; }
+json FieldJson(const CStringa& text) { return Utf8(text); }
+
 json ParamsJson(const CParTest& p)
 {
-    return json{{"Name", Utf8(p.Name)},
-                {"Random", p.Random},
-                {"Save", p.Save},
-                {"Time", p.Time},
-                {"ViewScore", p.ViewScore},
-                {"Exit", p.Exit},
-                {"AskConfirm", p.AskConfirm},
-                {"CorrectAnswer", p.CorrectAnswer},
-                {"SendBack", p.SendBack},
-                {"Password", Utf8(p.Password)},
-                {"MaxQue", p.MaxQue},
-                {"ForceAns", p.ForceAns},
-                {"ViewHint", p.ViewHint},
-                {"ViewComm", p.ViewComm},
-                {"StudComm", p.StudComm},
-                {"ClassTest", Utf8(p.ClassTest)},
-                {"TextTest", Utf8(p.TextTest)}};
+    json params = json::object();
+    for (const auto& entry : kParamFields) {
+        const char* key = entry.first;
+        std::visit([&](auto field) { params[key] = FieldJson(p.*field); }, entry.second);
+    }
+    return params;
 }
 
 json QuestionJson(const CDomanda& q)
@@ -149,23 +138,23 @@ json QuestionJson(const CDomanda& q)
                 {"answers", answers}};
 }
 
-// The record's own accessors: NumSendBack, Score and the choices read 0 on a
-// record that is not valid, as for every other reader of the record.
+// What the record holds, as read from the file: the guarded getters would
+// show 0 for NumSendBack, Score and the choices of a record that is not valid.
 json StudentAnswerJson(const CStudRispo& a)
 {
     json choice = json::array();
     json order = json::array();
     for (int i = 0; i < a.GetStNumRisp(); ++i) {
-        choice.push_back(a.GetChoice(i));
-        order.push_back(a.GetStRndRisp(i));
+        choice.push_back(a.StoredChoice(i));
+        order.push_back(a.StoredStRndRisp(i));
     }
     return json{{"IDAns", a.GetIDAns()},
                 {"IsValid", a.GetIsValid()},
                 {"RndAns", a.GetRndAns()},
                 {"IsCorrect", Utf8(TCorrectText(a.GetIsCorrect()))},
                 {"TimeAns", a.GetTimeAns()},
-                {"NumSendBack", a.GetNumSendBack()},
-                {"Score", Number(a.GetScore())},
+                {"NumSendBack", a.StoredNumSendBack()},
+                {"Score", Number(a.StoredScore())},
                 {"TypeQue", Utf8(TQueText(a.GetTypeQue()))},
                 {"Number", Number(a.GetNumber())},
                 {"LineAns", Utf8(a.GetLineAns())},
@@ -190,39 +179,25 @@ int Usage()
     return kUsageError;
 }
 
-// The file as typed is both the directory and the path, so that messages
-// name it as the user wrote it.
-CStringa Typed(const char* file) { return CStringa(file); }
-
 int RunCheck(int argc, char** argv, CErrore* errors)
 {
     if (argc != 2) return Usage();
-    const CTest test(errors, Typed(argv[1]), Typed(argv[1]));
-    return test.Error();
+    return LoadTypedTest(errors, argv[1]).Error();
 }
 
 int RunDump(int argc, char** argv, CErrore* errors)
 {
-    const char* file = nullptr;
-    bool students = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--students") == 0)
-            students = true;
-        else if (!file && argv[i][0] != '-')
-            file = argv[i];
-        else
-            return Usage();
-    }
-    if (!file) return Usage();
+    Arguments args;
+    if (!ReadArguments(argc, argv, {"--students"}, 1, &args) || args.files.size() != 1) return Usage();
 
-    CTest test(errors, Typed(file), Typed(file));
+    CTest test = LoadTypedTest(errors, args.files[0]);
     const int loaded = test.Error();
     json doc{{"error", loaded}, {"scrambled", test.IsScrambled()}, {"params", ParamsJson(test.GetParams())}};
     json questions = json::array();
     for (int i = 0; i < test.QuestionCount(); ++i) questions.push_back(QuestionJson(*test.GetQuestion(i)));
     doc["questions"] = questions;
     int result = loaded;
-    if (students) {
+    if (args.Has("--students")) {
         const int studentsLoaded = test.LoadStudents();
         json records = json::array();
         for (int j = 0; j < test.StudentCount(); ++j) records.push_back(StudentJson(*test.GetStudent(j)));
@@ -236,29 +211,17 @@ int RunDump(int argc, char** argv, CErrore* errors)
 
 int RunSave(int argc, char** argv, CErrore* errors)
 {
-    const char* files[2] = {nullptr, nullptr};
-    int fileCount = 0;
-    int overwrite = 1;
-    int scramble = -1;   // as the load left it
-    for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        if (std::strcmp(arg, "--no-overwrite") == 0)
-            overwrite = 0;
-        else if (std::strcmp(arg, "--scramble") == 0 && scramble != 0)
-            scramble = 1;
-        else if (std::strcmp(arg, "--plain") == 0 && scramble != 1)
-            scramble = 0;
-        else if (arg[0] != '-' && fileCount < 2)
-            files[fileCount++] = arg;
-        else
-            return Usage();
-    }
-    if (fileCount != 2) return Usage();
+    Arguments args;
+    if (!ReadArguments(argc, argv, {"--no-overwrite", "--scramble", "--plain"}, 2, &args) ||
+        args.files.size() != 2 || (args.Has("--scramble") && args.Has("--plain")))
+        return Usage();
 
-    CTest test(errors, Typed(files[0]), Typed(files[0]));
+    CTest test = LoadTypedTest(errors, args.files[0]);
     if (test.Error() != 0) return test.Error();
-    if (scramble >= 0) test.SetScrambled(scramble);
-    return test.SaveTo(CStringa(files[1]), overwrite);
+    // Without either switch the file keeps the form it was loaded in.
+    if (args.Has("--scramble")) test.SetScrambled(1);
+    if (args.Has("--plain")) test.SetScrambled(0);
+    return test.SaveTo(CStringa(args.files[1]), args.Has("--no-overwrite") ? 0 : 1);
 }
 
 }  // namespace
@@ -279,7 +242,7 @@ int main(int argc, char** argv)
         if (command == "check") return RunCheck(argc - 1, argv + 1, &errors);
         if (command == "dump") return RunDump(argc - 1, argv + 1, &errors);
         if (command == "save") return RunSave(argc - 1, argv + 1, &errors);
-        if (command == "stats") return RunStatsCommand(argc - 1, argv + 1);
+        if (command == "stats") return RunStatsCommand(argc - 1, argv + 1, &errors);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tsttool: %s\n", e.what());
         return 1;

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -20,7 +19,7 @@
 #include "student/studrispo.h"
 #include "student/tempo.h"
 #include "text/utilita.h"
-#include "tstfile/errore.h"
+#include "tools/tsttool_common.h"
 
 namespace {
 
@@ -92,11 +91,6 @@ struct Figures {
     std::vector<Student> byScore;
     std::vector<Student> byName;
 };
-
-std::string Bytes(const CStringa& s)
-{
-    return s.CStr() ? std::string(s.CStr(), s.Length()) : std::string();
-}
 
 // Scores are shown to two decimals; the rounded value is also what the JSON
 // document carries. Adding 0.0 turns a negative zero into 0.
@@ -172,32 +166,11 @@ Figures Gather(CTest& test)
     return f;
 }
 
-// Files and the model hold Windows-1252; the terminal and JSON want UTF-8.
-// The five bytes that Windows-1252 leaves undefined become U+FFFD.
+// The report shows text: the bytes that Windows-1252 leaves undefined become
+// U+FFFD rather than control characters.
 std::string ToUtf8(const std::string& text)
 {
-    static const unsigned short kHigh[32] = {
-        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
-    };
-    std::string out;
-    out.reserve(text.size());
-    for (unsigned char c : text) {
-        unsigned code = c;
-        if (c >= 0x80 && c < 0xA0) code = kHigh[c - 0x80];
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return out;
+    return Utf8FromWindows1252(text, UndefinedBytes::AsReplacement);
 }
 
 // Text of the terminal form.
@@ -443,30 +416,20 @@ Json ToJson(const Figures& f, int status)
 
 }  // namespace
 
-int RunStatsCommand(int argc, char** argv)
+int RunStatsCommand(int argc, char** argv, CErrore* errors)
 {
-    const char* file = nullptr;
-    bool json = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--json") == 0) {
-            json = true;
-        } else if (std::strcmp(argv[i], "--help") == 0) {
-            std::cout << kUsage << '\n';
-            return 0;
-        } else if (!file && argv[i][0] != '-') {
-            file = argv[i];
-        } else {
-            std::cerr << kUsage << '\n';
-            return 2;
-        }
+    Arguments args;
+    const bool understood = ReadArguments(argc, argv, {"--json", "--help"}, 1, &args);
+    if (args.Has("--help")) {
+        std::cout << kUsage << '\n';
+        return 0;
     }
-    if (!file) {
+    if (!understood || args.files.size() != 1) {
         std::cerr << kUsage << '\n';
-        return 2;
+        return kUsageError;
     }
 
-    mkErrore errors;
-    CTest test(&errors, CStringa(file), CStringa(file));
+    CTest test = LoadTypedTest(errors, args.files[0]);
     // A questionnaire that did not load has no figures worth showing; a
     // student file that did not load still leaves a report of the records
     // read before the failure (none when the file is missing).
@@ -474,7 +437,7 @@ int RunStatsCommand(int argc, char** argv)
     const int status = test.LoadStudents();
 
     const Figures figures = Gather(test);
-    if (json)
+    if (args.Has("--json"))
         std::cout << ToJson(figures, status).dump(2) << '\n';
     else
         PrintText(std::cout, figures);

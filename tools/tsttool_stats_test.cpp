@@ -5,19 +5,15 @@
 // the sources.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-namespace fs = std::filesystem;
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
@@ -61,64 +57,27 @@ std::string ClassFile()
            Student("Arco Nicol\xf2", "0:30", "4", Ans(0, "Skip", 10, 2));
 }
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class TsttoolStatsTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::path(testing::TempDir()) / "tsttool_stats_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-
+    // Writes the file in the fixture's folder and gives its path.
     std::string Write(const std::string& name, const std::string& content)
     {
-        const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << content;
-        return path.string();
+        const std::string path = dir_ + name;
+        WriteFile(path, content);
+        return path;
     }
 
-    Outcome Stats(const std::vector<std::string>& args)
+    // Runs `tsttool stats` with the arguments, each quoted.
+    ToolRun Stats(const std::vector<std::string>& args)
     {
-        std::string command = std::string("'") + QV_TSTTOOL + "' stats";
-        for (const std::string& a : args) command += " '" + a + "'";
-        const fs::path errFile = dir_ / "stderr.txt";
-        command += " 2>'" + errFile.string() + "'";
-        Outcome run;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe) return run;
-        char buf[4096];
-        std::size_t n;
-        while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) run.out.append(buf, n);
-        const int raw = pclose(pipe);
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        std::ifstream err(errFile, std::ios::binary);
-        std::stringstream text;
-        text << err.rdbuf();
-        run.err = text.str();
-        return run;
+        std::string arguments = "stats";
+        for (const std::string& a : args) arguments += " '" + a + "'";
+        return RunTsttool(dir_, arguments);
     }
 
-    fs::path dir_;
+    TempFolder folder{"tsttool_stats_"};
+    std::string dir_ = folder.Path() + "/";
 };
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 // Lines with runs of blanks folded into one and no blanks at their ends, so
 // that a check does not depend on column widths.
@@ -159,7 +118,7 @@ TEST_F(TsttoolStatsTest, TextReportShowsTheClassFigures)
 {
     const std::string test = Write("classe.tst", kTest);
     Write("classe.stu", ClassFile());
-    const Outcome run = Stats({test});
+    const ToolRun run = Stats({test});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const auto lines = Folded(Lines(run.out));
@@ -198,7 +157,7 @@ TEST_F(TsttoolStatsTest, TextReportAlignsTheFigureColumns)
 {
     const std::string test = Write("classe.tst", kTest);
     Write("classe.stu", ClassFile());
-    const Outcome run = Stats({test});
+    const ToolRun run = Stats({test});
     ASSERT_EQ(run.status, 0) << run.err;
     std::vector<std::string> figures = Section(run.out, "Test");
     for (const std::string& line : Section(run.out, "Classe")) figures.push_back(line);
@@ -210,7 +169,7 @@ TEST_F(TsttoolStatsTest, JsonCarriesTheSameFigures)
 {
     const std::string test = Write("classe.tst", kTest);
     Write("classe.stu", ClassFile());
-    const Outcome run = Stats({test, "--json"});
+    const ToolRun run = Stats({test, "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto doc = nlohmann::json::parse(run.out);
     EXPECT_EQ(doc["error"], 0);
@@ -245,7 +204,7 @@ TEST_F(TsttoolStatsTest, JsonCarriesTheSameFigures)
 TEST_F(TsttoolStatsTest, MissingStudentFileStillReportsAndExitsWithTheLoadCode)
 {
     const std::string test = Write("classe.tst", kTest);
-    const Outcome run = Stats({test});
+    const ToolRun run = Stats({test});
     EXPECT_EQ(run.status, 3);
     EXPECT_NE(run.err.find("classe.stu"), std::string::npos) << run.err;
     const auto lines = Folded(Lines(run.out));
@@ -254,7 +213,7 @@ TEST_F(TsttoolStatsTest, MissingStudentFileStillReportsAndExitsWithTheLoadCode)
     EXPECT_TRUE(HasLine(lines, "Media 0.00")) << run.out;
     EXPECT_EQ(run.out.find("nan"), std::string::npos);
 
-    const Outcome json = Stats({test, "--json"});
+    const ToolRun json = Stats({test, "--json"});
     EXPECT_EQ(json.status, 3);
     const auto doc = nlohmann::json::parse(json.out);
     EXPECT_EQ(doc["error"], 3);
@@ -266,7 +225,7 @@ TEST_F(TsttoolStatsTest, MissingStudentFileStillReportsAndExitsWithTheLoadCode)
 
 TEST_F(TsttoolStatsTest, FailedQuestionnaireLoadPrintsNothing)
 {
-    const Outcome run = Stats({(dir_ / "assente.tst").string()});
+    const ToolRun run = Stats({dir_ + "assente.tst"});
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("assente.tst"), std::string::npos) << run.err;
@@ -274,16 +233,16 @@ TEST_F(TsttoolStatsTest, FailedQuestionnaireLoadPrintsNothing)
 
 TEST_F(TsttoolStatsTest, BundledExampleGivesACompleteReport)
 {
-    const fs::path example = fs::path(QV_SOURCE_DIR) / "examples" / "geografia.tst";
-    ASSERT_TRUE(fs::exists(fs::path(example).replace_extension(".stu")));
-    const Outcome text = Stats({example.string()});
+    const std::string example = kExamplesDir + "geografia.tst";
+    ASSERT_TRUE(std::filesystem::exists(kExamplesDir + "geografia.stu"));
+    const ToolRun text = Stats({example});
     ASSERT_EQ(text.status, 0) << text.err;
     for (const char* title : {"Test", "Classe", "Risposte per giudizio", "Risposte per domanda",
                               "Studenti per punteggio", "Studenti per nome"})
         EXPECT_FALSE(Section(text.out, title).empty()) << title;
     EXPECT_EQ(text.out.find("nan"), std::string::npos);
 
-    const Outcome json = Stats({example.string(), "--json"});
+    const ToolRun json = Stats({example, "--json"});
     ASSERT_EQ(json.status, 0) << json.err;
     const auto doc = nlohmann::json::parse(json.out);
     const int students = doc["class"]["StudentCount"];

@@ -3,74 +3,34 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
 #include "model/domanda.h"
 #include "model/test.h"
-#include "tstfile/errore.h"
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
 using nlohmann::json;
 
-const std::string kExamples = QV_SOURCE_DIR "/examples/";
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 class TsttoolTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = testing::TempDir() + "tsttoolXXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern + "/";
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     // Runs tsttool with the arguments, from dir as the current directory.
     // Arguments hold no single quotes.
-    Outcome Tsttool(const std::string& arguments)
-    {
-        const std::string command = "cd '" + dir + "' && '" QV_TSTTOOL "' " + arguments + " >'" + dir +
-                                    ".out' 2>'" + dir + ".err'";
-        const int status = std::system(command.c_str());
-        Outcome run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir + ".out"), ReadFile(dir + ".err")};
-        std::filesystem::remove(dir + ".out");
-        std::filesystem::remove(dir + ".err");
-        return run;
-    }
+    ToolRun Tsttool(const std::string& arguments) { return RunTsttool(dir, arguments); }
 
-    void Write(const std::string& name, const std::string& text)
-    {
-        std::ofstream(dir + name, std::ios::binary) << text;
-    }
+    void Write(const std::string& name, const std::string& text) { WriteFile(dir + name, text); }
 
-    std::string dir;
+    TempFolder folder{"tsttool"};
+    std::string dir = folder.Path() + "/";
 };
 
 TEST_F(TsttoolTest, HelpNamesEveryCommandOnALine)
 {
-    const Outcome run = Tsttool("--help");
+    const ToolRun run = Tsttool("--help");
     EXPECT_EQ(run.status, 0);
     for (const char* line : {"\n  tsttool check FILE", "\n  tsttool dump FILE [--students]",
                              "\n  tsttool save IN OUT [--no-overwrite] [--scramble|--plain]",
@@ -80,22 +40,22 @@ TEST_F(TsttoolTest, HelpNamesEveryCommandOnALine)
 
 TEST_F(TsttoolTest, WithoutArgumentsItShowsTheUsageAndFails)
 {
-    const Outcome run = Tsttool("");
+    const ToolRun run = Tsttool("");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("tsttool check"), std::string::npos);
 }
 
 TEST_F(TsttoolTest, UnknownOptionIsAUsageError)
 {
-    EXPECT_EQ(Tsttool("save '" + kExamples + "geografia.tst' out --scramble --plain").status, 2);
-    EXPECT_EQ(Tsttool("dump '" + kExamples + "geografia.tst' --student").status, 2);
-    EXPECT_FALSE(std::filesystem::exists(kExamples + "out.tst"));
+    EXPECT_EQ(Tsttool("save '" + kExamplesDir + "geografia.tst' out --scramble --plain").status, 2);
+    EXPECT_EQ(Tsttool("dump '" + kExamplesDir + "geografia.tst' --student").status, 2);
+    EXPECT_FALSE(std::filesystem::exists(kExamplesDir + "out.tst"));
 }
 
 TEST_F(TsttoolTest, CheckAcceptsTheSamples)
 {
     for (const char* name : {"geografia.tst", "geografia-cifrato.tst"}) {
-        const Outcome run = Tsttool("check '" + kExamples + name + "'");
+        const ToolRun run = Tsttool("check '" + kExamplesDir + name + "'");
         EXPECT_EQ(run.status, 0) << name;
         EXPECT_EQ(run.err, "") << name;
     }
@@ -104,7 +64,7 @@ TEST_F(TsttoolTest, CheckAcceptsTheSamples)
 TEST_F(TsttoolTest, CheckPrintsEachReportOnALine)
 {
     Write("vuoto.tst", "");
-    const Outcome run = Tsttool("check vuoto.tst");
+    const ToolRun run = Tsttool("check vuoto.tst");
     EXPECT_EQ(run.status, 8);
     EXPECT_EQ(run.err, "Errore nelle linee 1 ... 1\nTag <Test> errato\n");
     EXPECT_EQ(run.out, "");
@@ -112,14 +72,14 @@ TEST_F(TsttoolTest, CheckPrintsEachReportOnALine)
 
 TEST_F(TsttoolTest, CheckNamesTheFileAsTyped)
 {
-    const Outcome run = Tsttool("check manca");
+    const ToolRun run = Tsttool("check manca");
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.err, "Problemi nella lettura del file \"manca.tst\"\n");
 }
 
 TEST_F(TsttoolTest, DumpShowsTheSampleWithItsStudents)
 {
-    const Outcome run = Tsttool("dump '" + kExamples + "geografia.tst' --students");
+    const ToolRun run = Tsttool("dump '" + kExamplesDir + "geografia.tst' --students");
     ASSERT_EQ(run.status, 0) << run.err;
     const json doc = json::parse(run.out);
     EXPECT_EQ(doc["error"], 0);
@@ -147,19 +107,17 @@ TEST_F(TsttoolTest, DumpShowsTheSampleWithItsStudents)
 
 TEST_F(TsttoolTest, DumpNumbersReadBackToTheLoadedValues)
 {
-    mkErrore errors;
-    ReportRecorder quiet;
-    ScopedErrorPresenter presenting(&quiet);
+    RecordedReports quiet;
     Write("numeri.tst",
           "<Test><ParTest></ParTest><TextTest></TextTest>\n"
           "<Question><ParQue>TypeQue = SingleNumber, NumOk = 0.1, Precision = 0.333333, ScoreIfOk = 0.1, "
           "ScoreIfBad = -2.7, ScoreIfNear = 1e-3</ParQue><TextQue>q</TextQue>"
           "<Answer><ParAns>Score = 3.3</ParAns><TextAns>a</TextAns></Answer></Question>\n");
-    const Outcome run = Tsttool("dump numeri.tst");
+    const ToolRun run = Tsttool("dump numeri.tst");
     ASSERT_EQ(run.status, 0) << run.err;
     const json q = json::parse(run.out)["questions"][0];
-    CTest test(&errors, CStringa(dir.c_str()), CStringa((dir + "numeri.tst").c_str()));
-    const CDomanda& loaded = *test.GetQuestion(0);
+    const auto test = LoadTest(&quiet.errors, dir, "numeri.tst");
+    const CDomanda& loaded = *test->GetQuestion(0);
     EXPECT_EQ(q["NumOk"].get<double>(), loaded.GetNumOk());
     EXPECT_EQ(q["Precision"].get<double>(), loaded.GetPrecision());
     EXPECT_EQ(q["ScoreIfOk"].get<float>(), loaded.GetScoreIfOk());
@@ -173,7 +131,7 @@ TEST_F(TsttoolTest, DumpNumbersReadBackToTheLoadedValues)
 TEST_F(TsttoolTest, DumpDecodesWindows1252)
 {
     Write("euro.tst", "<Test><ParTest>Name = \"\x80uro \xE0 \x81\"</ParTest><TextTest></TextTest>");
-    const Outcome run = Tsttool("dump euro.tst");
+    const ToolRun run = Tsttool("dump euro.tst");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(json::parse(run.out)["params"]["Name"], "\xE2\x82\xACuro \xC3\xA0 \xC2\x81");
 }
@@ -185,7 +143,7 @@ TEST_F(TsttoolTest, DumpAfterAFailedLoadShowsWhatWasRead)
           "<Question><ParQue></ParQue><TextQue>prima</TextQue></Question>\n"
           "<Question><ParQue>Foo = 1</ParQue><TextQue>seconda</TextQue></Question>\n"
           "<Question><ParQue></ParQue><TextQue>terza</TextQue></Question>\n");
-    const Outcome run = Tsttool("dump rotto.tst --students");
+    const ToolRun run = Tsttool("dump rotto.tst --students");
     EXPECT_EQ(run.status, 11);
     EXPECT_EQ(run.err, "Domanda 1 : nel tag <parque> parametro *foo* non riconosciuto\n");
     const json doc = json::parse(run.out);
@@ -195,28 +153,47 @@ TEST_F(TsttoolTest, DumpAfterAFailedLoadShowsWhatWasRead)
     EXPECT_EQ(doc["students"].size(), 0u);
 }
 
+TEST_F(TsttoolTest, DumpShowsWhatAnInvalidRecordStores)
+{
+    Write("quiz.tst",
+          "<Test><ParTest></ParTest><TextTest></TextTest>\n"
+          "<Question><ParQue></ParQue><TextQue>q</TextQue></Question>\n");
+    Write("quiz.stu",
+          "<Student>\n<StPar>NameTest = \"quiz.tst\", NameStudent = \"Rossi\", TotalScore = 0</StPar>\n"
+          "<Ans>IDAns = 0, IsValid = No, IsCorrect = Disable, NumSendBack = 2, Score = 2.5, "
+          "TypeQue = SingleNumber, Choice = X-X, StRndRisp = 201</Ans>\n</Student>\n");
+    const ToolRun run = Tsttool("dump quiz.tst --students");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json answer = json::parse(run.out)["students"][0]["answers"][0];
+    EXPECT_EQ(answer["IsValid"], 0);
+    EXPECT_EQ(answer["NumSendBack"], 2);
+    EXPECT_EQ(answer["Score"], 2.5);
+    EXPECT_EQ(answer["Choice"], json({1, 0, 1}));
+    EXPECT_EQ(answer["StRndRisp"], json({2, 0, 1}));
+}
+
 TEST_F(TsttoolTest, SaveConvertsBetweenPlainAndScrambled)
 {
-    Outcome run = Tsttool("save '" + kExamples + "geografia.tst' '" + dir + "cifrato.tst' --scramble");
+    ToolRun run = Tsttool("save '" + kExamplesDir + "geografia.tst' '" + dir + "cifrato.tst' --scramble");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadFile(dir + "cifrato.tst"), ReadFile(kExamples + "geografia-cifrato.tst"));
+    EXPECT_EQ(ReadFile(dir + "cifrato.tst"), ReadFile(kExamplesDir + "geografia-cifrato.tst"));
     run = Tsttool("save '" + dir + "cifrato.tst' '" + dir + "chiaro' --plain");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadFile(dir + "chiaro.tst"), ReadFile(kExamples + "geografia.tst"));
+    EXPECT_EQ(ReadFile(dir + "chiaro.tst"), ReadFile(kExamplesDir + "geografia.tst"));
 }
 
 TEST_F(TsttoolTest, SaveKeepsTheFormItLoaded)
 {
-    const Outcome run = Tsttool("save '" + kExamples + "geografia-cifrato.tst' '" + dir + "copia.tst'");
+    const ToolRun run = Tsttool("save '" + kExamplesDir + "geografia-cifrato.tst' '" + dir + "copia.tst'");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadFile(dir + "copia.tst"), ReadFile(kExamples + "geografia-cifrato.tst"));
+    EXPECT_EQ(ReadFile(dir + "copia.tst"), ReadFile(kExamplesDir + "geografia-cifrato.tst"));
 }
 
 TEST_F(TsttoolTest, SavePutsABareNameBesideTheInput)
 {
     std::filesystem::create_directory(dir + "corso");
-    Write("corso/quiz.tst", ReadFile(kExamples + "geografia.tst"));
-    const Outcome run = Tsttool("save corso/quiz.tst copia");
+    Write("corso/quiz.tst", ReadFile(kExamplesDir + "geografia.tst"));
+    const ToolRun run = Tsttool("save corso/quiz.tst copia");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(std::filesystem::exists(dir + "corso/copia.tst"));
 }
@@ -224,7 +201,7 @@ TEST_F(TsttoolTest, SavePutsABareNameBesideTheInput)
 TEST_F(TsttoolTest, SaveWithoutOverwriteKeepsAnExistingFile)
 {
     Write("esiste.tst", "vecchio");
-    const Outcome run = Tsttool("save '" + kExamples + "geografia.tst' '" + dir + "esiste.tst' --no-overwrite");
+    const ToolRun run = Tsttool("save '" + kExamplesDir + "geografia.tst' '" + dir + "esiste.tst' --no-overwrite");
     EXPECT_EQ(run.status, 14);
     EXPECT_EQ(run.err, "Il file \"" + dir + "esiste.tst\" esiste gia'\n");
     EXPECT_EQ(ReadFile(dir + "esiste.tst"), "vecchio");
@@ -233,7 +210,7 @@ TEST_F(TsttoolTest, SaveWithoutOverwriteKeepsAnExistingFile)
 TEST_F(TsttoolTest, SaveOfAFileThatDoesNotLoadWritesNothing)
 {
     Write("vuoto.tst", "");
-    const Outcome run = Tsttool("save vuoto.tst nuovo.tst");
+    const ToolRun run = Tsttool("save vuoto.tst nuovo.tst");
     EXPECT_EQ(run.status, 8);
     EXPECT_FALSE(std::filesystem::exists(dir + "nuovo.tst"));
 }

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,7 +9,7 @@
 #include "model/domanda.h"
 #include "model/test.h"
 #include "student/studente.h"
-#include "tstfile/errore.h"
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
@@ -52,39 +49,26 @@ const std::string kCapitali =
     "</Question>\n"
     "</Test>\n";
 
-class CaricatoreTest : public testing::Test {
+// The loaded test has no error and equals the expected one.
+void ExpectLoadedEqual(const CTest& test, const CTest& expected)
+{
+    EXPECT_EQ(test.Error(), 0);
+    EXPECT_TRUE(test == expected);
+}
+
+class CaricatoreTest : public testing::Test, protected RecordedReports {
 protected:
-    CaricatoreTest() : recording(&recorder) {}
+    void Write(const std::string& name, const std::string& text) { WriteFile(dir + name, text); }
 
-    void SetUp() override
-    {
-        std::string pattern = testing::TempDir() + "caricatoreXXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern + "/";
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    void Write(const std::string& name, const std::string& text)
-    {
-        std::ofstream(dir + name, std::ios::binary) << text;
-    }
-
-    // The loading constructor, as the editor and tsttool call it.
-    std::unique_ptr<CTest> Load(const std::string& name)
-    {
-        return std::make_unique<CTest>(&errors, CStringa(dir.c_str()), CStringa((dir + name).c_str()));
-    }
+    std::unique_ptr<CTest> Load(const std::string& name) { return LoadTest(&errors, dir, name); }
 
     std::unique_ptr<CTest> LoadText(const std::string& text, const std::string& name = "quiz.tst")
     {
-        Write(name, text);
-        return Load(name);
+        return LoadTestText(&errors, dir, text, name);
     }
 
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter recording;
-    std::string dir;
+    TempFolder folder{"caricatore"};
+    std::string dir = folder.Path() + "/";
 };
 
 TEST_F(CaricatoreTest, ReadsEveryRecordOfAPlainFile)
@@ -126,17 +110,15 @@ TEST_F(CaricatoreTest, TagsAreMatchedInAnyCase)
         variant = Replaced(variant, from, to);
     const auto expected = LoadText(kCapitali, "a.tst");
     const auto test = LoadText(variant, "b.tst");
-    EXPECT_EQ(test->Error(), 0);
-    EXPECT_TRUE(*test == *expected);
+    ExpectLoadedEqual(*test, *expected);
 }
 
 TEST_F(CaricatoreTest, ScrambledFileLoadsLikeItsPlainForm)
 {
     const auto plain = LoadText(kCapitali, "a.tst");
     const auto test = LoadText(Scrambled(kCapitali), "b.tst");
-    EXPECT_EQ(test->Error(), 0);
+    ExpectLoadedEqual(*test, *plain);
     EXPECT_EQ(test->IsScrambled(), 1);
-    EXPECT_TRUE(*test == *plain);
     EXPECT_TRUE(recorder.messages.empty());
 }
 
@@ -158,8 +140,7 @@ TEST_F(CaricatoreTest, TextOutsideTheSectionsIsIgnored)
     noisy = Replaced(noisy, "</Test>\n", "fine senza tag di chiusura\n");
     const auto expected = LoadText(kCapitali, "a.tst");
     const auto test = LoadText(noisy, "b.tst");
-    EXPECT_EQ(test->Error(), 0);
-    EXPECT_TRUE(*test == *expected);
+    ExpectLoadedEqual(*test, *expected);
 }
 
 TEST_F(CaricatoreTest, MinimalFileGivesADefaultTest)
@@ -281,8 +262,7 @@ TEST_F(CaricatoreTest, CrLfAndLfFilesLoadTheSame)
 {
     const auto expected = LoadText(kCapitali, "a.tst");
     const auto test = LoadText(Replaced(kCapitali, "\n", "\r\n"), "b.tst");
-    EXPECT_EQ(test->Error(), 0);
-    EXPECT_TRUE(*test == *expected);
+    ExpectLoadedEqual(*test, *expected);
 }
 
 const std::string kStudentRecord =
@@ -339,19 +319,9 @@ TEST_F(CaricatoreTest, RecordOfAnotherTestStopsTheStudents)
 
 // The bundled sample: a questionnaire with every kind of question the editor
 // makes, its scrambled twin and its student file.
-class EsempiTest : public testing::Test {
+class EsempiTest : public testing::Test, protected RecordedReports {
 protected:
-    EsempiTest() : recording(&recorder) {}
-
-    std::unique_ptr<CTest> Load(const char* name)
-    {
-        const std::string path = std::string(QV_SOURCE_DIR) + "/examples/" + name;
-        return std::make_unique<CTest>(&errors, CStringa(QV_SOURCE_DIR "/examples/"), CStringa(path.c_str()));
-    }
-
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter recording;
+    std::unique_ptr<CTest> Load(const char* name) { return LoadTest(&errors, kExamplesDir, name); }
 };
 
 TEST_F(EsempiTest, GeografiaHoldsEveryKindOfQuestion)
@@ -376,9 +346,8 @@ TEST_F(EsempiTest, ScrambledTwinLoadsEqual)
 {
     const auto plain = Load("geografia.tst");
     const auto twin = Load("geografia-cifrato.tst");
-    EXPECT_EQ(twin->Error(), 0);
+    ExpectLoadedEqual(*twin, *plain);
     EXPECT_EQ(twin->IsScrambled(), 1);
-    EXPECT_TRUE(*twin == *plain);
 }
 
 TEST_F(EsempiTest, StudentFileLoads)

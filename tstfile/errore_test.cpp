@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tstfile/testfiles_test.h"
+
 namespace {
 
 std::string Str(const CStringa& s)
@@ -48,14 +50,7 @@ TEST(ErrorMessages, EveryCodeOfTheTable)
     for (const auto& row : table) EXPECT_EQ(Str(mkErrore::Message(row.code, a, b)), row.message) << row.code;
 }
 
-class ReportTest : public testing::Test {
-protected:
-    ReportTest() : recording(&recorder) {}
-
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter recording;
-};
+class ReportTest : public testing::Test, protected RecordedReports {};
 
 TEST_F(ReportTest, FreeFormsTurnNumbersIntoText)
 {

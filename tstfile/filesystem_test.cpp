@@ -5,30 +5,15 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class FilesystemTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = testing::TempDir() + "filesystemXXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern + "/";
-        std::ofstream(dir + "vecchio") << "vecchio";
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    void SetUp() override { WriteFile(dir + "vecchio", "vecchio"); }
 
     CStringa Path(const std::string& name) const { return CStringa((dir + name).c_str()); }
 
@@ -39,7 +24,8 @@ protected:
         return n;
     }
 
-    std::string dir;
+    TempFolder folder{"filesystem"};
+    std::string dir = folder.Path() + "/";
 };
 
 TEST_F(FilesystemTest, ReplaceCreatesANewFileReadableByTheGroup)

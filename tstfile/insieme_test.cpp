@@ -5,15 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "student/studente.h"
-#include "tstfile/errore.h"
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
@@ -93,35 +90,21 @@ TEST(FileSetNamesTest, CopiedNamesNeverPassTheCallersSize)
     EXPECT_EQ(test.CopyStudentFileName(nullptr, 10), nullptr);
 }
 
-class FileSetTest : public testing::Test {
+class FileSetTest : public testing::Test, protected RecordedReports {
 protected:
     void SetUp() override
     {
-        std::string pattern = testing::TempDir() + "insiemeXXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
         test.SetPathName(Path("quiz"));
         // Without a umask the files show the permission bits they were created with.
         savedMask = ::umask(0);
     }
-    void TearDown() override
-    {
-        ::umask(savedMask);
-        std::filesystem::remove_all(dir);
-    }
+    void TearDown() override { ::umask(savedMask); }
 
     CStringa Path(const std::string& name) const { return CStringa((dir + "/" + name).c_str()); }
 
-    void Write(const std::string& name, const std::string& content)
-    {
-        std::ofstream(dir + "/" + name, std::ios::binary) << content;
-    }
+    void Write(const std::string& name, const std::string& content) { WriteFile(dir + "/" + name, content); }
 
-    std::string Contents(const std::string& name) const
-    {
-        std::ifstream in(dir + "/" + name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string Contents(const std::string& name) const { return ReadFile(dir + "/" + name); }
 
     bool Exists(const std::string& name) const { return std::filesystem::exists(dir + "/" + name); }
 
@@ -132,11 +115,9 @@ protected:
         return info.st_mode & 0777;
     }
 
-    std::string dir;
+    TempFolder folder{"insieme"};
+    std::string dir = folder.Path();
     mode_t savedMask = 0;
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter presenter{&recorder};
     CTest test{&errors};
 };
 

@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "text/blocco.h"
-#include "tstfile/errore.h"
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
@@ -24,30 +22,38 @@ std::string Scrambled(std::string text)
     return text;
 }
 
-class LettoreTest : public testing::Test {
+class LettoreTest : public testing::Test, protected RecordedReports {
 protected:
-    LettoreTest() : recording(&recorder) {}
-
-    void SetUp() override
-    {
-        std::string pattern = testing::TempDir() + "lettoreXXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     // Writes the file byte for byte and gives its name.
     CStringa File(const std::string& text, const char* name = "a.tst")
     {
-        const std::filesystem::path path = dir / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return CStringa(path.string().c_str());
+        const std::string path = (dir / name).string();
+        WriteFile(path, text);
+        return CStringa(path.c_str());
     }
 
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter recording;
-    std::filesystem::path dir;
+    // Reads section tag, with reports, from a file of its own holding text.
+    int ReadSectionOf(const std::string& text, const char* tag)
+    {
+        CLettore reader(&errors, File(text));
+        return reader.ReadSection(CStringa(tag), out, true);
+    }
+
+    // The block's text and its lines, to compare with what a read should give.
+    struct Section {
+        std::string text;
+        int firstLine;
+        int lastLine;
+        bool operator==(const Section&) const = default;
+        friend void PrintTo(const Section& s, std::ostream* out)
+        {
+            *out << testing::PrintToString(s.text) << " in lines " << s.firstLine << " ... " << s.lastLine;
+        }
+    };
+    Section Block() const { return {Str(out.Text), out.FirstLine, out.LastLine}; }
+
+    TempFolder folder{"lettore"};
+    std::filesystem::path dir = folder.Path();
     CBlocco out{&errors, "unchanged"};
 };
 
@@ -57,10 +63,8 @@ TEST_F(LettoreTest, ReadsASectionWithoutCommentsAndWithItsLines)
     ASSERT_EQ(reader.Error(), 0);
     EXPECT_EQ(reader.SkipTo(CStringa("<test>"), true), 0);
     EXPECT_EQ(reader.ReadSection(CStringa("ParTest"), out, true), 0);
-    EXPECT_EQ(Str(out.Text), "\nName = \"x\"\n");
+    EXPECT_EQ(Block(), (Section{"\nName = \"x\"\n", 1, 4}));
     EXPECT_EQ(out.Errors, &errors);
-    EXPECT_EQ(out.FirstLine, 1);
-    EXPECT_EQ(out.LastLine, 4);
     int first = 0, current = 0;
     reader.GetLines(first, current);
     EXPECT_EQ(first, 1);
@@ -83,11 +87,8 @@ TEST_F(LettoreTest, BrokenPartialMatchHidesAClosingTag)
 
 TEST_F(LettoreTest, LinesAreCountedOnLineFeedsOnly)
 {
-    CLettore reader(&errors, File("\r\r\n\r<A>\n\rx\r\n</A>\r"));
-    ASSERT_EQ(reader.ReadSection(CStringa("A"), out, true), 0);
-    EXPECT_EQ(Str(out.Text), "\n\rx\r\n");
-    EXPECT_EQ(out.FirstLine, 1);
-    EXPECT_EQ(out.LastLine, 4);
+    ASSERT_EQ(ReadSectionOf("\r\r\n\r<A>\n\rx\r\n</A>\r", "A"), 0);
+    EXPECT_EQ(Block(), (Section{"\n\rx\r\n", 1, 4}));
 }
 
 TEST_F(LettoreTest, SectionsFollowEachOtherInLines)
@@ -95,16 +96,13 @@ TEST_F(LettoreTest, SectionsFollowEachOtherInLines)
     CLettore reader(&errors, File("<A>1</A>\n\n<B>\n2\n</B>"));
     ASSERT_EQ(reader.ReadSection(CStringa("A"), out, true), 0);
     ASSERT_EQ(reader.ReadSection(CStringa("b"), out, true), 0);
-    EXPECT_EQ(Str(out.Text), "\n2\n");
-    EXPECT_EQ(out.FirstLine, 1);
-    EXPECT_EQ(out.LastLine, 5);
+    EXPECT_EQ(Block(), (Section{"\n2\n", 1, 5}));
 }
 
 TEST_F(LettoreTest, SectionJustBelowTheLimitIsRead)
 {
     const std::string content(MAX_SECTION_TEXT - 1 - 4, 'x');  // plus "</A>"
-    CLettore reader(&errors, File("<A>" + content + "</A>"));
-    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), 0);
+    EXPECT_EQ(ReadSectionOf("<A>" + content + "</A>", "A"), 0);
     EXPECT_EQ(out.Text.Length(), content.size());
 }
 
@@ -140,11 +138,8 @@ TEST_F(LettoreTest, MissingOpeningTagIsSixAfterMessagesNineAndEight)
 
 TEST_F(LettoreTest, MissingClosingTagIsEightWithTheLinesSearched)
 {
-    CLettore reader(&errors, File("x\n<Question>\nabc\n"));
-    EXPECT_EQ(reader.ReadSection(CStringa("Question"), out, true), 8);
-    EXPECT_EQ(Str(out.Text), "unchanged");
-    EXPECT_EQ(out.FirstLine, 1);
-    EXPECT_EQ(out.LastLine, 4);
+    EXPECT_EQ(ReadSectionOf("x\n<Question>\nabc\n", "Question"), 8);
+    EXPECT_EQ(Block(), (Section{"unchanged", 1, 4}));
     EXPECT_EQ(recorder.codes, (std::vector<int>{9, 8}));
     EXPECT_EQ(recorder.messages.back(), "Tag </Question> errato");
 }

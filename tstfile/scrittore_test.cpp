@@ -9,10 +9,9 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
+#include <functional>
 #include <memory>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,7 +20,7 @@
 #include "student/studente.h"
 #include "student/tempo.h"
 #include "text/utilita.h"
-#include "tstfile/errore.h"
+#include "tstfile/testfiles_test.h"
 
 namespace {
 
@@ -29,37 +28,9 @@ using Messages = std::vector<std::string>;
 
 std::string Str(const CStringa& s) { return std::string(s.CStr(), s.Length()); }
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 std::time_t FixedClock() { return 1'700'000'000; }
 
-const std::string kParamsOfNewTest =
-    "<!--- parametri generali Test --->\n"
-    "<ParTest>\n"
-    "Name = \"\", \n"
-    "Random = No, Save = No, Time = 0, ViewScore = Yes, Exit = Yes, \n"
-    "AskConfirm = No, CorrectAnswer = Yes, SendBack = 0, \n"
-    "Password = \"\", MaxQue = 0, \n"
-    "ForceAns = No, ViewHint = Yes, ViewComm = Yes, StudComm = No, \n"
-    "ClassTest = \"\"\n"
-    "</ParTest>\n"
-    "<TextTest>\n"
-    "\n"
-    "</TextTest>\n";
+const std::string kParamsOfNewTest = "<!--- parametri generali Test --->\n" + kNewTestParams;
 
 const std::string kNewQuestion =
     "<Question>\n"
@@ -73,25 +44,28 @@ const std::string kNewQuestion =
     "</TextQue>\n"
     "</Question>\n";
 
-class ScrittoreTest : public testing::Test {
-protected:
-    ScrittoreTest() : recording(&recorder) {}
+// Runs write while no file may grow past limit bytes: writes beyond it fail
+// with EFBIG, as on a full disk, instead of stopping the program with SIGXFSZ.
+void WithFileSizeLimit(rlim_t limit, const std::function<void()>& write)
+{
+    struct rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = limit;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    write();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+}
 
-    void SetUp() override
-    {
-        std::string pattern = testing::TempDir() + "scrittoreXXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern + "/";
-        test.SetPathName(Path("quiz"));
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+class ScrittoreTest : public testing::Test, protected RecordedReports {
+protected:
+    void SetUp() override { test.SetPathName(Path("quiz")); }
 
     CStringa Path(const std::string& name) const { return CStringa((dir + name).c_str()); }
 
-    std::unique_ptr<CTest> Load(const std::string& name)
-    {
-        return std::make_unique<CTest>(&errors, CStringa(dir.c_str()), Path(name));
-    }
+    std::unique_ptr<CTest> Load(const std::string& name) { return LoadTest(&errors, dir, name); }
 
     // Files of the directory, hidden ones included.
     std::vector<std::string> Files() const
@@ -103,10 +77,8 @@ protected:
         return names;
     }
 
-    mkErrore errors;
-    ReportRecorder recorder;
-    ScopedErrorPresenter recording;
-    std::string dir;
+    TempFolder folder{"scrittore"};
+    std::string dir = folder.Path() + "/";
     CTest test{&errors};
 };
 
@@ -186,11 +158,7 @@ protected:
         std::filesystem::create_directories(dir + "sub");
         test.SetPathName(Path("corso/vecchio.tst"));
     }
-    void TearDown() override
-    {
-        std::filesystem::current_path(previous);
-        ScrittoreTest::TearDown();
-    }
+    void TearDown() override { std::filesystem::current_path(previous); }
 
     std::filesystem::path previous;
 };
@@ -213,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(Writer, SaveToNameTest,
 
 TEST_F(ScrittoreTest, ExistingFileWithoutOverwriteIsKeptAndTheErrorSticks)
 {
-    std::ofstream(dir + "quiz.tst") << "vecchio";
+    WriteFile(dir + "quiz.tst", "vecchio");
     test.AddQuestion();
     EXPECT_EQ(test.SaveTo(CStringa("quiz"), 0), 14);
     EXPECT_EQ(recorder.messages, Messages{"Il file \"" + dir + "quiz.tst\" esiste gia'"});
@@ -234,7 +202,7 @@ TEST_F(ScrittoreTest, ExistingFileWithoutOverwriteIsKeptAndTheErrorSticks)
 TEST_F(ScrittoreTest, UnreadableFileCountsAsExisting)
 {
     if (geteuid() == 0) GTEST_SKIP() << "root may read any file";
-    std::ofstream(dir + "quiz.tst") << "vecchio";
+    WriteFile(dir + "quiz.tst", "vecchio");
     ASSERT_EQ(chmod((dir + "quiz.tst").c_str(), 0), 0);
     EXPECT_EQ(test.SaveTo(CStringa("quiz"), 0), 14);
     ASSERT_EQ(chmod((dir + "quiz.tst").c_str(), 0600), 0);
@@ -281,17 +249,8 @@ TEST_F(ScrittoreTest, FailedWriteKeepsThePreviousFileByteForByte)
     const std::string before = ReadFile(dir + "quiz.tst");
     for (int i = 0; i < 30; ++i) test.AddQuestion();
 
-    // Writes beyond the limit fail with EFBIG, as on a full disk, instead of
-    // stopping the program with SIGXFSZ.
-    struct rlimit saved;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    struct rlimit small = saved;
-    small.rlim_cur = before.size() + 100;
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int result = test.SaveCurrent();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
+    int result = 0;
+    ASSERT_NO_FATAL_FAILURE(WithFileSizeLimit(before.size() + 100, [&] { result = test.SaveCurrent(); }));
 
     EXPECT_EQ(result, 15);
     EXPECT_EQ(recorder.messages, Messages{"Non riesco a creare il file \"" + dir + "quiz\""});
@@ -304,12 +263,12 @@ TEST_F(ScrittoreTest, FailedWriteKeepsThePreviousFileByteForByte)
 // also shows the layout of both kinds of file.
 TEST_F(ScrittoreTest, SampleFilesAreWrittenByteForByteAgain)
 {
-    const std::string examples = QV_SOURCE_DIR "/examples/";
-    CTest sample(&errors, CStringa(examples.c_str()), CStringa((examples + "geografia.tst").c_str()));
-    ASSERT_EQ(sample.Error(), 0);
-    ASSERT_EQ(sample.LoadStudents(), 0);
+    const std::string& examples = kExamplesDir;
+    const auto sample = LoadTest(&errors, examples, "geografia.tst");
+    ASSERT_EQ(sample->Error(), 0);
+    ASSERT_EQ(sample->LoadStudents(), 0);
 
-    CTest copy(sample);
+    CTest copy(*sample);
     copy.SetPathName(Path("geografia.tst"));
     copy.ClearStudents();
     ASSERT_EQ(copy.SaveCurrent(), 0);
@@ -317,8 +276,8 @@ TEST_F(ScrittoreTest, SampleFilesAreWrittenByteForByteAgain)
     copy.SetScrambled(1);
     ASSERT_EQ(copy.SaveTo(CStringa("geografia-cifrato"), 1), 0);
     EXPECT_EQ(ReadFile(dir + "geografia-cifrato.tst"), ReadFile(examples + "geografia-cifrato.tst"));
-    for (int j = 0; j < sample.StudentCount(); ++j) {
-        ASSERT_EQ(copy.AppendStudent(*sample.GetStudent(j)), 0);
+    for (int j = 0; j < sample->StudentCount(); ++j) {
+        ASSERT_EQ(copy.AppendStudent(*sample->GetStudent(j)), 0);
         ASSERT_EQ(copy.SaveStudent(0), 0);
     }
     EXPECT_EQ(ReadFile(dir + "geografia.stu"), ReadFile(examples + "geografia.stu"));
@@ -342,11 +301,7 @@ protected:
         test.BuildOrder();
         ASSERT_EQ(test.SaveCurrent(), 0);
     }
-    void TearDown() override
-    {
-        SetClock(previous);
-        ScrittoreTest::TearDown();
-    }
+    void TearDown() override { SetClock(previous); }
 
     // A finished run: both answers given and judged.
     void AddRun(const char* name, float score)
@@ -424,15 +379,8 @@ TEST_F(StudentiTest, FailedAppendLeavesTheStudentFileAsItWas)
     ASSERT_EQ(test.SaveStudent(0), 0);
     const std::string before = ReadFile(dir + "quiz.stu");
 
-    struct rlimit saved;
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    struct rlimit small = saved;
-    small.rlim_cur = before.size() + 50;
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int result = test.SaveStudent(0);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, handler);
+    int result = 0;
+    ASSERT_NO_FATAL_FAILURE(WithFileSizeLimit(before.size() + 50, [&] { result = test.SaveStudent(0); }));
 
     EXPECT_EQ(result, 15);
     EXPECT_EQ(recorder.messages, Messages{"Non riesco a creare il file \"" + dir + "quiz.stu\""});

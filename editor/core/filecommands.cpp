@@ -23,14 +23,40 @@ std::size_t NamePartStart(const std::string& path)
     return slash == std::string::npos ? 0 : slash + 1;
 }
 
-std::vector<FileFilter> TestFilters()
+// What the open and save dialogs have in common.
+FileDialogRequest TestRequest(const Application& app, const char* title)
 {
-    return {{"Questionari (*.tst)", "*.tst"}, {"Tutti i file (*.*)", "*.*"}};
+    FileDialogRequest request;
+    request.title = title;
+    request.filters = {{"Questionari (*.tst)", "*.tst"}, {"Tutti i file (*.*)", "*.*"}};
+    request.defaultExtension = "tst";
+    request.proposed = app.fileBuffer;
+    return request;
 }
 
 void RestoreSavedDirectory(Application& app)
 {
     if (!app.savedDirectory.empty()) app.platform.SetCurrentDirectory(app.savedDirectory);
+}
+
+enum class TestDialog { Open, Save };
+
+// Asks for a questionnaire's path: true with the choice in app.fileBuffer.
+// The directory current before is kept in app.savedDirectory; a cancelled
+// dialog makes it current again, since the dialog may have browsed
+// elsewhere.
+bool AskTestPath(Application& app, TestDialog dialog)
+{
+    app.savedDirectory = app.platform.CurrentDirectory();
+    std::string path;
+    const bool chosen = dialog == TestDialog::Open ? app.platform.OpenFileName(OpenTestRequest(app), path)
+                                                   : app.platform.SaveFileName(SaveTestRequest(app), path);
+    if (!chosen) {
+        RestoreSavedDirectory(app);
+        return false;
+    }
+    app.fileBuffer = path.substr(0, Application::kPathCapacity - 1);
+    return true;
 }
 
 // Writes currentTest to its TestFileName, replacing the file.
@@ -52,11 +78,7 @@ std::string FileNamePart(const std::string& path)
 
 FileDialogRequest OpenTestRequest(const Application& app)
 {
-    FileDialogRequest request;
-    request.title = "Apri questionario...";
-    request.filters = TestFilters();
-    request.defaultExtension = "tst";
-    request.proposed = app.fileBuffer;
+    FileDialogRequest request = TestRequest(app, "Apri questionario...");
     request.mustExist = true;
     request.maxPath = 510;
     return request;
@@ -64,11 +86,7 @@ FileDialogRequest OpenTestRequest(const Application& app)
 
 FileDialogRequest SaveTestRequest(const Application& app)
 {
-    FileDialogRequest request;
-    request.title = "Salva questionario...";
-    request.filters = TestFilters();
-    request.defaultExtension = "tst";
-    request.proposed = app.fileBuffer;
+    FileDialogRequest request = TestRequest(app, "Salva questionario...");
     request.overwritePrompt = true;
     request.maxPath = 240;
     return request;
@@ -76,14 +94,8 @@ FileDialogRequest SaveTestRequest(const Application& app)
 
 bool LoadCommand(Application& app)
 {
-    app.savedDirectory = app.platform.CurrentDirectory();
-    std::string path;
-    if (!app.platform.OpenFileName(OpenTestRequest(app), path)) {
-        RestoreSavedDirectory(app);
-        return false;
-    }
+    if (!AskTestPath(app, TestDialog::Open)) return false;
     // The dialog has made the file's folder current.
-    app.fileBuffer = path.substr(0, Application::kPathCapacity - 1);
     return LoadTestFile(app, app.fileBuffer, false);
 }
 
@@ -126,13 +138,7 @@ bool SaveCommand(Application& app)
 
 bool SaveAsCommand(Application& app)
 {
-    app.savedDirectory = app.platform.CurrentDirectory();
-    std::string path;
-    if (!app.platform.SaveFileName(SaveTestRequest(app), path)) {
-        RestoreSavedDirectory(app);
-        return false;
-    }
-    app.fileBuffer = path.substr(0, Application::kPathCapacity - 1);
+    if (!AskTestPath(app, TestDialog::Save)) return false;
     return SaveTestFile(app, app.fileBuffer);
 }
 

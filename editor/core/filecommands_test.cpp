@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <memory>
 
 #include "editor/core/scripted_platform.h"
 
@@ -11,7 +10,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FileCommandsTest : public testing::Test {
+class FileCommandsTest : public ScriptedEditorTest {
 protected:
     // Writes a test named name with questions empty questions to path.
     void WriteTest(const fs::path& path, const char* name, int questions)
@@ -34,9 +33,6 @@ protected:
     std::string Current() { return fs::current_path().string(); }
 
     ScratchDirectory scratch;
-    std::unique_ptr<ScriptedEditor> editor = std::make_unique<ScriptedEditor>();
-    ScriptedPlatform& platform = editor->platform;
-    Application& app = editor->app;
 };
 
 TEST_F(FileCommandsTest, FileNamePartTakesBothSeparators)

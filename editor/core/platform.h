@@ -6,7 +6,8 @@
 
 // What the editor needs from the window system and the operating system.
 // The editor's core calls only this; the Qt layer implements it, and the
-// core's tests script it. Every text is Windows-1252 bytes.
+// core's tests script it. Message and dialog texts are Windows-1252 bytes;
+// file names and command lines are in the system's own file-name encoding.
 
 struct FileFilter {
     std::string label;     // "Questionari (*.tst)"

@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "editor/core/scripted_platform.h"
 
 namespace {
 
-class PropertiesTest : public testing::Test {
+class PropertiesTest : public ScriptedEditorTest {
 protected:
     void SetUp() override
     {
@@ -20,10 +18,6 @@ protected:
         params.ViewScore = 0;
         params.TextTest = "Prima riga\nseconda riga";
     }
-
-    std::unique_ptr<ScriptedEditor> editor = std::make_unique<ScriptedEditor>();
-    ScriptedPlatform& platform = editor->platform;
-    Application& app = editor->app;
 };
 
 TEST_F(PropertiesTest, FillShowsTheParameters)

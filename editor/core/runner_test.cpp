@@ -2,20 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "editor/core/scripted_platform.h"
 #include "editor/core/settings.h"
 
 namespace {
 
-class RunnerTest : public testing::Test {
+class RunnerTest : public ScriptedEditorTest {
 protected:
     void SetUp() override { app.currentTest.SetPathName("storia.tst"); }
-
-    std::unique_ptr<ScriptedEditor> editor = std::make_unique<ScriptedEditor>();
-    ScriptedPlatform& platform = editor->platform;
-    Application& app = editor->app;
 };
 
 TEST_F(RunnerTest, WholeTestRunsTheDefaultProgramOnTheQuotedFile)

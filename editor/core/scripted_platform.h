@@ -7,6 +7,8 @@
 // file library reads and writes relative to the process's directory. Header
 // only, for the core's and the Qt layer's tests.
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -178,6 +180,15 @@ struct ScriptedEditor {
     Application app{platform};
     PlatformErrorPresenter presenter{platform};
     ScopedErrorPresenter presenterScope{&presenter};
+};
+
+// The fixture of the tests that drive one editor: a ScriptedEditor, and its
+// platform and application under short names.
+class ScriptedEditorTest : public testing::Test {
+protected:
+    ScriptedEditor editor;
+    ScriptedPlatform& platform = editor.platform;
+    Application& app = editor.app;
 };
 
 // A fresh empty folder for one test, made current; the previous current

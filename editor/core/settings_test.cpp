@@ -2,18 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "editor/core/scripted_platform.h"
 
 namespace {
 
-class SettingsTest : public testing::Test {
-protected:
-    std::unique_ptr<ScriptedEditor> editor = std::make_unique<ScriptedEditor>();
-    ScriptedPlatform& platform = editor->platform;
-    Application& app = editor->app;
-};
+using SettingsTest = ScriptedEditorTest;
 
 TEST_F(SettingsTest, MissingStringIsWrittenWithItsDefaultAtFirstRead)
 {

@@ -1,8 +1,10 @@
 #include "editor/qt/dialogbuttons.h"
 
+#include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 QPushButton* MakeDialogButton(const QString& text, const QString& objectName)
 {
@@ -12,11 +14,32 @@ QPushButton* MakeDialogButton(const QString& text, const QString& objectName)
     return button;
 }
 
-QGroupBox* MakeButtonFrame(std::initializer_list<QPushButton*> buttons)
+QGroupBox* MakeOkCancelFrame(QDialog* dialog, std::initializer_list<QPushButton*> between)
 {
-    auto* frame = new QGroupBox;
-    auto* layout = new QHBoxLayout(frame);
-    layout->addStretch(1);
-    for (QPushButton* button : buttons) layout->addWidget(button);
+    QPushButton* ok = MakeDialogButton(QStringLiteral("&Ok"), QStringLiteral("okButton"));
+    ok->setDefault(true);
+    QPushButton* cancel = MakeDialogButton(QStringLiteral("&Annulla"), QStringLiteral("cancelButton"));
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(ok);
+    for (QPushButton* button : between) row->addWidget(button);
+    row->addWidget(cancel);
+    return MakeGroupFrame(row);
+}
+
+QGroupBox* MakeGroupFrame(QWidget* content, const QString& title)
+{
+    auto* layout = new QVBoxLayout;
+    layout->addWidget(content);
+    return MakeGroupFrame(layout, title);
+}
+
+QGroupBox* MakeGroupFrame(QLayout* content, const QString& title)
+{
+    auto* frame = new QGroupBox(title);
+    frame->setLayout(content);
     return frame;
 }

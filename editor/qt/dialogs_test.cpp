@@ -3,20 +3,19 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
-#include <memory>
 
 #include "editor/core/scripted_platform.h"
 #include "editor/qt/dialogfonts.h"
 #include "editor/qt/maintextdialog.h"
 #include "editor/qt/propertydialog.h"
+#include "editor/qt/qttesting.h"
 #include "editor/qt/trydialog.h"
 #include "editor/qt/updownfield.h"
 
 namespace {
 
-class DialogsTest : public testing::Test {
+class DialogsTest : public ScriptedEditorTest {
 protected:
     void SetUp() override
     {
@@ -27,49 +26,37 @@ protected:
         params.Save = 1;
         params.TextTest = "Prima riga\nseconda riga";
     }
-
-    template <typename T>
-    T* Find(QWidget& dialog, const char* name)
-    {
-        T* widget = dialog.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    std::unique_ptr<ScriptedEditor> editor = std::make_unique<ScriptedEditor>();
-    ScriptedPlatform& platform = editor->platform;
-    Application& app = editor->app;
 };
 
 TEST_F(DialogsTest, PropertyDialogShowsTheParameters)
 {
     PropertyDialog dialog(app);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Proprietà questionario"));
-    EXPECT_EQ(Find<QLineEdit>(dialog, "nameEdit")->text(), QStringLiteral("Geografia"));
-    EXPECT_EQ(Find<UpDownField>(dialog, "timeField")->fieldText(), QStringLiteral("20"));
-    EXPECT_EQ(Find<UpDownField>(dialog, "sendBackField")->fieldText(), QStringLiteral("1"));
-    EXPECT_FALSE(Find<QCheckBox>(dialog, "randomCheck")->isChecked());
-    EXPECT_TRUE(Find<QCheckBox>(dialog, "saveCheck")->isChecked());
-    EXPECT_TRUE(Find<QCheckBox>(dialog, "viewScoreCheck")->isChecked());
-    EXPECT_FALSE(Find<QCheckBox>(dialog, "askConfirmCheck")->isChecked());
-    EXPECT_TRUE(Find<QCheckBox>(dialog, "correctAnswerCheck")->isChecked());
+    EXPECT_EQ(Child<QLineEdit>(&dialog, "nameEdit")->text(), QStringLiteral("Geografia"));
+    EXPECT_EQ(Child<UpDownField>(&dialog, "timeField")->fieldText(), QStringLiteral("20"));
+    EXPECT_EQ(Child<UpDownField>(&dialog, "sendBackField")->fieldText(), QStringLiteral("1"));
+    EXPECT_FALSE(Child<QCheckBox>(&dialog, "randomCheck")->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(&dialog, "saveCheck")->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(&dialog, "viewScoreCheck")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(&dialog, "askConfirmCheck")->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(&dialog, "correctAnswerCheck")->isChecked());
 }
 
 TEST_F(DialogsTest, PropertyDialogEditedAndConfirmed)
 {
     PropertyDialog dialog(app);
     dialog.show();
-    QLineEdit* name = Find<QLineEdit>(dialog, "nameEdit");
+    QLineEdit* name = Child<QLineEdit>(&dialog, "nameEdit");
     name->clear();
     QTest::keyClicks(name, QStringLiteral("Citt"));
     name->insert(QStringLiteral("à d'Italia"));   // key events carry ASCII only
-    Find<QCheckBox>(dialog, "randomCheck")->click();
-    Find<QCheckBox>(dialog, "saveCheck")->click();
-    UpDownField* time = Find<UpDownField>(dialog, "timeField");
+    Child<QCheckBox>(&dialog, "randomCheck")->click();
+    Child<QCheckBox>(&dialog, "saveCheck")->click();
+    UpDownField* time = Child<UpDownField>(&dialog, "timeField");
     time->setFieldText(QStringLiteral("300"));   // typed beyond the arrows' 120
-    UpDownField* sendBack = Find<UpDownField>(dialog, "sendBackField");
+    UpDownField* sendBack = Child<UpDownField>(&dialog, "sendBackField");
     sendBack->stepBy(2);
-    Find<QPushButton>(dialog, "okButton")->click();
+    Click(&dialog, "okButton");
 
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const CParTest& params = app.currentTest.GetParams();
@@ -85,10 +72,10 @@ TEST_F(DialogsTest, PropertyDialogRefusesANameOutsideTheCodePageAndStaysOpen)
 {
     PropertyDialog dialog(app);
     dialog.show();
-    Find<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Ω test"));
-    Find<QPushButton>(dialog, "okButton")->click();
+    Child<QLineEdit>(&dialog, "nameEdit")->setText(QStringLiteral("Ω test"));
+    Click(&dialog, "okButton");
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(Find<QLineEdit>(dialog, "nameEdit")->text(), QStringLiteral("Ω test"));
+    EXPECT_EQ(Child<QLineEdit>(&dialog, "nameEdit")->text(), QStringLiteral("Ω test"));
     ASSERT_EQ(platform.infos.size(), 1u);
     EXPECT_EQ(platform.infos[0].rfind("Il campo \"Nome\" ", 0), 0u);
     EXPECT_EQ(app.currentTest.GetParams().Name, CStringa("Geografia"));
@@ -124,13 +111,13 @@ TEST_F(DialogsTest, MainTextDialogShowsAndStoresTheTextWithLineBreaks)
     MainTextDialog dialog(app);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Testo illustrativo del questionario"));
     dialog.show();
-    QPlainTextEdit* text = Find<QPlainTextEdit>(dialog, "textEdit");
+    QPlainTextEdit* text = Child<QPlainTextEdit>(&dialog, "textEdit");
     EXPECT_EQ(text->toPlainText(), QStringLiteral("Prima riga\nseconda riga"));
     text->moveCursor(QTextCursor::End);
     QTest::keyClick(text, Qt::Key_Return);
     QTest::keyClicks(text, QStringLiteral("terza: "));
     text->insertPlainText(QStringLiteral("è\u00a0così"));
-    Find<QPushButton>(dialog, "okButton")->click();
+    Click(&dialog, "okButton");
 
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(app.currentTest.GetParams().TextTest,
@@ -143,7 +130,7 @@ TEST_F(DialogsTest, MainTextDialogOkWithoutEditsKeepsTheText)
     app.currentTest.GetParams().TextTest = "uno\n\ndue\ttre\rquattro\n";
     MainTextDialog dialog(app);
     dialog.show();
-    Find<QPushButton>(dialog, "okButton")->click();
+    Click(&dialog, "okButton");
     EXPECT_EQ(app.currentTest.GetParams().TextTest, CStringa("uno\n\ndue\ttre\rquattro\n"));
 }
 
@@ -151,9 +138,9 @@ TEST_F(DialogsTest, MainTextDialogRefusesAClosingTagAndStaysOpen)
 {
     MainTextDialog dialog(app);
     dialog.show();
-    QPlainTextEdit* text = Find<QPlainTextEdit>(dialog, "textEdit");
+    QPlainTextEdit* text = Child<QPlainTextEdit>(&dialog, "textEdit");
     text->setPlainText(QStringLiteral("fine </TextTest>"));
-    Find<QPushButton>(dialog, "okButton")->click();
+    Click(&dialog, "okButton");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(text->toPlainText(), QStringLiteral("fine </TextTest>"));
     ASSERT_EQ(platform.infos.size(), 1u);
@@ -167,10 +154,10 @@ TEST_F(DialogsTest, TryDialogShowsTheStoredProgramAndRunsTheEditedOne)
     TryDialog dialog(app, "\"geografia.tst\"");
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Esegui con..."));
     dialog.show();
-    QLineEdit* program = Find<QLineEdit>(dialog, "programEdit");
+    QLineEdit* program = Child<QLineEdit>(&dialog, "programEdit");
     EXPECT_EQ(program->text(), QStringLiteral("quadrivo"));
     program->setText(QStringLiteral("/opt/quadrivo/run"));
-    Find<QPushButton>(dialog, "okButton")->click();
+    Click(&dialog, "okButton");
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(platform.started, std::vector<std::string>{"/opt/quadrivo/run \"geografia.tst\""});
     EXPECT_EQ(platform.settingWrites.back(), "command=/opt/quadrivo/run");
@@ -182,8 +169,8 @@ TEST_F(DialogsTest, TryDialogBrowseFillsTheProgramField)
     TryDialog dialog(app, "\"x.tst\"");
     dialog.show();
     platform.openAnswers = {scratch.File("runner")};
-    Find<QPushButton>(dialog, "browseButton")->click();
-    EXPECT_EQ(Find<QLineEdit>(dialog, "programEdit")->text().toStdString(), scratch.File("runner"));
+    Click(&dialog, "browseButton");
+    EXPECT_EQ(Child<QLineEdit>(&dialog, "programEdit")->text().toStdString(), scratch.File("runner"));
     EXPECT_TRUE(dialog.isVisible());
 }
 

@@ -1,6 +1,7 @@
 #include "editor/qt/encoding.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <array>
 
 namespace {
@@ -54,7 +55,17 @@ bool ToWindows1252(const QString& text, std::string& bytes)
 
 QString MessageText(const std::string& bytes)
 {
-    return FromWindows1252(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QString text = FromWindows1252(bytes);
+#ifndef Q_OS_WIN
+    // Messages of the file library carry file names, which here are UTF-8
+    // rather than Windows-1252. Questionnaire text with an accented letter
+    // is practically never valid UTF-8, so a message that decodes cleanly
+    // is taken as UTF-8.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(QByteArray::fromStdString(bytes));
+    if (!utf8.hasError()) text = decoded;
+#endif
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 std::string ToNativeBytes(const QString& text)

@@ -54,4 +54,14 @@ TEST(EncodingTest, MessageTextTakesCrLfAsOneLineBreak)
               QStringLiteral("Errore nell'eseguire il comando\nrun \"x.tst\""));
 }
 
+TEST(EncodingTest, MessageTextShowsAccentsOfTextAndOfFileNames)
+{
+    // "perch\xe9" as questionnaire text, "perch\xc3\xa9" as a POSIX file name.
+    EXPECT_EQ(MessageText("Tag <perch\xe9> errato"), QString::fromUtf8("Tag <perch\u00e9> errato"));
+#ifndef Q_OS_WIN
+    EXPECT_EQ(MessageText("Problemi nella lettura del file \"perch\xc3\xa9.tst\""),
+              QString::fromUtf8("Problemi nella lettura del file \"perch\u00e9.tst\""));
+#endif
+}
+
 }  // namespace

@@ -1,8 +1,6 @@
 #include "editor/qt/maintextdialog.h"
 
-#include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editor/core/application.h"
@@ -21,19 +19,9 @@ MainTextDialog::MainTextDialog(Application& app, QWidget* parent) : QDialog(pare
     text_->setMinimumSize(460, 260);
     SetMultiLineText(text_, FillMainTextDialog(app_));
 
-    auto* textFrame = new QGroupBox;
-    auto* textLayout = new QVBoxLayout(textFrame);
-    textLayout->addWidget(text_);
-
-    QPushButton* ok = MakeDialogButton(QStringLiteral("&Ok"), QStringLiteral("okButton"));
-    ok->setDefault(true);
-    QPushButton* cancel = MakeDialogButton(QStringLiteral("&Annulla"), QStringLiteral("cancelButton"));
-    connect(ok, &QPushButton::clicked, this, &MainTextDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &MainTextDialog::reject);
-
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(textFrame, 1);
-    layout->addWidget(MakeButtonFrame({ok, cancel}));
+    layout->addWidget(MakeGroupFrame(text_), 1);
+    layout->addWidget(MakeOkCancelFrame(this));
 }
 
 void MainTextDialog::accept()

@@ -5,9 +5,8 @@
 #include <QAction>
 #include <QImage>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QToolBar>
-#include <memory>
+#include <functional>
 
 #include "editor/core/scripted_platform.h"
 #include "editor/qt/propertydialog.h"
@@ -17,11 +16,26 @@
 
 namespace {
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public ScriptedEditorTest {
 protected:
-    std::unique_ptr<ScriptedEditor> editor = std::make_unique<ScriptedEditor>();
-    ScriptedPlatform& platform = editor->platform;
-    Application& app = editor->app;
+    // Gives the test a file name, as a save does, and updates the commands.
+    void NameTheTest(const char* path)
+    {
+        app.currentTest.SetPathName(path);
+        window.updateCommandStates();
+    }
+
+    // Triggers command and confirms the dialog it opens with Ok, after fill
+    // (if any) has edited it.
+    void TriggerAndConfirm(Command command, std::function<void(QWidget*)> fill = nullptr)
+    {
+        OnNextModal([fill](QWidget* dialog) {
+            if (fill) fill(dialog);
+            Click(dialog, "okButton");
+        });
+        window.action(command)->trigger();
+    }
+
     MainWindow window{app};
 };
 
@@ -80,8 +94,7 @@ TEST_F(MainWindowTest, EditAndRunStartDisabledAndFollowTheTest)
         EXPECT_TRUE(window.action(c)->isEnabled());
 
     ASSERT_EQ(app.currentTest.AddQuestion(), 0);
-    app.currentTest.SetPathName("quiz.tst");
-    window.updateCommandStates();
+    NameTheTest("quiz.tst");
     EXPECT_TRUE(edit->isEnabled());
     EXPECT_TRUE(run->isEnabled());
 
@@ -135,14 +148,11 @@ TEST_F(MainWindowTest, AboutShowsTheAboutText)
 
 TEST_F(MainWindowTest, PropertiesOkMarksModifiedAndDisablesRun)
 {
-    app.currentTest.SetPathName("quiz.tst");
-    window.updateCommandStates();
+    NameTheTest("quiz.tst");
     ASSERT_TRUE(window.action(Command::RunTest)->isEnabled());
-    OnNextModal([](QWidget* dialog) {
-        dialog->findChild<UpDownField*>(QStringLiteral("timeField"))->setFieldText(QStringLiteral("75"));
-        dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+    TriggerAndConfirm(Command::Properties, [](QWidget* dialog) {
+        Child<UpDownField>(dialog, "timeField")->setFieldText(QStringLiteral("75"));
     });
-    window.action(Command::Properties)->trigger();
     EXPECT_EQ(app.currentTest.GetParams().Time, 75);
     EXPECT_EQ(app.modified, 1);
     EXPECT_FALSE(window.action(Command::RunTest)->isEnabled());
@@ -150,20 +160,16 @@ TEST_F(MainWindowTest, PropertiesOkMarksModifiedAndDisablesRun)
 
 TEST_F(MainWindowTest, CommentOkAlsoDisablesRun)
 {
-    app.currentTest.SetPathName("quiz.tst");
-    window.updateCommandStates();
-    OnNextModal([](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click(); });
-    window.action(Command::Comment)->trigger();
+    NameTheTest("quiz.tst");
+    TriggerAndConfirm(Command::Comment);
     EXPECT_EQ(app.modified, 1);
     EXPECT_FALSE(window.action(Command::RunTest)->isEnabled());
 }
 
 TEST_F(MainWindowTest, RunTestStartsTheRunnerOnTheSavedFile)
 {
-    app.currentTest.SetPathName("quiz");
-    window.updateCommandStates();
-    OnNextModal([](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click(); });
-    window.action(Command::RunTest)->trigger();
+    NameTheTest("quiz");
+    TriggerAndConfirm(Command::RunTest);
     EXPECT_EQ(platform.started, std::vector<std::string>{"quadrivo \"quiz.tst\""});
 }
 

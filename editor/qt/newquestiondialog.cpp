@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -16,8 +15,7 @@ namespace {
 QGroupBox* MakeKindFrame(const QString& title, QButtonGroup* group,
                          std::initializer_list<std::pair<int, QString>> kinds)
 {
-    auto* frame = new QGroupBox(title);
-    auto* layout = new QVBoxLayout(frame);
+    auto* layout = new QVBoxLayout;
     for (const auto& [id, text] : kinds) {
         auto* button = new QRadioButton(text);
         button->setObjectName(QStringLiteral("kind%1").arg(id));
@@ -25,7 +23,7 @@ QGroupBox* MakeKindFrame(const QString& title, QButtonGroup* group,
         layout->addWidget(button);
     }
     layout->addStretch(1);
-    return frame;
+    return MakeGroupFrame(layout, title);
 }
 
 }  // namespace
@@ -45,15 +43,9 @@ NewQuestionDialog::NewQuestionDialog(Application& app, QWidget* parent) : QDialo
                                     {{kTextButton, QStringLiteral("Testo")},
                                      {kNumberButton, QStringLiteral("Numero")}}));
 
-    QPushButton* ok = MakeDialogButton(QStringLiteral("&Ok"), QStringLiteral("okButton"));
-    ok->setDefault(true);
-    QPushButton* cancel = MakeDialogButton(QStringLiteral("&Annulla"), QStringLiteral("cancelButton"));
-    connect(ok, &QPushButton::clicked, this, &NewQuestionDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &NewQuestionDialog::reject);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(frames);
-    layout->addWidget(MakeButtonFrame({ok, cancel}));
+    layout->addWidget(MakeOkCancelFrame(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     if (QAbstractButton* proposed = kinds_->button(OpenNewQuestion(app_))) {

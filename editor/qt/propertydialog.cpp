@@ -2,11 +2,7 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editor/core/application.h"
@@ -78,22 +74,15 @@ PropertyDialog::PropertyDialog(Application& app, QWidget* parent) : QDialog(pare
     auto* nameRow = new QFormLayout;
     nameRow->addRow(QStringLiteral("Nome"), name_);
 
-    auto* properties = new QGroupBox(QStringLiteral("Proprietà"));
-    auto* propertiesLayout = new QVBoxLayout(properties);
-    propertiesLayout->setSpacing(12);
-    propertiesLayout->addLayout(nameRow);
-    propertiesLayout->addLayout(flags);
-    propertiesLayout->addLayout(numbers);
-
-    QPushButton* ok = MakeDialogButton(QStringLiteral("&Ok"), QStringLiteral("okButton"));
-    ok->setDefault(true);
-    QPushButton* cancel = MakeDialogButton(QStringLiteral("&Annulla"), QStringLiteral("cancelButton"));
-    connect(ok, &QPushButton::clicked, this, &PropertyDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &PropertyDialog::reject);
+    auto* properties = new QVBoxLayout;
+    properties->setSpacing(12);
+    properties->addLayout(nameRow);
+    properties->addLayout(flags);
+    properties->addLayout(numbers);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(properties);
-    layout->addWidget(MakeButtonFrame({ok, cancel}));
+    layout->addWidget(MakeGroupFrame(properties, QStringLiteral("Proprietà")));
+    layout->addWidget(MakeOkCancelFrame(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,9 +1,7 @@
 #include "editor/qt/questionchooser.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editor/core/application.h"
@@ -46,28 +44,16 @@ QuestionChooser::QuestionChooser(Application& app, QWidget* parent) : QDialog(pa
     list_->setMaxVisibleItems(16);
     list_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     list_->setMinimumContentsLength(32);
-    auto* listFrame = new QGroupBox(QStringLiteral("Domanda"));
-    auto* listLayout = new QVBoxLayout(listFrame);
-    listLayout->addWidget(list_);
 
     preview_ = new QPlainTextEdit;
     preview_->setObjectName(QStringLiteral("previewText"));
     preview_->setReadOnly(true);
     preview_->setMinimumSize(420, 200);
-    auto* previewFrame = new QGroupBox(QStringLiteral("Anteprima"));
-    auto* previewLayout = new QVBoxLayout(previewFrame);
-    previewLayout->addWidget(preview_);
-
-    QPushButton* ok = MakeDialogButton(QStringLiteral("&Ok"), QStringLiteral("okButton"));
-    ok->setDefault(true);
-    QPushButton* cancel = MakeDialogButton(QStringLiteral("&Annulla"), QStringLiteral("cancelButton"));
-    connect(ok, &QPushButton::clicked, this, &QuestionChooser::accept);
-    connect(cancel, &QPushButton::clicked, this, &QuestionChooser::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(listFrame);
-    layout->addWidget(previewFrame, 1);
-    layout->addWidget(MakeButtonFrame({ok, cancel}));
+    layout->addWidget(MakeGroupFrame(list_, QStringLiteral("Domanda")));
+    layout->addWidget(MakeGroupFrame(preview_, QStringLiteral("Anteprima")), 1);
+    layout->addWidget(MakeOkCancelFrame(this));
 
     OpenQuestionChooser(app_);
     for (const std::string& item : ChooserItems(app_.currentTest)) list_->addItem(ItemText(item));

@@ -1,7 +1,6 @@
 // The question dialogs, the kind chooser and the question chooser driven
 // through their widgets, with the model checked afterwards.
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -10,9 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
-#include <QTimer>
 #include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
 
 #include "editor/core/newquestion.h"
@@ -22,6 +19,7 @@
 #include "editor/qt/newquestiondialog.h"
 #include "editor/qt/questionchooser.h"
 #include "editor/qt/questiondialogs.h"
+#include "editor/qt/qttesting.h"
 #include "editor/qt/questiontoolbar.h"
 #include "editor/qt/textdialog.h"
 #include "model/domanda.h"
@@ -31,43 +29,13 @@ namespace {
 
 std::string Text(const CStringa& s) { return s.CStr() ? s.CStr() : ""; }
 
-template <class T>
-T* Child(QWidget* parent, const char* name)
-{
-    T* child = parent->findChild<T*>(QLatin1String(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
-
-void Click(QWidget* parent, const char* name)
-{
-    if (auto* button = Child<QAbstractButton>(parent, name)) button->click();
-}
-
 void Trigger(QWidget* dialog, QuestionCommand command)
 {
     auto* toolbar = Child<QuestionToolbar>(dialog, "questionToolBar");
     if (toolbar && toolbar->action(command)) toolbar->action(command)->trigger();
 }
 
-// Runs act on the next modal window other than outer, once it is up: the
-// way to answer a dialog that another one opens with exec().
-void WhenModalOver(QWidget* outer, std::function<void(QWidget*)> act, int triesLeft = 100)
-{
-    QTimer::singleShot(20, [outer, act, triesLeft] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal != outer) {
-            act(modal);
-        } else if (triesLeft > 0) {
-            WhenModalOver(outer, act, triesLeft - 1);
-        } else {
-            ADD_FAILURE() << "no modal window came up";
-            if (modal) modal->close();
-        }
-    });
-}
-
-class QuestionWidgetsTest : public ::testing::Test {
+class QuestionWidgetsTest : public ScriptedEditorTest {
 protected:
     void AddQuestion(const std::string& text, TQue type, TSel selection,
                      const std::vector<std::pair<std::string, bool>>& answers)
@@ -95,9 +63,6 @@ protected:
     CDomanda& Stored(int index) { return *app.currentTest.GetQuestion(index); }
 
     ScratchDirectory scratch;
-    ScriptedEditor editor;
-    ScriptedPlatform& platform = editor.platform;
-    Application& app = editor.app;
 };
 
 TEST_F(QuestionWidgetsTest, NewSingleAnswerQuestionIsTypedAndStored)
@@ -242,7 +207,7 @@ TEST_F(QuestionWidgetsTest, RunOpensTheRunnerOnTheTemporaryFileAndAnnullaDeletes
     Child<QLineEdit>(&dialog, "answerField")->setText(QStringLiteral("Roma"));
 
     QString runnerTitle;
-    WhenModalOver(&dialog, [&runnerTitle](QWidget* runner) {
+    OnNextModal(&dialog, [&runnerTitle](QWidget* runner) {
         runnerTitle = runner->windowTitle();
         Click(runner, "cancelButton");
     });
@@ -267,7 +232,7 @@ TEST_F(QuestionWidgetsTest, KindChooserProposesTheLastKindAndOpensItsDialog)
 
     Click(&dialog, "kind503");
     QString opened;
-    WhenModalOver(&dialog, [&opened](QWidget* question) {
+    OnNextModal(&dialog, [&opened](QWidget* question) {
         opened = question->windowTitle();
         Child<QPlainTextEdit>(question, "questionText")->setPlainText(QStringLiteral("Pari?"));
         Child<QLineEdit>(question, "answer1")->setText(QStringLiteral("2"));
@@ -303,7 +268,7 @@ TEST_F(QuestionWidgetsTest, ChooserListsPreviewsAndOpensTheChosenQuestion)
     EXPECT_EQ(preview->toPlainText(), QStringLiteral("Prima domanda\n\u00B7 si\n\u00B7 no"));
 
     QString opened;
-    WhenModalOver(&dialog, [&opened](QWidget* question) {
+    OnNextModal(&dialog, [&opened](QWidget* question) {
         opened = question->windowTitle();
         Click(question, "cancelButton");
     });

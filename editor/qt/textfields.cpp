@@ -1,5 +1,6 @@
 #include "editor/qt/textfields.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -39,4 +40,10 @@ bool ReadStorableText(Application& app, const QString& text, const std::string& 
     ShowInfo(app, UnstorableCharactersMessage(label));
     if (field) field->setFocus();
     return false;
+}
+
+std::string NumberFieldText(const QLineEdit* field)
+{
+    std::string bytes;
+    return ToWindows1252(field->text(), bytes) ? bytes : std::string("?");
 }

@@ -25,4 +25,9 @@ QString MultiLineText(const QPlainTextEdit* field);
 bool ReadStorableText(Application& app, const QString& text, const std::string& label,
                       QWidget* field, std::string& bytes);
 
+// A number field's text as Windows-1252. One that Windows-1252 cannot hold
+// is no number: it comes back as "?", which reads as 0 like any other (an
+// empty text would take a default instead).
+std::string NumberFieldText(const QLineEdit* field);
+
 #endif

@@ -1,6 +1,5 @@
 #include "editor/qt/trydialog.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,20 +24,13 @@ TryDialog::TryDialog(Application& app, const std::string& argument, QWidget* par
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, &TryDialog::browse);
 
-    auto* programFrame = new QGroupBox;
-    auto* programLayout = new QHBoxLayout(programFrame);
-    programLayout->addWidget(program_, 1);
-    programLayout->addWidget(browse);
-
-    QPushButton* ok = MakeDialogButton(QStringLiteral("&Ok"), QStringLiteral("okButton"));
-    ok->setDefault(true);
-    QPushButton* cancel = MakeDialogButton(QStringLiteral("&Annulla"), QStringLiteral("cancelButton"));
-    connect(ok, &QPushButton::clicked, this, &TryDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &TryDialog::reject);
+    auto* programRow = new QHBoxLayout;
+    programRow->addWidget(program_, 1);
+    programRow->addWidget(browse);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(programFrame);
-    layout->addWidget(MakeButtonFrame({ok, cancel}));
+    layout->addWidget(MakeGroupFrame(programRow));
+    layout->addWidget(MakeOkCancelFrame(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

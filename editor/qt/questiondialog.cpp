@@ -1,0 +1,101 @@
+#include "editor/qt/questiondialog.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editor/core/application.h"
+#include "editor/core/settings.h"
+#include "editor/qt/dialogbuttons.h"
+#include "editor/qt/encoding.h"
+#include "editor/qt/questiontoolbar.h"
+#include "editor/qt/textfields.h"
+#include "editor/qt/trydialog.h"
+
+QuestionDialog::QuestionDialog(Application& app, QWidget* parent) : QDialog(parent), app_(app)
+{
+    toolbar_ = new QuestionToolbar([this](QuestionCommand command) { runCommand(command); });
+
+    text_ = new QPlainTextEdit;
+    text_->setObjectName(QStringLiteral("questionText"));
+    text_->setTabChangesFocus(true);
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textFrame_ = MakeGroupFrame(text_, QStringLiteral("Testo domanda"));
+
+    delete_ = MakeDialogButton(QStringLiteral("&Cancella"), QStringLiteral("deleteButton"));
+    connect(delete_, &QPushButton::clicked, this, [this] { runCommand(QuestionCommand::Delete); });
+}
+
+void QuestionDialog::setBody(QVBoxLayout* body)
+{
+    body->addWidget(MakeOkCancelFrame(this, {delete_}));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolbar_);
+    auto* margins = new QWidget;
+    margins->setLayout(body);
+    layout->addWidget(margins, 1);
+}
+
+void QuestionDialog::showOpened()
+{
+    showContent();
+    showState();
+    text_->setFocus();
+}
+
+bool QuestionDialog::readImageAndText(std::string& image, std::string& text)
+{
+    QLineEdit* imageField = toolbar_->imageField();
+    return ReadStorableText(app_, imageField->text(), ImageField(), imageField, image) &&
+           ReadStorableText(app_, MultiLineText(text_), QuestionTextField(), text_, text);
+}
+
+void QuestionDialog::showImageAndText(const std::string& image, const std::string& text)
+{
+    toolbar_->imageField()->setText(FromWindows1252(image));
+    SetMultiLineText(text_, text);
+}
+
+void QuestionDialog::showButtons(const PasteButtons& buttons, bool deleteVisible)
+{
+    toolbar_->setPasteButtons(buttons);
+    delete_->setVisible(deleteVisible);
+}
+
+void QuestionDialog::accept() { runCommand(QuestionCommand::Ok); }
+
+void QuestionDialog::reject() { runCommand(QuestionCommand::Cancel); }
+
+void QuestionDialog::runCommand(QuestionCommand command)
+{
+    switch (command) {
+    case QuestionCommand::Image: {
+        std::string image;
+        if (ChooseImage(app_, image)) toolbar_->imageField()->setText(FromWindows1252(image));
+        return;
+    }
+    case QuestionCommand::Ok:
+    case QuestionCommand::Run:
+    case QuestionCommand::Copy:
+    case QuestionCommand::Paste:
+        if (!collect()) return;
+        break;
+    case QuestionCommand::UndoPaste:
+        // The data may be older than the controls: only a real undo refills.
+        if (!app_.undoAvailable) return;
+        break;
+    default:
+        break;
+    }
+    const CommandResult result = execute(command);
+    if (command == QuestionCommand::Paste || command == QuestionCommand::UndoPaste) showContent();
+    showState();
+    if (result == CommandResult::Close)
+        done(QDialog::Accepted);
+    else if (result == CommandResult::TryQuestion)
+        RunTryDialog(this, app_, QuestionArgument(app_));
+}

@@ -1,0 +1,70 @@
+#ifndef QUADRIVO_EDITOR_QT_QUESTIONDIALOG_H
+#define QUADRIVO_EDITOR_QT_QUESTIONDIALOG_H
+
+#include <QDialog>
+#include <string>
+
+#include "editor/core/questiondialogs.h"
+
+class Application;
+class QGroupBox;
+class QPlainTextEdit;
+class QPushButton;
+class QVBoxLayout;
+class QuestionToolbar;
+
+// What the question dialogs have in common, editing app.editQuestion: the
+// toolbar above (Copia, Incolla, Annulla "incolla", Esegui domanda and the
+// image), the "Testo domanda" field, Ok, Cancella and Annulla below. Every
+// command goes to the core through the dialog of one kind; the dialog
+// closes when the core says so. Test hooks: the widgets' objectNames.
+class QuestionDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Ok, and Annulla (also Esc and the window's close button).
+    void accept() override;
+    void reject() override;
+
+protected:
+    QuestionDialog(Application& app, QWidget* parent);
+
+    // The "Testo domanda" field and its frame, for the dialog to place.
+    QPlainTextEdit* questionText() const { return text_; }
+    QGroupBox* questionTextFrame() const { return textFrame_; }
+
+    // Puts the toolbar above body and the buttons below its controls; once,
+    // when body holds them.
+    void setBody(QVBoxLayout* body);
+    // Shows the data that the core's opening filled in and gives the
+    // question text the focus.
+    void showOpened();
+
+    // The image field and the question text into bytes; false, after
+    // saying which field holds characters a questionnaire cannot store,
+    // when one does.
+    bool readImageAndText(std::string& image, std::string& text);
+    void showImageAndText(const std::string& image, const std::string& text);
+    void showButtons(const PasteButtons& buttons, bool deleteVisible);
+
+    Application& app_;
+
+private:
+    void runCommand(QuestionCommand command);
+
+    // What a dialog of one kind does. collect: the controls into its data,
+    // or false as readImageAndText says. execute: the core's command on
+    // that data. showContent: the data into the controls. showState: the
+    // parts of the data that any command may change.
+    virtual bool collect() = 0;
+    virtual CommandResult execute(QuestionCommand command) = 0;
+    virtual void showContent() = 0;
+    virtual void showState() = 0;
+
+    QuestionToolbar* toolbar_;
+    QPlainTextEdit* text_;
+    QGroupBox* textFrame_;
+    QPushButton* delete_;
+};
+
+#endif

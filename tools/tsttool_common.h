@@ -1,0 +1,55 @@
+#ifndef QUADRIVO_TOOLS_TSTTOOL_COMMON_H
+#define QUADRIVO_TOOLS_TSTTOOL_COMMON_H
+
+// What the commands of tsttool share: reading their arguments, loading the
+// questionnaire named on the command line, and turning the files' 8-bit
+// text into the UTF-8 that terminals and JSON want.
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/test.h"
+#include "text/stringa.h"
+
+class CErrore;
+
+// Exit status of a command line that tsttool does not understand.
+constexpr int kUsageError = 2;
+
+// The arguments of one command: file names, which do not start with '-', and
+// switches, each one of the command's own, in any order.
+struct Arguments {
+    std::vector<const char*> files;
+    std::vector<std::string> switches;
+
+    bool Has(std::string_view name) const;
+};
+
+// Reads argv[1..argc-1] (argv[0] is the command) into args, taking at most
+// maxFiles names; a switch may be given more than once. Returns false at the
+// first argument that is neither a known switch nor a file name that fits,
+// with args holding what came before it.
+bool ReadArguments(int argc, char** argv, std::initializer_list<std::string_view> knownSwitches,
+                   std::size_t maxFiles, Arguments* args);
+
+// Loads the questionnaire file as typed by the user: the text is both the
+// directory and the path, so that messages name the file as it was written.
+// The caller tests Error() afterwards.
+CTest LoadTypedTest(CErrore* errors, const char* file);
+
+// The bytes of a string (none for a string that is not ok).
+std::string Bytes(const CStringa& text);
+
+// How the five bytes that Windows-1252 leaves undefined (0x81, 0x8D, 0x8F,
+// 0x90 and 0x9D) come out in UTF-8.
+enum class UndefinedBytes {
+    AsControls,     // the C1 control of the same number: nothing is lost
+    AsReplacement,  // U+FFFD: no control character reaches a terminal
+};
+
+// Files and the model hold Windows-1252; this is the same text in UTF-8.
+std::string Utf8FromWindows1252(std::string_view bytes, UndefinedBytes undefined);
+
+#endif
