@@ -18,11 +18,28 @@ unsigned char LowerAt(const CStringa& s, unsigned i)
     return LowerByte(static_cast<unsigned char>(*s.At(i)));
 }
 
+// Opens a file for reading; null when it cannot be read. Some systems open a
+// folder as if it were a file and fail only at the first read: such a name
+// counts as a file that cannot be read, not as an empty one.
+std::FILE* OpenForReading(const CStringa& name)
+{
+    std::FILE* stream = std::fopen(name.CStr() ? name.CStr() : "", "r");
+    if (!stream) return nullptr;
+    const int c = std::fgetc(stream);
+    if (c == EOF && std::ferror(stream)) {
+        std::fclose(stream);
+        return nullptr;
+    }
+    if (c != EOF) std::ungetc(c, stream);
+    else std::rewind(stream);
+    return stream;
+}
+
 }  // namespace
 
 CLettore::CLettore(CErrore* errors, const CStringa& fileName) : errors_(errors), fileName_(fileName)
 {
-    stream_ = std::fopen(fileName_.CStr() ? fileName_.CStr() : "", "r");
+    stream_ = OpenForReading(fileName_);
     if (!stream_) {
         error_ = 3;
         Report(errors_, 3, fileName_);
@@ -56,7 +73,7 @@ int CLettore::Reopen()
     firstLine_ = 1;
     currentLine_ = 1;
     if (stream_) std::fclose(stream_);
-    stream_ = std::fopen(fileName_.CStr() ? fileName_.CStr() : "", "r");
+    stream_ = OpenForReading(fileName_);
     if (!stream_) {
         error_ = 3;
         Report(errors_, 3, fileName_);

@@ -202,6 +202,23 @@ TEST_F(LettoreTest, UnopenableFileIsThreeWithItsName)
               std::vector<std::string>{"Problemi nella lettura del file \"" + Str(name) + "\""});
 }
 
+TEST_F(LettoreTest, FolderIsAFileThatCannotBeRead)
+{
+    const CStringa name(dir.string().c_str());
+    CLettore reader(&errors, name);
+    EXPECT_EQ(reader.Error(), 3);
+    EXPECT_EQ(recorder.messages,
+              std::vector<std::string>{"Problemi nella lettura del file \"" + Str(name) + "\""});
+}
+
+TEST_F(LettoreTest, EmptyFileOpensAndHasNoSections)
+{
+    CLettore reader(&errors, File(""));
+    EXPECT_EQ(reader.Error(), 0);
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, false), 6);
+    EXPECT_TRUE(recorder.codes.empty());
+}
+
 TEST_F(LettoreTest, ReopenOfAFileThatAppearedLaterReads)
 {
     const CStringa name((dir / "late.tst").string().c_str());
