@@ -80,6 +80,7 @@ ChoiceDialog::ChoiceDialog(Application& app, QuestionDialogKind kind, QWidget* p
         rows->addWidget(score_[i], i, 1);
         rows->addWidget(answer_[i], i, 2);
     }
+    if (!several) connect(correctGroup_, &QButtonGroup::idClicked, this, &ChoiceDialog::clearOtherRows);
 
     auto* body = new QVBoxLayout;
     body->addLayout(settingsRow);
@@ -127,6 +128,17 @@ void ChoiceDialog::showContent()
         answer_[i]->setText(FromWindows1252(data_.rows[i].text));
     }
     correctGroup_->setExclusive(exclusive);
+}
+
+void ChoiceDialog::clearOtherRows(int row)
+{
+    // The group lets go only of the button it knows as checked; rows that a
+    // question with several correct answers came with checked are cleared
+    // here, as choosing one of a group of radio buttons clears all others.
+    correctGroup_->setExclusive(false);
+    for (int i = 0; i < kChoiceRows; ++i)
+        if (i != row) correct_[i]->setChecked(false);
+    correctGroup_->setExclusive(true);
 }
 
 void ChoiceDialog::showState()

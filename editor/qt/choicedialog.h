@@ -27,6 +27,8 @@ private:
     CommandResult execute(QuestionCommand command) override;
     void showContent() override;
     void showState() override;
+    // SINGLEANS: row was chosen; every other row is cleared.
+    void clearOtherRows(int row);
 
     ChoiceDialogData data_;
     QCheckBox* random_;

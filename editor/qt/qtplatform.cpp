@@ -86,6 +86,9 @@ void QtPlatform::ShowInfo(const std::string& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Informazione"), MessageText(text),
                     QMessageBox::Ok, DialogOwner());
+    // Shown as it is: a file name in a message may hold what a label would
+    // take for markup.
+    box.setTextFormat(Qt::PlainText);
     SetItalianButtons(box);
     ArrowCursorWhileAsking arrow;
     box.exec();
@@ -95,6 +98,7 @@ bool QtPlatform::AskYesNo(const std::string& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Attenzione"), MessageText(text),
                     QMessageBox::Yes | QMessageBox::No, DialogOwner());
+    box.setTextFormat(Qt::PlainText);
     SetItalianButtons(box);
     ArrowCursorWhileAsking arrow;
     return box.exec() != QMessageBox::No;

@@ -141,4 +141,22 @@ TEST_F(QtPlatformTest, MessageBoxesHaveTheirCaptionsAndItalianButtons)
     EXPECT_TRUE(buttons.contains(QStringLiteral("&No")));
 }
 
+TEST_F(QtPlatformTest, MessagesThatLookLikeMarkupAreShownLiterally)
+{
+    // A file name may hold what a label would take for a tag or an entity.
+    QtPlatform platform(Store());
+    Qt::TextFormat format = Qt::AutoText;
+    QString text;
+    OnNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        text = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    platform.ShowInfo("Il file \"<b>quiz&lt;1.tst\" non esiste");
+    EXPECT_EQ(text, QStringLiteral("Il file \"<b>quiz&lt;1.tst\" non esiste"));
+    EXPECT_EQ(format, Qt::PlainText);
+}
+
 }  // namespace

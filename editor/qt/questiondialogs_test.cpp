@@ -128,6 +128,27 @@ TEST_F(QuestionWidgetsTest, ExistingMultipleAnswerQuestionIsShownAndReplaced)
     EXPECT_EQ(q.GetAnswer(1).GetScore(), -1.0f);   // the score shown stays
 }
 
+TEST_F(QuestionWidgetsTest, ChoosingARadioButtonClearsEveryOtherRowThatCameChecked)
+{
+    // A question with several correct answers, loaded or pasted, shows them
+    // all checked in SINGLEANS; choosing one row leaves only that one checked.
+    AddQuestion("Capitale?", TQue::MultipleAnswer, TSel::Single,
+                {{"Roma", true}, {"Milano", true}, {"Torino", false}});
+    EditExisting(0);
+    ChoiceDialog dialog(app, QuestionDialogKind::SingleAns);
+    EXPECT_TRUE(Child<QRadioButton>(&dialog, "correct1")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>(&dialog, "correct2")->isChecked());
+    Click(&dialog, "correct3");
+    Click(&dialog, "okButton");
+
+    ASSERT_EQ(app.currentTest.QuestionCount(), 1);
+    const CDomanda& q = Stored(0);
+    ASSERT_EQ(q.GetAnswerCount(), 3);
+    EXPECT_EQ(q.GetAnswer(0).IsCorrect(), 0);
+    EXPECT_EQ(q.GetAnswer(1).IsCorrect(), 0);
+    EXPECT_EQ(q.GetAnswer(2).IsCorrect(), 1);
+}
+
 TEST_F(QuestionWidgetsTest, RefusedOkKeepsTheDialogOpenWithItsContent)
 {
     PrepareNewQuestion(app, kOneSolutionButton);
