@@ -16,7 +16,7 @@ const char* YesNo(int flag)
 
 CStringa Number(float x)
 {
-    return CStringa(static_cast<double>(x));
+    return ExactDecimal(x);
 }
 
 // Writes a finished line and empties it, so that a line left open can be
@@ -176,7 +176,12 @@ int CDomanda::Read(int index, const CBlocco& block)
             result = 0;
             break;
         }
-        if (result != 0) break;
+        if (result != 0) {
+            // An answer that begins and never ends is a damaged file.
+            Report(Errors, 9, static_cast<long>(block.FirstLine), static_cast<long>(block.LastLine));
+            Report(Errors, result, CStringa("answer"));
+            break;
+        }
         ++AnswerCount;
         result = Answers[AnswerCount - 1]->Read(AnswerCount - 1, part);
     }
@@ -270,7 +275,7 @@ void CDomanda::Write(std::ostream& out, int scrambled) const
         }
     }
     if (numeric) {
-        line = CStringa("NumOk = ") + CStringa(NumOk) + ", Precision = " + CStringa(Precision) +
+        line = CStringa("NumOk = ") + ExactDecimal(NumOk) + ", Precision = " + ExactDecimal(Precision) +
                ", ScoreIfOk = " + Number(ScoreIfOk) + ", ";
         Emit(out, line, scrambled);
         line = CStringa("ScoreIfBad = ") + Number(ScoreIfBad) + ", ScoreIfNear = " + Number(ScoreIfNear);

@@ -255,7 +255,7 @@ TEST_F(DomandaTest, ReadFailuresReturnTheirCodeAndRestartTheAnswers)
     } rows[] = {
         {"<TextQue>T</TextQue>", 6, {9, 6}, 0},
         {"<ParQue></ParQue><TextQue>T", 7, {9, 7}, 0},
-        {head + "<Answer><ParAns></ParAns><TextAns>a</TextAns>", 7, {}, 0},
+        {head + "<Answer><ParAns></ParAns><TextAns>a</TextAns>", 7, {9, 7}, 0},
         {head + "<Answer><ParAns>Punti = 1</ParAns><TextAns>a</TextAns></Answer>", 13, {13}, 1},
     };
     for (const auto& row : rows) {

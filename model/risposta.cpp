@@ -55,7 +55,7 @@ void CRisposta::Write(std::ostream& out, int scrambled) const
     // WriteLine scrambles its text in place: every line is a temporary.
     CStringa line("<Answer>");
     WriteLine(out, line, scrambled);
-    line = CStringa("<ParAns>Score = ") + CStringa(static_cast<double>(Score)) +
+    line = CStringa("<ParAns>Score = ") + ExactDecimal(Score) +
            ", Correct = " + (Correct ? "Yes" : "No") + "</ParAns>";
     WriteLine(out, line, scrambled);
     line = CStringa("<TextAns>") + TextAns + "</TextAns>";

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <memory>
+#include <vector>
 #include <utility>
 
 #include "model/domanda.h"
@@ -35,6 +37,8 @@ double RootOf(long double radicand)
 
 // The answer i of a record, or null when the record has none there. A record
 // that carries an error code would hand back its answer 0 for every index.
+using StudentList = CTest::StudentList;
+
 CStudRispo* AnswerAt(CStudente* student, int i)
 {
     if (!student || student->Error() != 0) return nullptr;
@@ -63,14 +67,14 @@ constexpr int kEveryQuestion = -1;
 // q, or all of them for kEveryQuestion. Sums of seconds may be anything and
 // are taken in 64 bits.
 template <typename Value>
-long long SumOverAnswers(CStudente* const* students, int count, int q, Value value)
+long long SumOverAnswers(const StudentList& students, int q, Value value)
 {
     long long sum = 0;
-    for (int j = 0; j < count; ++j) {
+    for (std::size_t j = 0; j < students.size(); ++j) {
         const int first = q == kEveryQuestion ? 0 : q;
         const int end = q == kEveryQuestion ? students[j]->AnswerCount() : q + 1;
         for (int i = first; i < end; ++i)
-            if (const CStudRispo* answer = AnswerAt(students[j], i)) sum += value(*answer);
+            if (const CStudRispo* answer = AnswerAt(students[j].get(), i)) sum += value(*answer);
     }
     return sum;
 }
@@ -82,11 +86,11 @@ struct ScoreSums {
     long double squares = 0;
 };
 
-ScoreSums SumScores(CStudente* const* students, int count)
+ScoreSums SumScores(const StudentList& students)
 {
     ScoreSums sums;
-    for (int j = 0; j < count; ++j) {
-        const long double x = students[j]->GetTotalScore();
+    for (const auto& student : students) {
+        const long double x = student->GetTotalScore();
         sums.scores += x;
         sums.squares += x * x;
     }
@@ -170,7 +174,7 @@ double CTest::TestMeanScore()
 double CTest::ClassMin() const
 {
     double least = 100000;
-    for (int j = 0; j < StudentCount_; ++j) {
+    for (int j = 0; j < StudentCount(); ++j) {
         const double x = Students[j]->GetTotalScore();
         if (j == 0 || x < least) least = x;
     }
@@ -180,7 +184,7 @@ double CTest::ClassMin() const
 double CTest::ClassMax() const
 {
     double most = -100000;
-    for (int j = 0; j < StudentCount_; ++j) {
+    for (int j = 0; j < StudentCount(); ++j) {
         const double x = Students[j]->GetTotalScore();
         if (j == 0 || x > most) most = x;
     }
@@ -189,8 +193,8 @@ double CTest::ClassMax() const
 
 double CTest::ClassMean() const
 {
-    if (StudentCount_ <= 0) return 0;
-    return static_cast<double>(SumScores(Students, StudentCount_).scores / StudentCount_);
+    if (StudentCount() <= 0) return 0;
+    return static_cast<double>(SumScores(Students).scores / StudentCount());
 }
 
 double CTest::ClassMean(int decimals) const
@@ -200,7 +204,7 @@ double CTest::ClassMean(int decimals) const
 
 double CTest::ClassMedian()
 {
-    const int n = StudentCount_;
+    const int n = StudentCount();
     if (n <= 0) return 0;
     const int* order = SortByScore();
     if (n % 2 == 1) return Students[order[n / 2]]->GetTotalScore();
@@ -216,9 +220,9 @@ double CTest::ClassMedian(int decimals)
 
 double CTest::ClassStdDev() const
 {
-    const int n = StudentCount_;
+    const int n = StudentCount();
     if (n <= 0) return 0;
-    const ScoreSums sums = SumScores(Students, n);
+    const ScoreSums sums = SumScores(Students);
     const long double mean = sums.scores / n;
     return RootOf(sums.squares / n - mean * mean);
 }
@@ -230,9 +234,9 @@ double CTest::ClassStdDev(int decimals) const
 
 double CTest::ClassSampleStdDev() const
 {
-    const int n = StudentCount_;
+    const int n = StudentCount();
     if (n <= 1) return 0;
-    const ScoreSums sums = SumScores(Students, n);
+    const ScoreSums sums = SumScores(Students);
     const long double mean = sums.scores / n;
     return RootOf(sums.squares / (n - 1) - mean * mean * n / (n - 1));
 }
@@ -256,19 +260,19 @@ int CTest::ParseMinSec(const CStringa& text)
 int CTest::ClassTotalTime() const
 {
     long long sum = 0;
-    for (int j = 0; j < StudentCount_; ++j) sum += ParseMinSec(Students[j]->GetTimeLength());
+    for (int j = 0; j < StudentCount(); ++j) sum += ParseMinSec(Students[j]->GetTimeLength());
     return ClampToInt(sum);
 }
 
 double CTest::ClassMeanTime() const
 {
-    if (StudentCount_ <= 0) return 0;
-    return ClassTotalTime() / StudentCount_;
+    if (StudentCount() <= 0) return 0;
+    return ClassTotalTime() / StudentCount();
 }
 
 double CTest::ClassTimeStdDev() const
 {
-    const int n = StudentCount_;
+    const int n = StudentCount();
     if (n <= 0) return 0;
     long double squares = 0;
     for (int j = 0; j < n; ++j) {
@@ -283,52 +287,52 @@ double CTest::ClassTimeStdDev() const
 
 int CTest::TotalAnswerTime() const
 {
-    return ClampToInt(SumOverAnswers(Students, StudentCount_, kEveryQuestion, Seconds));
+    return ClampToInt(SumOverAnswers(Students, kEveryQuestion, Seconds));
 }
 
 int CTest::ExpectedAnswers()
 {
-    return ClampToInt(static_cast<long long>(AskedCount()) * StudentCount_);
+    return ClampToInt(static_cast<long long>(AskedCount()) * StudentCount());
 }
 
 int CTest::TimeByJudgement(TCorrect c) const
 {
-    return ClampToInt(SumOverAnswers(Students, StudentCount_, kEveryQuestion, SecondsIfJudged(c)));
+    return ClampToInt(SumOverAnswers(Students, kEveryQuestion, SecondsIfJudged(c)));
 }
 
 int CTest::CountByJudgement(TCorrect c) const
 {
-    return ClampToInt(SumOverAnswers(Students, StudentCount_, kEveryQuestion, OneIfJudged(c)));
+    return ClampToInt(SumOverAnswers(Students, kEveryQuestion, OneIfJudged(c)));
 }
 
 int CTest::QuestionTimeByJudgement(TCorrect c, int q) const
 {
     if (q < 0 || q >= QuestionCount_) return 0;
-    return ClampToInt(SumOverAnswers(Students, StudentCount_, q, SecondsIfJudged(c)));
+    return ClampToInt(SumOverAnswers(Students, q, SecondsIfJudged(c)));
 }
 
 int CTest::QuestionCountByJudgement(TCorrect c, int q) const
 {
     if (q < 0 || q >= QuestionCount_) return 0;
-    return ClampToInt(SumOverAnswers(Students, StudentCount_, q, OneIfJudged(c)));
+    return ClampToInt(SumOverAnswers(Students, q, OneIfJudged(c)));
 }
 
 int CTest::QuestionTime(int q) const
 {
     if (q < 0 || q >= QuestionCount_) return 0;
-    return ClampToInt(SumOverAnswers(Students, StudentCount_, q, Seconds));
+    return ClampToInt(SumOverAnswers(Students, q, Seconds));
 }
 
 int CTest::QuestionAnsweredCount(int q) const
 {
     if (q < 0 || q >= QuestionCount_) return 0;
-    return ClampToInt(SumOverAnswers(Students, StudentCount_, q, OneIfGiven));
+    return ClampToInt(SumOverAnswers(Students, q, OneIfGiven));
 }
 
 int CTest::QuestionSendBacks(int q) const
 {
     if (q < 0 || q >= QuestionCount_) return 0;
-    return ClampToInt(SumOverAnswers(Students, StudentCount_, q, SendBacksIfGiven));
+    return ClampToInt(SumOverAnswers(Students, q, SendBacksIfGiven));
 }
 
 // Orderings. Both are the same exchange sort, entry by entry, so that records
@@ -336,32 +340,34 @@ int CTest::QuestionSendBacks(int q) const
 
 const int* CTest::SortByScore()
 {
-    const int n = StudentCount_;
+    const int n = StudentCount();
+    ScoreOrder.resize(n);
     for (int i = 0; i < n; ++i) ScoreOrder[i] = i;
     for (int p = 0; p + 1 < n; ++p)
         for (int r = p + 1; r < n; ++r) {
-            const CStudente* atP = Students[ScoreOrder[p]];
-            const CStudente* atR = Students[ScoreOrder[r]];
+            const CStudente* atP = Students[ScoreOrder[p]].get();
+            const CStudente* atR = Students[ScoreOrder[r]].get();
             const float scoreP = atP->GetTotalScore();
             const float scoreR = atR->GetTotalScore();
             const bool first =
                 scoreR > scoreP || (scoreR == scoreP && CompareNames(NameKey(atP), NameKey(atR)) > 0);
             if (first) std::swap(ScoreOrder[p], ScoreOrder[r]);
         }
-    return ScoreOrder;
+    return ScoreOrder.data();
 }
 
 const int* CTest::SortByName()
 {
-    const int n = StudentCount_;
+    const int n = StudentCount();
+    NameOrder.resize(n);
     for (int i = 0; i < n; ++i) NameOrder[i] = i;
     for (int p = 0; p + 1 < n; ++p)
         for (int r = p + 1; r < n; ++r) {
-            const CStudente* atP = Students[NameOrder[p]];
-            const CStudente* atR = Students[NameOrder[r]];
+            const CStudente* atP = Students[NameOrder[p]].get();
+            const CStudente* atR = Students[NameOrder[r]].get();
             const int names = CompareNames(NameKey(atP), NameKey(atR));
             const bool first = names > 0 || (names == 0 && atP->GetTotalScore() < atR->GetTotalScore());
             if (first) std::swap(NameOrder[p], NameOrder[r]);
         }
-    return NameOrder;
+    return NameOrder.data();
 }

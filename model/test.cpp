@@ -20,7 +20,28 @@ CDomanda* NewQuestion(CErrore* errors)
     }
 }
 
+// Student records, like questions, may run out of memory: null, which
+// callers turn into error 18.
+std::unique_ptr<CStudente> NewStudent(CErrore* errors, int answers = 0)
+{
+    try {
+        return answers > 0 ? std::make_unique<CStudente>(errors, answers) : std::make_unique<CStudente>(errors);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
 }  // namespace
+
+bool CTest::PushStudent(std::unique_ptr<CStudente> student)
+{
+    try {
+        Students.push_back(std::move(student));
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
 
 CTest::CTest(CErrore* errors) : Errors(errors), Params(errors) { Reset(); }
 
@@ -43,8 +64,6 @@ CTest::~CTest()
     ClearStudents();
     ClearQuestions();
     delete[] ShownOrder;
-    delete[] ScoreOrder;
-    delete[] NameOrder;
 }
 
 void CTest::Reset()
@@ -54,18 +73,11 @@ void CTest::Reset()
     QuestionCount_ = 0;
     EnabledCount_ = -1;
     ShownOrder = new int[MAX_QUESTIONS];
-    ScoreOrder = new int[MAX_STUDENTS];
-    NameOrder = new int[MAX_STUDENTS];
     for (int i = 0; i < MAX_QUESTIONS; ++i) {
         Questions[i] = nullptr;
         ShownOrder[i] = -1;
     }
-    StudentCount_ = 0;
-    for (int j = 0; j < MAX_STUDENTS; ++j) {
-        Students[j] = nullptr;
-        ScoreOrder[j] = -1;
-        NameOrder[j] = -1;
-    }
+    Students.clear();
     Randomize();
     Stamp = "";
     ResultFile = "";
@@ -94,15 +106,19 @@ CTest& CTest::operator=(const CTest& other)
     BuildOrder();
 
     ClearStudents();
-    for (int j = 0; j < other.StudentCount_; ++j) {
-        Students[j] = new (std::nothrow) CStudente(Errors);
-        if (!Students[j]) {
+    for (const auto& student : other.Students) {
+        auto copy = NewStudent(Errors);
+        if (!copy) {
             ErrorCode = 18;
-            Report(Errors, 18, StudentCount_);
+            Report(Errors, 18, StudentCount());
             break;
         }
-        *Students[j] = *other.Students[j];
-        StudentCount_ += 1;
+        *copy = *student;
+        if (!PushStudent(std::move(copy))) {
+            ErrorCode = 18;
+            Report(Errors, 18, StudentCount());
+            break;
+        }
     }
     return *this;
 }
@@ -112,8 +128,8 @@ bool CTest::operator==(const CTest& other) const
     if (!(Params == other.Params) || QuestionCount_ != other.QuestionCount_) return false;
     for (int i = 0; i < QuestionCount_; ++i)
         if (*Questions[i] != *other.Questions[i]) return false;
-    if (other.StudentCount_ < StudentCount_) return false;
-    for (int j = 0; j < StudentCount_; ++j)
+    if (StudentCount() != other.StudentCount()) return false;
+    for (int j = 0; j < StudentCount(); ++j)
         if (*Students[j] != *other.Students[j]) return false;
     return true;
 }
@@ -236,20 +252,16 @@ int CTest::BuildOrder()
 int CTest::AddStudent()
 {
     if (ErrorCode != 0) return ErrorCode;
-    CStudente* student = nullptr;
-    if (StudentCount_ < MAX_STUDENTS) {
-        student = new (std::nothrow) CStudente(Errors, QuestionCount_);
-        if (student && student->Error() != 0) {
-            delete student;
-            student = nullptr;
-        }
+    std::unique_ptr<CStudente> student;
+    if (StudentCount() < MAX_STUDENTS) {
+        student = NewStudent(Errors, QuestionCount_);
+        if (student && student->Error() != 0) student.reset();
     }
     if (!student) {
         ErrorCode = 18;
-        Report(Errors, 18, StudentCount_);
+        Report(Errors, 18, StudentCount());
         return 18;
     }
-    Students[StudentCount_] = student;
     for (int i = 0; i < QuestionCount_; ++i) {
         CStudRispo* answer = student->Answer(i);
         answer->SetIDAns(i);
@@ -261,7 +273,10 @@ int CTest::AddStudent()
         const int index = ShownOrder[p];
         if (index >= 0 && index < QuestionCount_) student->Answer(index)->SetRndAns(p);
     }
-    StudentCount_ += 1;
+    if (!PushStudent(std::move(student))) {
+        ErrorCode = 18;
+        Report(Errors, 18, StudentCount());
+    }
     return ErrorCode;
 }
 
@@ -269,28 +284,24 @@ int CTest::AppendStudent(const CStudente& s)
 {
     if (ErrorCode != 0) return ErrorCode;
     ErrorCode = AddStudent();
-    if (ErrorCode == 0) *Students[StudentCount_ - 1] = s;
+    if (ErrorCode == 0) *Students.back() = s;
     return ErrorCode;
 }
 
 void CTest::ClearStudents()
 {
-    for (int j = 0; j < StudentCount_; ++j) {
-        delete Students[j];
-        Students[j] = nullptr;
-    }
-    StudentCount_ = 0;
+    Students.clear();
 }
 
 CStudente* CTest::GetStudent(int index)
 {
-    if (StudentCount_ == 0 && AddStudent() != 0) return nullptr;
-    if (index < 0 || index >= StudentCount_) index = 0;
-    return Students[index];
+    if (Students.empty() && AddStudent() != 0) return nullptr;
+    if (index < 0 || index >= StudentCount()) index = 0;
+    return Students[index].get();
 }
 
 CStudente* CTest::LastStudent()
 {
-    if (StudentCount_ == 0 && AddStudent() != 0) return nullptr;
-    return Students[StudentCount_ - 1];
+    if (Students.empty() && AddStudent() != 0) return nullptr;
+    return Students.back().get();
 }

@@ -2,6 +2,8 @@
 #define QUADRIVO_MODEL_TEST_H
 
 #include <cstddef>
+#include <memory>
+#include <vector>
 
 #include "model/partest.h"
 #include "student/studrispo.h"   // TCorrect
@@ -10,12 +12,13 @@
 
 class CDomanda;
 class CErrore;
+class CLettore;
 class CStudente;
 
 // A questionnaire in memory: its general parameters and text, up to
-// MAX_QUESTIONS owned questions with the order a run presents them, up to
-// MAX_STUDENTS owned student records with two orderings, the names of its
-// files and a sticky error code.
+// MAX_QUESTIONS owned questions with the order a run presents them, owned
+// student records (as many as memory allows) with two orderings, the names
+// of its files and a sticky error code.
 //
 // ErrorCode is sticky: the first failing operation sets it, and while it is
 // not 0 Load, LoadStudents, the savers, AddQuestion, AppendQuestion,
@@ -23,6 +26,8 @@ class CStudente;
 // Errors is not owned and must outlive the test.
 class CTest {
 public:
+    using StudentList = std::vector<std::unique_ptr<CStudente>>;
+
     explicit CTest(CErrore* errors);
     // Directory = DirOf(directory), PathName = path, then Load(); the caller
     // tests Error() afterwards.
@@ -98,7 +103,7 @@ public:
     int BuildOrder();
 
     // Students.
-    int StudentCount() const { return StudentCount_; }
+    int StudentCount() const { return static_cast<int>(Students.size()); }
     int AddStudent();
     int AppendStudent(const CStudente& s);
     void ClearStudents();
@@ -134,11 +139,18 @@ public:
     int QuestionTime(int q) const;
     int QuestionAnsweredCount(int q) const;
     int QuestionSendBacks(int q) const;
+    // The indexes of the records, StudentCount() of them; valid until the
+    // next call or the next change of the records.
     const int* SortByScore();
     const int* SortByName();
 
 private:
     void Reset();
+    // Counts the <Student> sections left in reader beyond MAX_STUDENTS and
+    // reports them (27): the records loaded stay.
+    void ReportStudentsLeftOut(CLettore& reader);
+    // Appends a record; false when memory runs out.
+    bool PushStudent(std::unique_ptr<CStudente> student);
 
     CErrore* Errors;
     int ErrorCode = 0;
@@ -152,10 +164,9 @@ private:
     int EnabledCount_ = -1;
     CDomanda* Questions[MAX_QUESTIONS] = {};
     int* ShownOrder = nullptr;
-    int StudentCount_ = 0;
-    CStudente* Students[MAX_STUDENTS] = {};
-    int* ScoreOrder = nullptr;
-    int* NameOrder = nullptr;
+    StudentList Students;
+    std::vector<int> ScoreOrder;
+    std::vector<int> NameOrder;
 };
 
 #endif

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "text/blocco.h"
+#include "text/utilita.h"
 #include "tstfile/errore.h"
 
 CStudente::CStudente(CErrore* errors) : Errors(errors) {}
@@ -113,7 +114,7 @@ void CStudente::WriteStPar(std::ostream& out, const CStringa& testName) const
     lines.imbue(std::locale::classic());
     lines << "<StPar>NameTest = \"" << testName << "\", NameStudent = \"" << NameStudent << "\" ,\n";
     lines << "TimeInit = \"" << TimeInit << "\" , TimeLength = \"" << TimeLength << "\" ,\n";
-    lines << "TotalScore = " << TotalScore << "</StPar>\n";
+    lines << "TotalScore = " << ExactGeneral(TotalScore) << "</StPar>\n";
     out << lines.str();
 }
 
@@ -168,7 +169,12 @@ int CStudente::Read(const CStringa& testName, int questionCount, int studentNumb
         const int found = GetTag(block, CStringa("Ans"), work, start, open, close, false);
         if (found == 6) break;
         result = found;
-        if (result) break;
+        if (result) {
+            // An answer that begins and never ends is a damaged file.
+            Report(Errors, 9, static_cast<long>(block.FirstLine), static_cast<long>(block.LastLine));
+            Report(Errors, result, CStringa("Ans"));
+            break;
+        }
         start = close;
         // A record without IDAns lands at its own ordinal.
         CStudRispo answer(Errors);

@@ -112,12 +112,13 @@ TEST_F(StudenteTest, AnswerCountIsTheQuestionCountWhateverTheFileHolds)
     EXPECT_TRUE(recorder.codes.empty());
 }
 
-TEST_F(StudenteTest, UnclosedAnswerEndsReadingWithSevenUnreported)
+TEST_F(StudenteTest, UnclosedAnswerEndsReadingWithSevenReported)
 {
     CStudente student(&errors);
     EXPECT_EQ(ReadBlock(student, kStPar + "<Ans>IsValid = Yes</Ans><Ans>IDAns = 1"), 7);
     EXPECT_EQ(student.Answer(0)->GetIsValid(), 1);
-    EXPECT_TRUE(recorder.codes.empty());
+    EXPECT_EQ(recorder.codes, (std::vector<int>{9, 7}));
+    EXPECT_EQ(recorder.messages[1], "Tag </Ans> errato");
 }
 
 TEST_F(StudenteTest, CopyOwnsItsAnswers)

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "text/blocco.h"
+#include "text/utilita.h"
 #include "tstfile/errore.h"
 
 CStringa TCorrectText(TCorrect value)
@@ -38,6 +39,31 @@ TCorrect TCorrectFromText(const CStringa& word)
     if (lower == CStringa("late")) return TCorrect::Late;
     return TCorrect::Disable;
 }
+
+namespace {
+
+// Choice positions take one character each in the file. 0..9 are their
+// digit, as files have always had them; -1 (not shown yet) is '/', the
+// character before '0', and 10..35 are 'a'..'z', so that no position is
+// written as '<', '=' or '>' (which follow '9') or in two characters. Any
+// other character reads as its distance from '0', as it always has, and is
+// written back as the same character.
+constexpr int kFirstPosition = -1;
+constexpr int kLastPosition = 35;
+
+char PositionChar(int position)
+{
+    if (position >= 10 && position <= kLastPosition) return static_cast<char>('a' + position - 10);
+    return static_cast<char>('0' + position);
+}
+
+int PositionOf(char c)
+{
+    if (c >= 'a' && c <= 'z') return 10 + (c - 'a');
+    return c - '0';
+}
+
+}  // namespace
 
 float ToFloat(double x)
 {
@@ -151,14 +177,15 @@ int CStudRispo::PutStNumRisp(int n)
 int CStudRispo::PutChoice(int i, int value)
 {
     if (!ChoicesWritable(i)) return Refuse("Choice");
-    Choice[i] = value;
+    // A mark is written as 'X' or '-': any other value would not come back.
+    Choice[i] = value != 0 ? 1 : 0;
     return 0;
 }
 
 int CStudRispo::PutStRndRisp(int i, int value)
 {
     // This refusal names the setter rather than the field, as it always has.
-    if (!ChoicesWritable(i)) return Refuse("PutStRndRisp");
+    if (!ChoicesWritable(i) || value < kFirstPosition || value > kLastPosition) return Refuse("PutStRndRisp");
     StRndRisp[i] = value;
     return 0;
 }
@@ -206,7 +233,7 @@ int CStudRispo::Read(int number, const CBlocco& block)
         } else if (name == CStringa("strndrisp")) {
             StNumRisp =
                 value.Length() > MAX_STUDENT_CHOICES ? MAX_STUDENT_CHOICES : static_cast<int>(value.Length());
-            for (int i = 0; i < StNumRisp; ++i) StRndRisp[i] = *value.At(i) - '0';
+            for (int i = 0; i < StNumRisp; ++i) StRndRisp[i] = PositionOf(*value.At(i));
         } else {
             Report(Errors, 22, number, name);
             result = 22;
@@ -228,14 +255,14 @@ void CStudRispo::Write(std::ostream& out) const
     line.imbue(std::locale::classic());
     line << "<Ans>IDAns = " << IDAns << ", IsValid = " << (IsValid ? "Yes" : "No") << ", RndAns = " << RndAns
          << ", IsCorrect = " << TCorrectText(IsCorrect) << ",\n";
-    line << "TimeAns = " << TimeAns_.Elapsed() << ", NumSendBack = " << NumSendBack << ", Score = " << Score
+    line << "TimeAns = " << TimeAns_.Elapsed() << ", NumSendBack = " << NumSendBack << ", Score = " << ExactGeneral(Score)
          << ", TypeQue = " << TQueText(TypeQue) << ",\n";
     line << "LineAns = \"" << LineAns_ << '"';
     if (StNumRisp > 0) {
         line << ", Choice = ";
         for (int i = 0; i < StNumRisp && i < MAX_STUDENT_CHOICES; ++i) line << (Choice[i] ? 'X' : '-');
         line << ", StRndRisp = ";
-        for (int i = 0; i < StNumRisp && i < MAX_STUDENT_CHOICES; ++i) line << StRndRisp[i];
+        for (int i = 0; i < StNumRisp && i < MAX_STUDENT_CHOICES; ++i) line << PositionChar(StRndRisp[i]);
     }
     line << "</Ans>\n";
     out << line.str();

@@ -77,8 +77,8 @@ public:
     int PutNumber(double x);  // SingleNumber records only
     int PutLineAns(const CStringa& text);
     int PutStNumRisp(int n);             // MultipleAnswer records, n in 0..20
-    int PutChoice(int i, int value);     // MultipleAnswer, i below StNumRisp
-    int PutStRndRisp(int i, int value);  // as PutChoice
+    int PutChoice(int i, int value);     // MultipleAnswer, i below StNumRisp; stored as 0 or 1
+    int PutStRndRisp(int i, int value);  // as PutChoice, value in -1..35
 
     bool IsAnswered() const;  // valid and not skipped
 

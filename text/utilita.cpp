@@ -1,5 +1,6 @@
 #include "text/utilita.h"
 
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -42,6 +43,49 @@ void RandomPermutation(int* order, int n)
         const int j = Random(0, n - 1);
         if (order[j] == -1) order[j] = k++;
     }
+}
+
+namespace {
+
+// The shortest text of x that reads back as x; for a float, also when read
+// as a double and then narrowed, which the shortest float text nearly always
+// does (the double's own text is the fallback).
+template <typename Real>
+CStringa Shortest(Real x)
+{
+    char buf[64];
+    const auto end = std::to_chars(buf, buf + sizeof buf - 1, x).ptr;
+    *end = '\0';
+    if (static_cast<Real>(std::atof(buf)) == x) return CStringa(buf);
+    *std::to_chars(buf, buf + sizeof buf - 1, static_cast<double>(x)).ptr = '\0';
+    return CStringa(buf);
+}
+
+template <typename Real>
+CStringa ExactOr(const CStringa& usual, Real x)
+{
+    // NaN equals nothing: its usual "nan" is as good as any.
+    if (static_cast<Real>(usual.ToDouble()) == x || x != x) return usual;
+    return Shortest(x);
+}
+
+}  // namespace
+
+CStringa ExactDecimal(double x)
+{
+    return ExactOr(CStringa(x), x);
+}
+
+CStringa ExactDecimal(float x)
+{
+    return ExactOr(CStringa(static_cast<double>(x)), x);
+}
+
+CStringa ExactGeneral(float x)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", static_cast<double>(x));
+    return ExactOr(CStringa(buf), x);
 }
 
 double Round(double x, int decimals)

@@ -20,6 +20,16 @@ char PathSeparator();                        // '/' on POSIX, '\' on Windows
 // empty when there is none.
 CStringa DirOf(const CStringa& path);
 
+// Numbers as the files write them. Each keeps the form files have always
+// had whenever that form reads back (ToDouble) to the very same value, and
+// otherwise gives the shortest text that does: 4e-07 rather than "0".
+// ExactDecimal: "%f" without trailing zeros, as in questionnaires (a float
+// is read back as a double and narrowed); ExactGeneral: six significant
+// digits in general notation, as in student records.
+CStringa ExactDecimal(double x);
+CStringa ExactDecimal(float x);
+CStringa ExactGeneral(float x);
+
 // Write text (scrambled in place first when scrambled is 1); WriteLine then
 // ends the line and flushes.
 std::ostream& WriteText(std::ostream& out, CStringa& text, int scrambled);

@@ -4,6 +4,7 @@
 #include "model/test.h"
 #include "student/studente.h"
 #include "text/blocco.h"
+#include "tstfile/errore.h"
 #include "tstfile/lettore.h"
 
 int CTest::Load()
@@ -27,10 +28,14 @@ int CTest::Load()
     }
     if (ErrorCode == 0) ErrorCode = Params.ReadParams(reader);
 
+    // The writer ends every file with "</Test>": a file whose questions end
+    // without it may have been cut between two of them.
+    reader.Watch(CStringa("</Test>"));
     while (ErrorCode == 0 && QuestionCount_ < MAX_QUESTIONS) {
         ErrorCode = reader.ReadSection(CStringa("question"), block, false);
         if (ErrorCode == 6) {
             ErrorCode = 0;
+            if (!reader.WatchSeen()) Report(Errors, 24, TestFileName());
             break;
         }
         if (ErrorCode == 0) ErrorCode = AddQuestion();
@@ -48,15 +53,26 @@ int CTest::LoadStudents()
     ErrorCode = reader.Error();
     ClearStudents();
 
-    while (ErrorCode == 0 && StudentCount_ < MAX_STUDENTS) {
+    while (ErrorCode == 0) {
         ErrorCode = reader.ReadSection(CStringa("Student"), block, false);
         if (ErrorCode == 6) {
             ErrorCode = 0;
             break;
         }
+        if (ErrorCode == 0 && StudentCount() == MAX_STUDENTS) {
+            ReportStudentsLeftOut(reader);
+            break;
+        }
         if (ErrorCode == 0) ErrorCode = AddStudent();
         if (ErrorCode == 0)
-            ErrorCode = LastStudent()->Read(BareFileName(), QuestionCount_, StudentCount_ - 1, block);
+            ErrorCode = LastStudent()->Read(BareFileName(), QuestionCount_, StudentCount() - 1, block);
     }
     return ErrorCode;
+}
+
+void CTest::ReportStudentsLeftOut(CLettore& reader)
+{
+    long leftOut = 1;   // the record just read
+    while (reader.SkipTo(CStringa("<Student>"), false) == 0) leftOut += 1;
+    Report(Errors, 27, StudentFileName(), CStringa(leftOut));
 }

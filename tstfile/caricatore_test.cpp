@@ -145,7 +145,7 @@ TEST_F(CaricatoreTest, TextOutsideTheSectionsIsIgnored)
 
 TEST_F(CaricatoreTest, MinimalFileGivesADefaultTest)
 {
-    const auto test = LoadText("<Test><ParTest></ParTest><TextTest></TextTest>");
+    const auto test = LoadText("<Test><ParTest></ParTest><TextTest></TextTest></Test>");
     EXPECT_EQ(test->Error(), 0);
     EXPECT_EQ(test->QuestionCount(), 0);
     EXPECT_TRUE(test->GetParams() == CParTest(&errors));
@@ -209,7 +209,9 @@ TEST_P(BadFileTest, ReportsWhatItFoundAndStops)
     const BadFile& file = GetParam();
     const auto test = LoadText(file.text);
     EXPECT_EQ(test->Error(), file.code);
-    EXPECT_EQ(recorder.messages, file.messages);
+    Messages expected = file.messages;
+    for (std::string& message : expected) message = Replaced(message, "DIR/", dir);
+    EXPECT_EQ(recorder.messages, expected);
     EXPECT_EQ(test->QuestionCount(), file.questions);
 }
 
@@ -227,9 +229,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"unknown ParTest names", "<Test><ParTest>Colour = red, Time = 5, Size = 2</ParTest>", 10,
                 {"Nel tag <partest> parametro *colour* non riconosciuto",
                  "Nel tag <partest> parametro *size* non riconosciuto"}, 0},
-        BadFile{"question not closed", kHead + kQuestion + "<Question><ParQue></ParQue>\n", 8, {}, 1},
+        BadFile{"question not closed", kHead + kQuestion + "<Question><ParQue></ParQue>\n", 8,
+                {"Errore nelle linee 4 ... 6", "Tag </question> errato"}, 1},
         BadFile{"question section too long",
-                kHead + "<Question>" + std::string(MAX_SECTION_TEXT, ' ') + "</Question>", 4, {}, 0},
+                kHead + "<Question>" + std::string(MAX_SECTION_TEXT, ' ') + "</Question>", 4,
+                {"Il file \"DIR/quiz.tst\" e' > di 8388608 byte"}, 0},
         BadFile{"unknown ParQue name stops the loading",
                 kHead + kQuestion + "<Question><ParQue>Foo = 1</ParQue></Question>\n" + kQuestion, 11,
                 {"Domanda 1 : nel tag <parque> parametro *foo* non riconosciuto"}, 2},
@@ -246,7 +250,21 @@ TEST_F(CaricatoreTest, TooLongParametersNameTheFile)
 {
     const auto test = LoadText("<Test><ParTest>" + std::string(MAX_SECTION_TEXT, ' ') + "</ParTest>");
     EXPECT_EQ(test->Error(), 4);
-    EXPECT_EQ(recorder.messages, Messages{"Il file \"" + dir + "quiz.tst\" e' > di 64000 byte"});
+    EXPECT_EQ(recorder.messages, Messages{"Il file \"" + dir + "quiz.tst\" e' > di 8388608 byte"});
+}
+
+// A file cut between two sections loads, but the teacher learns that it may
+// lack its last questions.
+TEST_F(CaricatoreTest, FileWithoutItsClosingTagLoadsWithAWarning)
+{
+    const auto test = LoadText(kHead + kQuestion + "</Test >");
+    EXPECT_EQ(test->Error(), 0);
+    EXPECT_EQ(test->QuestionCount(), 1);
+    EXPECT_EQ(recorder.messages,
+              Messages{"Il file \"" + dir + "quiz.tst\" non termina con </Test>: potrebbe essere incompleto"});
+    recorder.Clear();
+    EXPECT_EQ(LoadText(kHead + kQuestion + "</test>\nfine")->QuestionCount(), 1);
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST_F(CaricatoreTest, OnlyTheFirst800QuestionsAreLoaded)

@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "tstfile/lettore.h"
+
 namespace {
 
 ErrorPresenter* installedPresenter = nullptr;
@@ -14,7 +16,7 @@ CStringa mkErrore::Message(int code, const CStringa& a, const CStringa& b)
     switch (code) {
     case 2: return "Il file \"" + a + CStringa("\" non esiste");
     case 3: return "Problemi nella lettura del file \"" + a + CStringa("\"");
-    case 4: return "Il file \"" + a + CStringa("\" e' > di 64000 byte");
+    case 4: return "Il file \"" + a + CStringa("\" e' > di ") + CStringa(MAX_SECTION_TEXT) + CStringa(" byte");
     case 5: return CStringa("Poca memoria, non posso allocare il test");
     case 6: return "Tag <" + a + CStringa("> errato");
     case 7: return "Tag </" + a + CStringa("> errato");
@@ -41,6 +43,15 @@ CStringa mkErrore::Message(int code, const CStringa& a, const CStringa& b)
     case 22:
         return "Studente " + a + CStringa(" : nel tag <Ans> parametro *") + b
                + CStringa("* non riconosciuto");
+    case 24:
+        return "Il file \"" + a + CStringa("\" non termina con </Test>: potrebbe essere incompleto");
+    case 25:
+        return "Non posso salvare il file \"" + a + CStringa("\": ") + b + CStringa(" supera ")
+               + CStringa(MAX_SECTION_TEXT) + CStringa(" byte");
+    case 26: return "Il campo " + a + CStringa(" contiene *") + b + CStringa("*, che il file non puo' contenere");
+    case 27:
+        return "Il file \"" + a + CStringa("\" ha piu' di ") + CStringa(MAX_STUDENTS)
+               + CStringa(" studenti: ") + b + CStringa(" non letti");
     default: return CStringa("Errore ???");
     }
     // clang-format on
@@ -107,6 +118,11 @@ void Report(CErrore* errors, int code, int number)
 void Report(CErrore* errors, int code, int number, const CStringa& text)
 {
     if (errors) errors->Report(code, CStringa(number), text);
+}
+
+void Report(CErrore* errors, int code, const CStringa& text1, const CStringa& text2)
+{
+    if (errors) errors->Report(code, text1, text2);
 }
 
 void Report(CErrore* errors, int code, long first, long second)

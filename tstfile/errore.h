@@ -62,12 +62,13 @@ public:
     std::vector<std::string> messages;
 };
 
-// The five report forms that model code calls; numbers become text with the
+// The report forms that model code calls; numbers become text with the
 // CStringa number constructors. A null reporter reports nothing.
 void Report(CErrore* errors, int code);
 void Report(CErrore* errors, int code, const CStringa& text);
 void Report(CErrore* errors, int code, int number);
 void Report(CErrore* errors, int code, int number, const CStringa& text);
+void Report(CErrore* errors, int code, const CStringa& text1, const CStringa& text2);
 void Report(CErrore* errors, int code, long first, long second);
 
 #endif

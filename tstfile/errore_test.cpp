@@ -24,7 +24,7 @@ TEST(ErrorMessages, EveryCodeOfTheTable)
     } table[] = {
         {2, "Il file \"A\" non esiste"},
         {3, "Problemi nella lettura del file \"A\""},
-        {4, "Il file \"A\" e' > di 64000 byte"},
+        {4, "Il file \"A\" e' > di 8388608 byte"},
         {5, "Poca memoria, non posso allocare il test"},
         {6, "Tag <A> errato"},
         {7, "Tag </A> errato"},
@@ -43,8 +43,13 @@ TEST(ErrorMessages, EveryCodeOfTheTable)
         {20, "Studente A con nome test \"B\" errato"},
         {21, "Studente A : nel tag <stpar> parametro *B* non riconosciuto"},
         {22, "Studente A : nel tag <Ans> parametro *B* non riconosciuto"},
+        {24, "Il file \"A\" non termina con </Test>: potrebbe essere incompleto"},
+        {25, "Non posso salvare il file \"A\": B supera 8388608 byte"},
+        {26, "Il campo A contiene *B*, che il file non puo' contenere"},
+        {27, "Il file \"A\" ha piu' di 10000 studenti: B non letti"},
         {1, "Errore ???"},
         {23, "Errore ???"},
+        {28, "Errore ???"},
         {-4, "Errore ???"},
     };
     for (const auto& row : table) EXPECT_EQ(Str(mkErrore::Message(row.code, a, b)), row.message) << row.code;

@@ -24,7 +24,9 @@ bool Usable(const CStringa& name) { return name.IsOk() && name.Length() > 0; }
 
 namespace {
 
-constexpr mode_t kNewFileMode = 0664;
+// The user's umask takes its bits off, as for any file a program creates:
+// 0664 under the usual 002, 0600 under 077.
+constexpr mode_t kNewFileMode = 0666;
 
 bool WriteAll(int fd, const std::string& content)
 {
@@ -72,6 +74,25 @@ ReplaceResult MoveIntoPlace(const std::string& from, const std::string& to, bool
     struct stat info;
     if (::lstat(to.c_str(), &info) == 0) return ReplaceResult::TargetExists;
     return std::rename(from.c_str(), to.c_str()) == 0 ? ReplaceResult::Written : ReplaceResult::Failed;
+}
+
+// Creates a new hidden file beside path, named after it, with the mode of a
+// new file; its descriptor, or -1. The name part is cut short to keep
+// within the name length limit.
+int CreateTempBeside(const std::string& dir, const std::string& path, std::string& temp)
+{
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    static unsigned long long counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned long long seed = (static_cast<unsigned long long>(::getpid()) << 32) ^ ++counter ^
+                                  static_cast<unsigned long long>(std::rand());
+        std::string suffix;
+        for (int i = 0; i < 6; ++i, seed /= 36) suffix += kLetters[seed % 36];
+        temp = dir + "." + path.substr(dir.size(), 64) + "-" + suffix;
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -131,23 +152,22 @@ ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bo
             std::free(real);
         }
     }
-    mode_t mode = kNewFileMode;
-    if (::stat(path.c_str(), &info) == 0) {
+    const bool exists = ::stat(path.c_str(), &info) == 0;
+    if (exists) {
         if (!replaceExisting) return ReplaceResult::TargetExists;
         // A file the user has made read-only is not to be saved over.
         if (!S_ISREG(info.st_mode) || ::access(path.c_str(), W_OK) != 0) return ReplaceResult::Failed;
-        mode = info.st_mode & 0777;
     }
 
     // The new text goes to a hidden file in the target's own directory, so
     // that the rename stays on one file system and swaps the files in one
-    // step. The name part is cut short to keep within the name length limit.
+    // step. A replaced file keeps its own mode.
     const std::size_t slash = path.rfind('/');
     const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    std::string temp = dir + "." + path.substr(dir.size(), 64) + "-XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    std::string temp;
+    const int fd = CreateTempBeside(dir, path, temp);
     if (fd < 0) return ReplaceResult::Failed;
-    ::fchmod(fd, mode);
+    if (exists) ::fchmod(fd, info.st_mode & 0777);
     ReplaceResult result = ReplaceResult::Failed;
     if (WriteSyncClose(fd, content)) result = MoveIntoPlace(temp, path, replaceExisting);
     if (result == ReplaceResult::Written)

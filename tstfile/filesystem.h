@@ -8,7 +8,7 @@
 // The few file operations that plain streams cannot do safely: create a file
 // only when it does not exist yet, replace a file only once its new content
 // is wholly on disk, append with a checked write. New files get permission
-// bits 0664 where the platform has them. None of these reports an error:
+// bits 0666 less the user's umask where the platform has them. None of these reports an error:
 // callers choose the message.
 
 // Whether anything exists under name, also a file this user may not read.

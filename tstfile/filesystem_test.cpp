@@ -28,13 +28,30 @@ protected:
     std::string dir = folder.Path() + "/";
 };
 
-TEST_F(FilesystemTest, ReplaceCreatesANewFileReadableByTheGroup)
+// A questionnaire holds the correct answers and the password: a new one is
+// only as readable as the user's umask allows, and a replaced one keeps the
+// mode its owner gave it.
+TEST_F(FilesystemTest, NewFilesFollowTheUmaskAndReplacedOnesKeepTheirMode)
 {
-    EXPECT_EQ(ReplaceFile(Path("nuovo"), "testo", false), ReplaceResult::Written);
-    EXPECT_EQ(ReadFile(dir + "nuovo"), "testo");
-    struct stat info;
-    ASSERT_EQ(stat((dir + "nuovo").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0664u);
+    auto mode = [&](const std::string& name) {
+        struct stat info;
+        return stat((dir + name).c_str(), &info) == 0 ? info.st_mode & 0777 : 0u;
+    };
+    const mode_t saved = ::umask(0);
+    for (const mode_t mask : {0002, 0022, 0077}) {
+        ::umask(mask);
+        const std::string name = "nuovo" + std::to_string(mask);
+        EXPECT_EQ(ReplaceFile(Path(name), "testo", false), ReplaceResult::Written);
+        EXPECT_EQ(mode(name), 0666u & ~mask) << "umask " << mask;
+        EXPECT_TRUE(WriteWholeFile(Path(name + ".000"), "x"));
+        EXPECT_EQ(mode(name + ".000"), 0666u & ~mask) << "umask " << mask;
+    }
+    ::umask(0077);
+    ASSERT_EQ(::chmod((dir + "vecchio").c_str(), 0640), 0);
+    EXPECT_EQ(ReplaceFile(Path("vecchio"), "testo", true), ReplaceResult::Written);
+    EXPECT_EQ(mode("vecchio"), 0640u);
+    ::umask(saved);
+    EXPECT_EQ(ReadFile(dir + "nuovo2"), "testo");
 }
 
 TEST_F(FilesystemTest, ReplaceWithoutPermissionKeepsAnExistingFile)

@@ -81,8 +81,8 @@ void CTest::MakeStamp()
 {
     if (Stamp.Length() != 0) return;
     CStringa stamp;
-    if (StudentCount_ > 0) {
-        const CStudente& last = *Students[StudentCount_ - 1];
+    if (!Students.empty()) {
+        const CStudente& last = *Students.back();
         stamp = last.GetNameStudent() + last.GetTimeInit() + last.GetTimeLength() +
                 CStringa(static_cast<double>(last.GetTotalScore()));
     }

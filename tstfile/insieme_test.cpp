@@ -95,8 +95,8 @@ protected:
     void SetUp() override
     {
         test.SetPathName(Path("quiz"));
-        // Without a umask the files show the permission bits they were created with.
-        savedMask = ::umask(0);
+        // Under the usual umask new files are readable by the group.
+        savedMask = ::umask(0002);
     }
     void TearDown() override { ::umask(savedMask); }
 

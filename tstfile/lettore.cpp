@@ -43,33 +43,18 @@ CLettore::CLettore(CErrore* errors, const CStringa& fileName) : errors_(errors),
     if (!stream_) {
         error_ = 3;
         Report(errors_, 3, fileName_);
-        return;
     }
-    AllocateText();
 }
 
 CLettore::~CLettore()
 {
     if (stream_) std::fclose(stream_);
-    delete[] text_;
-}
-
-bool CLettore::AllocateText()
-{
-    text_ = new (std::nothrow) char[MAX_SECTION_TEXT + 1];
-    if (!text_) {
-        error_ = 5;
-        Report(errors_, 5);
-        return false;
-    }
-    text_[0] = '\0';
-    return true;
 }
 
 int CLettore::Reopen()
 {
     error_ = 0;
-    textLength_ = 0;
+    text_.clear();
     firstLine_ = 1;
     currentLine_ = 1;
     if (stream_) std::fclose(stream_);
@@ -77,11 +62,7 @@ int CLettore::Reopen()
     if (!stream_) {
         error_ = 3;
         Report(errors_, 3, fileName_);
-        return error_;
     }
-    // A reader whose first open failed never got its buffer.
-    if (!text_ && !AllocateText()) return error_;
-    text_[0] = '\0';
     return error_;
 }
 
@@ -101,6 +82,18 @@ void CLettore::GetLines(int& first, int& current) const
     current = currentLine_;
 }
 
+void CLettore::Watch(const CStringa& pattern)
+{
+    watch_ = pattern;
+    watchMatched_ = 0;
+    watchSeen_ = false;
+}
+
+bool CLettore::WatchSeen() const
+{
+    return watchSeen_;
+}
+
 bool CLettore::AtEnd()
 {
     if (!stream_) return true;
@@ -118,11 +111,24 @@ unsigned char CLettore::ReadChar()
     return static_cast<unsigned char>(scrambled_ == 1 ? ScrambleChar(read) : read);
 }
 
+int CLettore::MissingTag(const CStringa& tag, bool report)
+{
+    error_ = 8;
+    if (report) {
+        Report(errors_, 9, static_cast<long>(firstLine_), static_cast<long>(currentLine_));
+        Report(errors_, 8, tag);
+    }
+    return error_;
+}
+
 int CLettore::SkipTo(const CStringa& pattern, bool report)
 {
     const unsigned length = pattern.Length();
     if (error_ != 0 || length == 0) return error_;
     firstLine_ = currentLine_;
+    const unsigned watchLength = watch_.Length();
+    watchMatched_ = 0;
+    watchSeen_ = false;
     unsigned i = 0;
     bool found = false;
     while (!found && !AtEnd()) {
@@ -136,14 +142,16 @@ int CLettore::SkipTo(const CStringa& pattern, bool report)
         } else {
             i = 0;
         }
-    }
-    if (!found) {
-        error_ = 8;
-        if (report) {
-            Report(errors_, 9, static_cast<long>(firstLine_), static_cast<long>(currentLine_));
-            Report(errors_, 8, pattern);
+        if (watchLength > 0 && !watchSeen_) {
+            if (LowerByte(c) == LowerAt(watch_, watchMatched_)) {
+                ++watchMatched_;
+                watchSeen_ = watchMatched_ == watchLength;
+            } else {
+                watchMatched_ = 0;
+            }
         }
     }
+    if (!found) return MissingTag(pattern, report);
     return error_;
 }
 
@@ -156,39 +164,39 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
     }
     const CStringa close = "</" + name + CStringa(">");
     const unsigned closeLength = close.Length();
-    textLength_ = 0;
-    text_[0] = '\0';
+    text_.clear();
     unsigned i = 0;
-    int start = 0;
+    std::size_t start = 0;
     bool found = false;
-    while (!found && !AtEnd()) {
-        const unsigned char c = ReadChar();
-        if (c == '\n') ++currentLine_;
-        text_[textLength_++] = static_cast<char>(c);
-        if (textLength_ >= MAX_SECTION_TEXT) {
-            error_ = 4;
-            if (report) Report(errors_, 4, fileName_);
-            break;
+    try {
+        while (!found && !AtEnd()) {
+            const unsigned char c = ReadChar();
+            if (c == '\n') ++currentLine_;
+            text_.push_back(static_cast<char>(c));
+            if (text_.size() >= static_cast<std::size_t>(MAX_SECTION_TEXT)) {
+                error_ = 4;
+                Report(errors_, 4, fileName_);
+                break;
+            }
+            if (LowerByte(c) == LowerAt(close, i)) {
+                if (i == 0) start = text_.size() - 1;
+                ++i;
+                found = i == closeLength;
+            } else {
+                i = 0;
+                start = 0;
+            }
         }
-        if (LowerByte(c) == LowerAt(close, i)) {
-            if (i == 0) start = textLength_ - 1;
-            ++i;
-            found = i == closeLength;
-        } else {
-            i = 0;
-            start = 0;
-        }
+    } catch (const std::bad_alloc&) {
+        error_ = 5;
+        Report(errors_, 5);
     }
     if (found) {
-        text_[start] = '\0';
-        out = CBlocco(errors_, text_);
+        text_.resize(start);
+        out = CBlocco(errors_, text_.c_str());
         StripComments(out);
     } else if (error_ == 0) {
-        error_ = 8;
-        if (report) {
-            Report(errors_, 9, static_cast<long>(firstLine_), static_cast<long>(currentLine_));
-            Report(errors_, 8, close);
-        }
+        MissingTag(close, true);
     }
     out.SetLines(firstLine_, currentLine_);
     return error_;

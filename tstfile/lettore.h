@@ -2,16 +2,23 @@
 #define QUADRIVO_TSTFILE_LETTORE_H
 
 #include <cstdio>
+#include <string>
 
 #include "text/stringa.h"
 
 class CBlocco;
 class CErrore;
 
-// Limits of questionnaire and student files.
-constexpr int MAX_SECTION_TEXT = 32767;   // a top-level section, content plus closing tag, stays below
+// Limits of questionnaire and student files. A top-level section, content
+// plus closing tag, stays below MAX_SECTION_TEXT characters: the writers
+// refuse to produce a longer one, so that whatever they write reads back.
+// A student record holds one answer per question of the test however short
+// it is in the file, so their number is bounded to keep a hostile student
+// file from taking all memory; a school's classes over the years stay far
+// below it.
+constexpr int MAX_SECTION_TEXT = 8 * 1024 * 1024;
 constexpr int MAX_QUESTIONS = 800;
-constexpr int MAX_STUDENTS = 200;
+constexpr int MAX_STUDENTS = 10000;
 constexpr int MAX_ANSWERS = 20;
 
 // Reads a questionnaire or student file one character at a time, optionally
@@ -21,8 +28,7 @@ constexpr int MAX_ANSWERS = 20;
 // errors must outlive the reader. Not copyable.
 class CLettore {
 public:
-    // Opens the file at once: error 3 when it cannot be opened, 5 when the
-    // text buffer cannot be allocated (both reported).
+    // Opens the file at once: error 3 (reported) when it cannot be opened.
     CLettore(CErrore* errors, const CStringa& fileName);
     ~CLettore();
     CLettore(const CLettore&) = delete;
@@ -38,13 +44,23 @@ public:
     // (with report: 9 with the lines searched, then 8 with the pattern).
     int SkipTo(const CStringa& pattern, bool report);
     // Reads the section <name>...</name> into out, comments removed:
-    // 0; 6 when the opening tag is missing; 8 when the closing one is;
-    // 4 when the section reaches MAX_SECTION_TEXT characters.
+    // 0; 6 when the opening tag is missing (reported only with report);
+    // 8 when the closing one is (9, then 8 with the closing tag); 4 when the
+    // section reaches MAX_SECTION_TEXT characters (4 with the file name); 5
+    // when memory runs out (5). A section that has begun and cannot be read
+    // is always reported: only its absence can be an expected end.
     int ReadSection(const CStringa& name, CBlocco& out, bool report);
 
+    // Every later SkipTo also looks out for pattern (without regard to case)
+    // among the characters it passes over; WatchSeen tells whether the last
+    // one met it. Loaders use it to tell a file that ends where its writer
+    // ended it from one that was cut.
+    void Watch(const CStringa& pattern);
+    bool WatchSeen() const;
+
 private:
-    // Allocates the section buffer; error 5 (reported) when that fails.
-    bool AllocateText();
+    // Error 8 for a missing tag, with messages 9 and 8 when report is set.
+    int MissingTag(const CStringa& tag, bool report);
     // Whether the stream has no further character; a failed open counts as
     // the end.
     bool AtEnd();
@@ -54,8 +70,10 @@ private:
     CStringa fileName_;
     int error_ = 0;
     std::FILE* stream_ = nullptr;
-    int textLength_ = 0;
-    char* text_ = nullptr;
+    std::string text_;   // the section being read; grows with it
+    CStringa watch_;
+    unsigned watchMatched_ = 0;
+    bool watchSeen_ = false;
     int firstLine_ = 1;
     int currentLine_ = 1;
 };

@@ -115,15 +115,24 @@ TEST_F(LettoreTest, SectionAtTheLimitFailsWithMessageWhenAsked)
     EXPECT_EQ(out.LastLine, 2);
     EXPECT_EQ(recorder.codes, std::vector<int>{4});
     EXPECT_EQ(recorder.messages,
-              std::vector<std::string>{"Il file \"" + Str(name) + "\" e' > di 64000 byte"});
+              std::vector<std::string>{"Il file \"" + Str(name) + "\" e' > di 8388608 byte"});
 }
 
-TEST_F(LettoreTest, SectionAtTheLimitFailsSilentlyWithoutReports)
+// Only a missing opening tag can be the expected end of a file: a section
+// that has begun and cannot be read is a damaged file, always reported.
+TEST_F(LettoreTest, BegunSectionThatCannotBeReadIsReportedEvenUnasked)
 {
     CLettore reader(&errors, File("<A>" + std::string(MAX_SECTION_TEXT + 100, 'x') + "</A>"));
     EXPECT_EQ(reader.ReadSection(CStringa("A"), out, false), 4);
     EXPECT_EQ(Str(out.Text), "unchanged");
+    EXPECT_EQ(recorder.codes, std::vector<int>{4});
+    recorder.Clear();
+    CLettore cut(&errors, File("x\n<A>\n\n", "b.tst"));
+    EXPECT_EQ(cut.ReadSection(CStringa("B"), out, false), 6);
     EXPECT_TRUE(recorder.codes.empty());
+    EXPECT_EQ(cut.Reopen(), 0);
+    EXPECT_EQ(cut.ReadSection(CStringa("A"), out, false), 8);
+    EXPECT_EQ(recorder.messages, (std::vector<std::string>{"Errore nelle linee 1 ... 4", "Tag </A> errato"}));
 }
 
 TEST_F(LettoreTest, MissingOpeningTagIsSixAfterMessagesNineAndEight)
@@ -166,6 +175,7 @@ TEST_F(LettoreTest, FailedSectionReadsNothingFurther)
 {
     CLettore reader(&errors, File("<A>\n\n"));
     ASSERT_EQ(reader.ReadSection(CStringa("A"), out, false), 8);
+    recorder.Clear();
     out.SetLines(0, 0);
     EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), 8);
     EXPECT_EQ(out.FirstLine, 0);  // returned before touching the block

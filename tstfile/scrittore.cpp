@@ -10,6 +10,8 @@
 #include "text/utilita.h"
 #include "tstfile/errore.h"
 #include "tstfile/filesystem.h"
+#include "tstfile/formato.h"
+#include "tstfile/lettore.h"
 
 namespace {
 
@@ -33,6 +35,74 @@ void WriteTextLine(std::ostream& out, const char* text, int scrambled)
     WriteLine(out, line, scrambled);
 }
 
+// Reports the first text that the file could not give back as it is (26,
+// naming the field by its keyword and its place), and returns 26; 0 when
+// every text can be stored.
+class TextCheck {
+public:
+    TextCheck(CErrore* errors, int scrambled) : errors_(errors), scrambled_(scrambled) {}
+
+    int Check(const CStringa& text, TextPlace place, const char* field, const CStringa& where)
+    {
+        const CStringa piece = UnstorablePiece(text, place, scrambled_);
+        if (piece.Length() == 0) return 0;
+        Report(errors_, 26, CStringa(field) + CStringa(" ") + where, piece);
+        return 26;
+    }
+
+private:
+    CErrore* errors_;
+    int scrambled_;
+};
+
+CStringa OfQuestion(int i) { return "della domanda " + CStringa(i + 1); }
+
+int CheckParams(TextCheck& check, const CParTest& p)
+{
+    const CStringa where("del test");
+    int result = check.Check(p.Name, TextPlace::Quoted, "Name", where);
+    if (result == 0) result = check.Check(p.Password, TextPlace::Quoted, "Password", where);
+    if (result == 0) result = check.Check(p.ClassTest, TextPlace::Quoted, "ClassTest", where);
+    if (result == 0) result = check.Check(p.TextTest, TextPlace::Section, "TextTest", where);
+    return result;
+}
+
+int CheckQuestion(TextCheck& check, const CDomanda& q, int i)
+{
+    const CStringa where = OfQuestion(i);
+    int result = check.Check(q.GetTextQue(), TextPlace::Section, "TextQue", where);
+    if (result == 0) result = check.Check(q.GetClassQue(), TextPlace::Quoted, "ClassQue", where);
+    if (result == 0) result = check.Check(q.GetImage(), TextPlace::Quoted, "Image", where);
+    if (result == 0) result = check.Check(q.GetTextOk(), TextPlace::Quoted, "TextOk", where);
+    for (int k = 0; result == 0 && k < q.GetAnswerCount(); ++k)
+        result = check.Check(q.GetAnswer(k).GetTextAns(), TextPlace::Section, "TextAns",
+                             "della risposta " + CStringa(k + 1) + CStringa(" ") + where);
+    return result;
+}
+
+int CheckStudent(TextCheck& check, CStudente& s, int j, const CStringa& testName)
+{
+    const CStringa where = "dello studente " + CStringa(j + 1);
+    int result = check.Check(testName, TextPlace::Quoted, "NameTest", where);
+    if (result == 0) result = check.Check(s.GetNameStudent(), TextPlace::Quoted, "NameStudent", where);
+    if (result == 0) result = check.Check(s.GetTimeInit(), TextPlace::Quoted, "TimeInit", where);
+    if (result == 0) result = check.Check(s.GetTimeLength(), TextPlace::Quoted, "TimeLength", where);
+    for (int i = 0; result == 0 && i < s.AnswerCount(); ++i)
+        result = check.Check(s.Answer(i)->GetLineAns(), TextPlace::Quoted, "LineAns",
+                             "della risposta " + CStringa(i + 1) + CStringa(" ") + where);
+    return result;
+}
+
+// Whether a section written as text reads back: the reader takes sections
+// below MAX_SECTION_TEXT characters. Otherwise reports 25 naming the file
+// and what is too long.
+bool FitsSection(const std::string& text, CErrore* errors, const CStringa& file, const CStringa& what)
+{
+    if (text.size() < static_cast<std::size_t>(MAX_SECTION_TEXT)) return true;
+    Report(errors, 25, file, what);
+    return false;
+}
+
 }  // namespace
 
 int CTest::SaveTo(const CStringa& name, int overwrite)
@@ -48,16 +118,28 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
         return 14;
     }
 
+    // Nothing is written that would load back otherwise.
+    TextCheck check(Errors, Scrambled);
+    if (CheckParams(check, Params) != 0) return 26;
+    for (int i = 0; i < QuestionCount_; ++i)
+        if (CheckQuestion(check, *Questions[i], i) != 0) return 26;
+
     std::ostringstream out;
     WriteTextLine(out, "<Test>", Scrambled);
     WriteBlankLine(out);
     WriteTextLine(out, "<!--- parametri generali Test --->", Scrambled);
-    Params.WriteParams(out, Scrambled);
+    std::ostringstream params;
+    Params.WriteParams(params, Scrambled);
+    if (!FitsSection(params.str(), Errors, target, CStringa("il testo del test"))) return 25;
+    out << params.str();
     for (int i = 0; i < QuestionCount_; ++i) {
         WriteBlankLine(out);
         CStringa comment = "<!--- domanda " + CStringa(i + 1) + " --->";
         WriteLine(out, comment, Scrambled);
-        Questions[i]->Write(out, Scrambled);
+        std::ostringstream question;
+        Questions[i]->Write(question, Scrambled);
+        if (!FitsSection(question.str(), Errors, target, "la domanda " + CStringa(i + 1))) return 25;
+        out << question.str();
     }
     WriteBlankLine(out);
     WriteTextLine(out, "</Test>", Scrambled);
@@ -72,7 +154,7 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
         return 14;
     case ReplaceResult::Failed: break;
     }
-    Report(Errors, 15, PathName);
+    Report(Errors, 15, target);
     return 15;
 }
 
@@ -81,12 +163,14 @@ int CTest::SaveCurrent() { return SaveTo(TestFileName(), 1); }
 int CTest::SaveStudent(int toResultFile)
 {
     if (ErrorCode != 0) return ErrorCode;
-    if (StudentCount_ == 0) {
+    if (Students.empty()) {
         Report(Errors, 15, CStringa("Studente ignoto"));
         return 15;
     }
-    CStudente& student = *Students[StudentCount_ - 1];
+    CStudente& student = *Students.back();
     const CStringa name = toResultFile ? ResultFile : StudentFileName();
+    TextCheck check(Errors, 0);
+    if (CheckStudent(check, student, StudentCount() - 1, BareFileName()) != 0) return 26;
 
     std::ostringstream out;
     out << "<!" << std::string(70, '-') << ">\n";
@@ -98,6 +182,7 @@ int CTest::SaveStudent(int toResultFile)
     // The record goes out in one checked write; a failed append is taken
     // back, so the records already in the file stay readable.
     const std::string text = out.str();
+    if (!FitsSection(text, Errors, name, "lo studente " + CStringa(StudentCount()))) return 25;
     const bool written = toResultFile ? WriteWholeFile(name, text) : AppendToFile(name, text);
     if (!written) {
         Report(Errors, 15, name);

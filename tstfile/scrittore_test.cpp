@@ -100,7 +100,9 @@ TEST_F(ScrittoreTest, QuestionsAreNumberedFromOneAfterABlankLine)
 
 TEST_F(ScrittoreTest, NewFileIsReadableByTheGroup)
 {
+    const mode_t saved = ::umask(0002);
     ASSERT_EQ(test.SaveCurrent(), 0);
+    ::umask(saved);
     struct stat info;
     ASSERT_EQ(stat((dir + "quiz.tst").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0664u);
@@ -253,7 +255,7 @@ TEST_F(ScrittoreTest, FailedWriteKeepsThePreviousFileByteForByte)
     ASSERT_NO_FATAL_FAILURE(WithFileSizeLimit(before.size() + 100, [&] { result = test.SaveCurrent(); }));
 
     EXPECT_EQ(result, 15);
-    EXPECT_EQ(recorder.messages, Messages{"Non riesco a creare il file \"" + dir + "quiz\""});
+    EXPECT_EQ(recorder.messages, Messages{"Non riesco a creare il file \"" + dir + "quiz.tst\""});
     EXPECT_EQ(test.Error(), 0);
     EXPECT_EQ(ReadFile(dir + "quiz.tst"), before);
     EXPECT_EQ(Files(), std::vector<std::string>{"quiz.tst"});
