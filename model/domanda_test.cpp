@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <numeric>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -189,6 +191,10 @@ TEST_F(DomandaTest, DivideBlanksAndQuotesDoNotSurviveAWrite)
     q.SetTextQue("  Chi scrisse la Commedia?\n"), q.SetTextOk("Il \"sommo\" poeta");
     ASSERT_EQ(ReadRecord(back, Written(q)), 0);
     EXPECT_EQ(back.GetDivide(), 1);
+    const CDomanda fresh(&errors);
+    CDomanda undivided(&errors);
+    undivided.SetDivide(0);
+    EXPECT_FALSE(undivided == fresh);
     EXPECT_EQ(back.GetTextQue(), CStringa("Chi scrisse la Commedia?"));
     EXPECT_EQ(back.GetTextOk(), CStringa("Il "));
     EXPECT_EQ(back.GetPrecision(), 0.0);  // a text question's 0.001 is written as 0
@@ -322,6 +328,40 @@ TEST_F(DomandaTest, OrderIsIdentityOrAPermutation)
     std::sort(shown.begin(), shown.end());
     EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 4}));
     EXPECT_EQ(q.GetShownIndex(5), -1);
+}
+
+// Every way a question gets its answers leaves a display order that shows
+// each of them once: an order left behind would point at no answer.
+TEST_F(DomandaTest, DisplayOrderFollowsEveryChangeOfTheAnswers)
+{
+    const std::string answers = "<Answer><ParAns></ParAns><TextAns>a</TextAns></Answer>";
+    using Change = std::function<void(CDomanda&)>;
+    const struct {
+        const char* what;
+        Change change;
+        int count;
+    } rows[] = {
+        {"read", [&](CDomanda& q) { ReadContent(q, "<ParQue>Random = Yes</ParQue><TextQue>t</TextQue>" + answers + answers + answers); }, 3},
+        {"assigned", [&](CDomanda& q) {
+             CDomanda other(&errors);
+             AddAnswers(other, {1, 2, 3, 4});
+             other.SetRandom(1);
+             q = other;
+         }, 4},
+        {"random set", [](CDomanda& q) { q.SetRandom(1); }, 5},
+        {"answer removed", [](CDomanda& q) { q.RemoveAnswer(0); }, 4},
+    };
+    for (const auto& row : rows) {
+        CDomanda q(&errors);
+        AddAnswers(q, {1, 2, 3, 4, 5});
+        row.change(q);
+        std::vector<int> shown;
+        for (int p = 0; p < q.GetAnswerCount(); ++p) shown.push_back(q.GetShownIndex(p));
+        std::sort(shown.begin(), shown.end());
+        std::vector<int> every(row.count);
+        std::iota(every.begin(), every.end(), 0);
+        EXPECT_EQ(shown, every) << row.what;
+    }
 }
 
 TEST_F(DomandaTest, AssignmentCopiesValuesIntoOwnAnswers)

@@ -237,6 +237,9 @@ TEST_F(StatisticheTest, CountsAndTimesByJudgementAndByQuestion)
 
     EXPECT_EQ(test.TotalAnswerTime(), 112);
     EXPECT_EQ(test.ExpectedAnswers(), 6);
+    test.GetParams().MaxQue = 2;
+    EXPECT_EQ(test.ExpectedAnswers(), 4);
+    test.GetParams().MaxQue = 0;
     struct Row {
         TCorrect c;
         int count, time;

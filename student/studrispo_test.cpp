@@ -106,6 +106,14 @@ TEST_F(StudRispoTest, LoneInvalidFlagIsReadAsLateAnswer)
     EXPECT_EQ(answer.Read(0, content), 0);
     EXPECT_EQ(answer.GetIsValid(), 0);
     EXPECT_EQ(answer.GetIsCorrect(), TCorrect::Late);
+    // Only "yes", in any case, makes a record valid.
+    for (const char* flag : {"1", "si", "\"Yes\""}) {
+        CStudRispo other(&errors);
+        ReadText(other, (std::string("IsValid = ") + flag).c_str());
+        EXPECT_EQ(other.GetIsValid(), 0) << flag;
+    }
+    ReadText(answer, "IsValid = YES");
+    EXPECT_EQ(answer.GetIsValid(), 1);
 }
 
 TEST_F(StudRispoTest, NumericAnswerAcceptsDecimalComma)
@@ -133,6 +141,28 @@ TEST_F(StudRispoTest, ChoicesAreReadOneCharacterEachUpToTwenty)
                   std::string::npos)
             << c.choice;
     }
+}
+
+// Positions 0..9 keep their digit; -1 and 10..19 take one character each
+// that no reader could take for a delimiter, and all come back.
+TEST_F(StudRispoTest, EveryChoicePositionTakesOneCharacterAndComesBack)
+{
+    CStudRispo answer = Valid(TQue::MultipleAnswer);
+    ASSERT_EQ(answer.PutStNumRisp(MAX_STUDENT_CHOICES), 0);
+    for (int k = 0; k < MAX_STUDENT_CHOICES; ++k) {
+        ASSERT_EQ(answer.PutStRndRisp(k, k - 1), 0);
+        ASSERT_EQ(answer.PutChoice(k, k % 3 == 0 ? 5 : 0), 0);
+    }
+    EXPECT_EQ(answer.GetChoice(0), 1);
+    const std::string written = Written(answer);
+    EXPECT_NE(written.find("StRndRisp = /0123456789abcdefghi</Ans>"), std::string::npos) << written;
+
+    CStudRispo back(&errors);
+    const std::string content = written.substr(5, written.size() - 5 - 7);   // without <Ans> and </Ans>\n
+    ASSERT_EQ(ReadText(back, content.c_str()), 0);
+    EXPECT_EQ(back, answer);
+    answer.PutStRndRisp(19, 7);
+    EXPECT_NE(back, answer);
 }
 
 TEST_F(StudRispoTest, UnknownNamesReport22AndOtherPairsApply)
@@ -192,6 +222,8 @@ TEST_F(StudRispoTest, GuardedSettersRefuseReportAndChangeNothing)
         {1, TQue::MultipleAnswer, [](CStudRispo& a) { return a.PutChoice(2, 1); }, "Choice"},
         {1, TQue::MultipleAnswer, [](CStudRispo& a) { return a.PutChoice(-1, 1); }, "Choice"},
         {1, TQue::MultipleAnswer, [](CStudRispo& a) { return a.PutStRndRisp(2, 1); }, "PutStRndRisp"},
+        {1, TQue::MultipleAnswer, [](CStudRispo& a) { return a.PutStRndRisp(0, 36); }, "PutStRndRisp"},
+        {1, TQue::MultipleAnswer, [](CStudRispo& a) { return a.PutStRndRisp(0, -2); }, "PutStRndRisp"},
     };
     for (const auto& c : cases) {
         CStudRispo answer = Valid(c.type);

@@ -66,6 +66,34 @@ TEST(Round, ValuesBeyondTheIntRangeAreTruncatedNotWrapped)
     EXPECT_DOUBLE_EQ(Round(3e9 + 0.7, 0), 3e9 + 1);
 }
 
+// Files keep the forms they have always had wherever those read back
+// exactly; only the values they lost get the shortest exact text.
+TEST(ExactNumbers, UsualFormWhenExactShortestOtherwise)
+{
+    const struct {
+        double decimal;
+        const char* decimalText;
+        float single;
+        const char* singleText;
+        const char* generalText;
+    } rows[] = {
+        {2.5, "2.5", 2.5f, "2.5", "2.5"},
+        {-3, "-3", -0.5f, "-0.5", "-0.5"},
+        {652.125, "652.125", 100000, "100000", "100000"},
+        {4e-7, "4e-07", 1e-8f, "1e-08", "1e-08"},
+        {3.14159265358979, "3.14159265358979", 0.1f, "0.1", "0.1"},
+        {1.0 / 3, "0.3333333333333333", 1.0f / 3, "0.33333334", "0.33333334"},
+        {1e21, "1000000000000000000000", 123456.79f, "123456.789062", "123456.79"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_STREQ(ExactDecimal(row.decimal).CStr(), row.decimalText);
+        EXPECT_STREQ(ExactDecimal(row.single).CStr(), row.singleText);
+        EXPECT_STREQ(ExactGeneral(row.single).CStr(), row.generalText);
+        EXPECT_EQ(CStringa(row.decimalText).ToDouble(), row.decimal);
+        EXPECT_EQ(static_cast<float>(CStringa(row.generalText).ToDouble()), row.single);
+    }
+}
+
 TEST(Paths, DirOfKeepsTheLastSeparatorOfEitherKind)
 {
     const struct {

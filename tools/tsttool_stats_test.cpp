@@ -201,6 +201,29 @@ TEST_F(TsttoolStatsTest, JsonCarriesTheSameFigures)
     EXPECT_EQ(doc["byName"][0]["TotalScore"], 4.0);
 }
 
+// A long test and a large class are counted whole: one student answered
+// all 300 questions (a record far past the 32 KB sections of old), and 250
+// records stand in the file.
+TEST_F(TsttoolStatsTest, LongTestsAndLargeClassesAreCountedWhole)
+{
+    std::string test = "<Test>\n<ParTest>Name = \"lunga\"</ParTest>\n<TextTest>t</TextTest>\n";
+    for (int i = 0; i < 300; ++i)
+        test += "<Question><ParQue>TypeQue = SingleNumber, ScoreIfOk = 1</ParQue><TextQue>q</TextQue></Question>\n";
+    const std::string path = Write("classe.tst", test + "</Test>\n");
+    std::string everything;
+    for (int i = 0; i < 300; ++i) everything += Ans(i, "Yes", 3, 0);
+    std::string students = Student("Tutto", "15:00", "300", everything);
+    for (int j = 1; j < 250; ++j) students += Student("Uno", "0:03", "1", Ans(0, "Yes", 3, 0));
+    Write("classe.stu", students);
+
+    const ToolRun run = Stats({path, "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto doc = nlohmann::json::parse(run.out);
+    EXPECT_EQ(doc["class"]["StudentCount"], 250);
+    EXPECT_EQ(doc["class"]["ClassMax"], 300.0);
+    EXPECT_EQ(doc["questions"][299]["answered"], 1);
+}
+
 TEST_F(TsttoolStatsTest, MissingStudentFileStillReportsAndExitsWithTheLoadCode)
 {
     const std::string test = Write("classe.tst", kTest);

@@ -70,6 +70,28 @@ TEST_F(TsttoolTest, CheckPrintsEachReportOnALine)
     EXPECT_EQ(run.out, "");
 }
 
+// A file cut inside a section fails with the reason; one cut between two
+// sections loads, with a warning that it may be incomplete.
+TEST_F(TsttoolTest, CheckOfACutFileSaysWhy)
+{
+    const std::string whole = ReadFile(kExamplesDir + "geografia.tst");
+    const std::size_t lastQuestion = whole.rfind("<Question>");
+    const struct {
+        std::size_t length;
+        int status;
+        const char* said;
+    } rows[] = {
+        {lastQuestion + 40, 8, "Tag </question> errato"},
+        {lastQuestion, 0, "non termina con </Test>: potrebbe essere incompleto"},
+    };
+    for (const auto& row : rows) {
+        Write("tagliato.tst", whole.substr(0, row.length));
+        const ToolRun run = Tsttool("check tagliato.tst");
+        EXPECT_EQ(run.status, row.status) << row.said;
+        EXPECT_NE(run.err.find(row.said), std::string::npos) << run.err;
+    }
+}
+
 TEST_F(TsttoolTest, CheckNamesTheFileAsTyped)
 {
     const ToolRun run = Tsttool("check manca");

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -16,8 +17,10 @@
 #include <vector>
 
 #include "model/domanda.h"
+#include "model/risposta.h"
 #include "model/test.h"
 #include "student/studente.h"
+#include "student/studrispo.h"
 #include "student/tempo.h"
 #include "text/utilita.h"
 #include "tstfile/testfiles_test.h"
@@ -430,7 +433,8 @@ private:
     {
         const TQue type = static_cast<TQue>(Int(0, 6));
         q.SetTypeQue(type);
-        q.SetTextQue(Text(150, true));
+        // Now and then a question longer than the 32 KB sections of old.
+        q.SetTextQue(Text(Int(0, 40) == 0 ? 40000 : 150, true));
         q.SetEnableQue(Flag());
         q.SetScoreIfSkip(Score());
         q.SetScoreIfLate(Score());
@@ -450,8 +454,8 @@ private:
         const bool number = type == TQue::SingleNumber || add == TAdd::Number;
         const bool text = type == TQue::SingleText || add == TAdd::Text;
         if (number) {
-            q.SetNumOk(Int(-1'000'000, 1'000'000) / 1000.0);
-            q.SetPrecision(Int(0, 10'000) / 1000.0);
+            q.SetNumOk(Flag() ? Int(-1'000'000, 1'000'000) / 1000.0 : Real());
+            q.SetPrecision(Flag() ? Int(0, 10'000) / 1000.0 : std::fabs(Real()));
         }
         if (text) {
             q.SetTextOk(Text(20));
@@ -473,7 +477,13 @@ private:
 
     int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
     int Flag() { return Int(0, 1); }
-    float Score() { return static_cast<float>(Int(-40, 40)) / 4; }
+    // Mostly quarter points, now and then any float or double at all: 1e-8,
+    // 0.1 or 123456.79 must come back as they were.
+    float Score() { return Int(0, 3) > 0 ? static_cast<float>(Int(-40, 40)) / 4 : static_cast<float>(Real()); }
+    double Real()
+    {
+        return std::ldexp(std::uniform_real_distribution<double>(-1, 1)(random_), Int(-40, 40));
+    }
 
     CStringa Text(int longest, bool lines = false)
     {
@@ -495,6 +505,58 @@ private:
     std::mt19937 random_;
 };
 
+// A student who answered every question of test, with every field set to
+// something other than its initial value; choice positions run over -1..19.
+void FillStudent(CTest& test, int seed)
+{
+    std::mt19937 random(seed);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    ASSERT_EQ(test.AddStudent(), 0);
+    CStudente& s = *test.LastStudent();
+    s.SetNameStudent("Rossi Maria");
+    s.SetTimeInit("Mon Dec  7 09:30:00 2026");
+    s.SetTimeLength("12:05");
+    s.SetTotalScore(1.0f / 3);
+    for (int i = 0; i < s.AnswerCount(); ++i) {
+        CStudRispo& a = *s.Answer(i);
+        const TQue type = test.GetQuestion(i)->GetTypeQue();
+        a.SetIsValid(1);
+        a.SetIsCorrect(static_cast<TCorrect>(pick(0, 4)));
+        a.TimeAns().SetElapsed(pick(0, 5000));
+        a.IncNumSendBack();
+        a.AddScore(static_cast<float>(pick(-1000, 1000)) / 7);
+        a.PutTypeQue(type);
+        a.PutLineAns(type == TQue::SingleNumber ? CStringa("2,75") : CStringa("Parigi, Francia"));
+        if (type == TQue::SingleNumber) a.PutNumber(2.75);
+        if (type != TQue::MultipleAnswer) continue;
+        a.PutStNumRisp(MAX_STUDENT_CHOICES);
+        for (int k = 0; k < MAX_STUDENT_CHOICES; ++k) {
+            a.PutChoice(k, pick(0, 1));
+            a.PutStRndRisp(k, (i + k) % 21 - 1);
+        }
+    }
+}
+
+// A loaded test shows each enabled question once, and each question each of
+// its answers once.
+void ExpectOrdersShowEachOnce(CTest& test)
+{
+    auto sorted = [](std::vector<int> v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    std::vector<int> enabled, shown;
+    for (int i = 0; i < test.QuestionCount(); ++i) {
+        CDomanda& q = *test.GetQuestion(i);
+        if (q.GetEnableQue()) enabled.push_back(i);
+        std::vector<int> answers, every;
+        for (int p = 0; p < q.GetAnswerCount(); ++p) answers.push_back(q.GetShownIndex(p)), every.push_back(p);
+        EXPECT_EQ(sorted(answers), every) << "question " << i;
+    }
+    for (std::size_t p = 0; p < enabled.size(); ++p) shown.push_back(test.GetShownIndex(static_cast<int>(p)));
+    EXPECT_EQ(sorted(shown), enabled);
+}
+
 TEST_F(ScrittoreTest, EveryGeneratedQuestionnaireLoadsBackEqual)
 {
     Generator generator(20240611);
@@ -509,8 +571,103 @@ TEST_F(ScrittoreTest, EveryGeneratedQuestionnaireLoadsBackEqual)
             ASSERT_EQ(back->Error(), 0) << "round " << round << ": " << testing::PrintToString(recorder.messages);
             EXPECT_EQ(back->IsScrambled(), scrambled);
             ASSERT_TRUE(*back == original) << "round " << round << "\n" << ReadFile(dir + "quiz.tst");
+            ExpectOrdersShowEachOnce(*back);
         }
     }
+}
+
+// A long test's student record is far past the 32 KB sections of old, and
+// it comes back whole: every field the file holds, timers by their seconds.
+TEST_F(ScrittoreTest, EveryGeneratedStudentRecordLoadsBack)
+{
+    Generator generator(7);
+    for (const int questions : {1, 40, 300}) {
+        CTest original(&errors);
+        original.SetPathName(Path("lungo"));
+        while (original.QuestionCount() < questions) generator.Fill(original);
+        while (original.QuestionCount() > questions) original.RemoveQuestion(0);
+        ASSERT_NO_FATAL_FAILURE(FillStudent(original, questions));
+        std::filesystem::remove(dir + "lungo.stu");
+        ASSERT_EQ(original.SaveCurrent(), 0);
+        ASSERT_EQ(original.SaveStudent(0), 0);
+
+        const auto back = Load("lungo.tst");
+        ASSERT_EQ(back->LoadStudents(), 0) << testing::PrintToString(recorder.messages);
+        ASSERT_EQ(back->StudentCount(), 1);
+        CStudente& saved = *original.LastStudent();
+        CStudente& loaded = *back->LastStudent();
+        for (int i = 0; i < saved.AnswerCount(); ++i) {
+            CStudRispo& answer = *saved.Answer(i);
+            ASSERT_EQ(answer.GetTimeAns(), loaded.Answer(i)->GetTimeAns()) << i;
+            answer.TimeAns() = loaded.Answer(i)->TimeAns();
+        }
+        EXPECT_TRUE(loaded == saved) << ReadFile(dir + "lungo.stu");
+    }
+    EXPECT_GT(ReadFile(dir + "lungo.stu").size(), 32767u);
+}
+
+// The format has no escapes: a text that would load back otherwise is
+// refused, and nothing is written.
+TEST_F(ScrittoreTest, TextsTheFileCannotHoldAreRefused)
+{
+    using Change = std::function<void(CTest&)>;
+    const struct {
+        const char* what;
+        Change change;
+        std::string message;
+    } rows[] = {
+        {"quote in the name", [](CTest& t) { t.GetParams().Name = "il \"vero\" test"; },
+         "Il campo Name del test contiene *\"*, che il file non puo' contenere"},
+        {"comment start in the text", [](CTest& t) { t.GetParams().TextTest = "<!DOCTYPE html>"; },
+         "Il campo TextTest del test contiene *<!*, che il file non puo' contenere"},
+        {"comment start in a question", [](CTest& t) { t.GetQuestion(0)->SetTextQue("3 <! 4"); },
+         "Il campo TextQue della domanda 1 contiene *<!*, che il file non puo' contenere"},
+        {"closing tag in an answer", [](CTest& t) { t.GetQuestion(1)->GetAnswer(0).SetTextAns("a</textans>b"); },
+         "Il campo TextAns della risposta 1 della domanda 2 contiene *</textans>*, che il file non puo' "
+         "contenere"},
+        {"closing tag of another section", [](CTest& t) { t.GetQuestion(1)->SetImage("x</Question>"); },
+         "Il campo Image della domanda 2 contiene *</Question>*, che il file non puo' contenere"},
+        {"what a scrambled file would read as <Test>",
+         [](CTest& t) {
+             t.SetScrambled(1);
+             t.GetParams().ClassTest = "a?Grfg;b";
+         },
+         "Il campo ClassTest del test contiene *?Grfg;*, che il file non puo' contenere"},
+        {"a question past the section limit",
+         [](CTest& t) { t.GetQuestion(1)->SetTextQue(std::string(MAX_SECTION_TEXT, 'x').c_str()); },
+         "Non posso salvare il file \"DIR/quiz.tst\": la domanda 2 supera 8388608 byte"},
+    };
+    for (const auto& row : rows) {
+        CTest t(&errors);
+        t.SetPathName(Path("quiz"));
+        for (int i = 0; i < 2; ++i) {
+            CDomanda q(&errors);
+            q.AddAnswer(CRisposta(&errors));
+            t.AppendQuestion(q);
+        }
+        row.change(t);
+        recorder.Clear();
+        EXPECT_NE(t.SaveCurrent(), 0) << row.what;
+        EXPECT_EQ(t.Error(), 0) << row.what;
+        EXPECT_EQ(recorder.messages, Messages{Replaced(row.message, "DIR/", dir)}) << row.what;
+        EXPECT_TRUE(Files().empty()) << row.what;
+    }
+    // "3 < 4" and a quote in a text of its own are stored as they are.
+    test.GetParams().TextTest = "3 < 4, \"citato\"";
+    ASSERT_EQ(test.SaveCurrent(), 0);
+    EXPECT_EQ(Load("quiz.tst")->GetParams().TextTest, test.GetParams().TextTest);
+}
+
+TEST_F(ScrittoreTest, StudentTextsTheFileCannotHoldAreRefused)
+{
+    test.AddQuestion();
+    ASSERT_EQ(test.AddStudent(), 0);
+    test.LastStudent()->Answer(0)->SetIsValid(1);
+    test.LastStudent()->Answer(0)->PutLineAns("un \"virgolettato\"");
+    EXPECT_EQ(test.SaveStudent(0), 26);
+    EXPECT_EQ(recorder.messages, Messages{"Il campo LineAns della risposta 1 dello studente 1 contiene *\"*, "
+                                          "che il file non puo' contenere"});
+    EXPECT_TRUE(Files().empty());
 }
 
 }  // namespace

@@ -83,6 +83,14 @@ inline std::string ReadFile(const std::string& path)
     return bytes.str();
 }
 
+// text with every from replaced by to.
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to)
+{
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
 // The lines of text, without their '\n'.
 inline std::vector<std::string> Lines(const std::string& text)
 {
