@@ -401,8 +401,10 @@ class Generator {
 public:
     explicit Generator(unsigned seed) : random_(seed) {}
 
-    void Fill(CTest& test)
+    // Fills the parameters and adds questions; the questions meant, in order.
+    std::vector<CDomanda> Fill(CTest& test)
     {
+        std::vector<CDomanda> meant;
         CParTest& p = test.GetParams();
         p.Name = Text(30);
         p.Random = Flag();
@@ -425,7 +427,15 @@ public:
             CDomanda question(test.GetErrors());
             Fill(question);
             test.AppendQuestion(question);
+            if (Flag()) {
+                CDomanda other(test.GetErrors());
+                Fill(other);
+                test.SetQuestion(test.QuestionCount() - 1, other);
+                question = other;
+            }
+            meant.push_back(question);
         }
+        return meant;
     }
 
 private:
@@ -563,7 +573,7 @@ TEST_F(ScrittoreTest, EveryGeneratedQuestionnaireLoadsBackEqual)
     for (int round = 0; round < 150; ++round) {
         CTest original(&errors);
         original.SetPathName(Path("quiz"));
-        generator.Fill(original);
+        const std::vector<CDomanda> meant = generator.Fill(original);
         for (int scrambled = 0; scrambled <= 1; ++scrambled) {
             original.SetScrambled(scrambled);
             ASSERT_EQ(original.SaveCurrent(), 0);
@@ -572,6 +582,8 @@ TEST_F(ScrittoreTest, EveryGeneratedQuestionnaireLoadsBackEqual)
             EXPECT_EQ(back->IsScrambled(), scrambled);
             ASSERT_TRUE(*back == original) << "round " << round << "\n" << ReadFile(dir + "quiz.tst");
             ExpectOrdersShowEachOnce(*back);
+            for (std::size_t i = 0; i < meant.size(); ++i)
+                ASSERT_TRUE(*back->GetQuestion(static_cast<int>(i)) == meant[i]) << "round " << round << ", " << i;
         }
     }
 }
