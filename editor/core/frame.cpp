@@ -81,7 +81,11 @@ void ShowInfo(Application& app, const std::string& text)
 
 bool ConfirmDiscard(Application& app)
 {
-    if (app.modified == 0) return true;
+    return app.modified == 0 || AskDiscard(app);
+}
+
+bool AskDiscard(Application& app)
+{
     return app.platform.AskYesNo("Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?");
 }
 

@@ -70,8 +70,10 @@ bool HasFileName(const CTest& test);
 // "Informazione" with the text cut to the 1023 characters the message
 // buffer holds.
 void ShowInfo(Application& app, const std::string& text);
-// True at once when nothing is modified; otherwise asks "Attenzione".
+// True at once when nothing is modified; otherwise AskDiscard.
 bool ConfirmDiscard(Application& app);
+// Asks "Attenzione" whether changes may be lost; true unless No.
+bool AskDiscard(Application& app);
 // Asks "Vuoi veramente cancellare la domanda?"; true unless No.
 bool ConfirmDelete(Application& app);
 

@@ -90,7 +90,7 @@ TEST_F(QuestionWidgetsTest, NewSingleAnswerQuestionIsTypedAndStored)
     EXPECT_EQ(Text(q.GetTextQue()), "Capitale\ndella Francia?");
     EXPECT_EQ(q.GetSelection(), TSel::Single);
     EXPECT_EQ(q.GetRandom(), 1);
-    EXPECT_EQ(Text(q.GetImage()), "nul");
+    EXPECT_EQ(Text(q.GetImage()), "");
     ASSERT_EQ(q.GetAnswerCount(), 2);
     EXPECT_EQ(Text(q.GetAnswer(0).GetTextAns()), "Parigi");
     EXPECT_EQ(q.GetAnswer(0).IsCorrect(), 1);
@@ -108,7 +108,7 @@ TEST_F(QuestionWidgetsTest, ExistingMultipleAnswerQuestionIsShownAndReplaced)
     ChoiceDialog dialog(app, QuestionDialogKind::MultiAns);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Domanda a più risposte"));
     EXPECT_FALSE(Child<QPushButton>(&dialog, "deleteButton")->isHidden());
-    EXPECT_EQ(Child<QAbstractSpinBox>(&dialog, "countField")->text(), QStringLiteral("3"));
+    EXPECT_EQ(Child<QAbstractSpinBox>(&dialog, "countField")->text(), QStringLiteral("6"));
     EXPECT_EQ(Child<QPlainTextEdit>(&dialog, "questionText")->toPlainText(), QStringLiteral("Colori primari?"));
     EXPECT_EQ(Child<QLineEdit>(&dialog, "answer3")->text(), QStringLiteral("blu"));
     EXPECT_TRUE(Child<QCheckBox>(&dialog, "correct1")->isChecked());
@@ -159,7 +159,7 @@ TEST_F(QuestionWidgetsTest, RefusedOkKeepsTheDialogOpenWithItsContent)
     Click(&dialog, "okButton");
     EXPECT_EQ(platform.infos, std::vector<std::string>{"Selezionare la risposta corretta"});
     EXPECT_EQ(dialog.result(), 0);
-    EXPECT_EQ(Child<QAbstractSpinBox>(&dialog, "countField")->text(), QStringLiteral("2"));
+    EXPECT_EQ(Child<QAbstractSpinBox>(&dialog, "countField")->text(), QStringLiteral("6"));
 
     // A character Windows-1252 lacks is named, not dropped.
     Click(&dialog, "correct1");
@@ -239,7 +239,13 @@ TEST_F(QuestionWidgetsTest, RunOpensTheRunnerOnTheTemporaryFileAndAnnullaDeletes
     const std::string file = Text(app.runTest.TestFileName());
     EXPECT_TRUE(std::filesystem::exists(scratch.File(file)));
 
+    // Annulla drops a typed question only once the teacher agrees.
     Click(&dialog, "cancelButton");
+    EXPECT_TRUE(std::filesystem::exists(scratch.File(file)));
+    platform.yesNoAnswers = {true};
+    Click(&dialog, "cancelButton");
+    EXPECT_EQ(platform.questions,
+              std::vector<std::string>(2, "Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?"));
     EXPECT_FALSE(std::filesystem::exists(scratch.File(file)));
 }
 
