@@ -116,6 +116,9 @@ bool LoadTestFile(Application& app, const std::string& path, bool changeDirector
         CTest test(&app.errorReporter, CStringa(path.c_str()), CStringa(name.c_str()));
         if (test.Error() == 0) {
             app.currentTest = test;
+            // Assignment leaves the form of the file alone: a scrambled
+            // questionnaire is saved back scrambled.
+            app.currentTest.SetScrambled(test.IsScrambled());
             loaded = true;
         }
     }

@@ -132,6 +132,22 @@ TEST_F(FileCommandsTest, LoadCommandOpensTheChosenFile)
     EXPECT_EQ(request.maxPath, 510u);
 }
 
+TEST_F(FileCommandsTest, ScrambledQuestionnaireIsSavedBackScrambledAndNewIsPlain)
+{
+    const fs::path copy = scratch.Path() / "cifrato.tst";
+    fs::copy_file(fs::path(QV_SOURCE_DIR) / "examples" / "geografia-cifrato.tst", copy);
+    ASSERT_TRUE(LoadTestFile(app, copy.string(), true));
+    app.modified = 1;
+    ASSERT_TRUE(SaveCommand(app));
+    std::string start(6, ' ');
+    std::ifstream(copy).read(start.data(), 6);
+    EXPECT_NE(start, "<Test>");
+    EXPECT_EQ(app.currentTest.IsScrambled(), 1);
+
+    ASSERT_TRUE(NewCommand(app));
+    EXPECT_EQ(app.currentTest.IsScrambled(), 0);
+}
+
 TEST_F(FileCommandsTest, CancelledOpenRestoresTheDirectoryAfterBrowsing)
 {
     fs::create_directory(scratch.Path() / "elsewhere");

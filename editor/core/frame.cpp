@@ -106,6 +106,7 @@ bool NewCommand(Application& app)
 {
     if (!ConfirmDiscard(app)) return false;
     app.currentTest = CTest(&app.errorReporter);
+    app.currentTest.SetScrambled(0);
     app.modified = 0;
     return true;
 }
