@@ -5,6 +5,7 @@
 #include "editor/core/application.h"
 #include "editor/core/filecommands.h"
 #include "editor/core/platform.h"
+#include "editor/core/questiondialogs.h"
 
 namespace {
 
@@ -140,6 +141,8 @@ void StartUp(Application& app, const std::string& tail)
     // that file, so that no save can overwrite it by mistake.
     if (!app.fileBuffer.empty() && !LoadTestFile(app, app.fileBuffer, true)) app.fileBuffer.clear();
 }
+
+void ShutDown(Application& app) { DeleteRunFile(app); }
 
 GatheredReports::GatheredReports() = default;
 

@@ -94,6 +94,9 @@ std::string CommandLineTail(const std::vector<std::string>& arguments);
 // dialog) and, when it is not empty, loads it with a change of directory;
 // when that fails, the test stays untitled and fileBuffer empty.
 void StartUp(Application& app, const std::string& tail);
+// At exit: the temporary questionnaire of the last Esegui domanda, if any,
+// is deleted.
+void ShutDown(Application& app);
 
 // Gathers the file library's messages during one load or save, so that the
 // user sees them together in one box; installed as the presenter for its

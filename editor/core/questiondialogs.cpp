@@ -1,6 +1,7 @@
 #include "editor/core/questiondialogs.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <optional>
 #include <sstream>
@@ -307,10 +308,24 @@ bool WriteRunFileOf(Application& app, const Data& data)
     app.runTest.SetError(0);
     app.runTest.ClearQuestions();
     Read(app, data, true, false);
+    // Beside the questionnaire its relative image names hold; a folder that
+    // cannot be written sends the try to the system's temporary folder.
     std::string name;
-    if (!app.platform.CreateTempFile(name)) return false;
+    if (!app.platform.CreateTempFile(".", name) && !app.platform.CreateTempFile(app.platform.TempFolder(), name)) {
+        ShowInfo(app, "Non riesco a creare il questionario temporaneo per provare la domanda.");
+        return false;
+    }
     app.runTest.SetPathName(ToStringa(name));
-    return app.runTest.SaveTo(app.runTest.TestFileName(), 1) == 0;
+    bool written;
+    std::string reports;
+    {
+        GatheredReports gathered;
+        errno = 0;
+        written = app.runTest.SaveTo(app.runTest.TestFileName(), 1) == 0;
+        reports = gathered.Text();
+    }
+    if (!reports.empty()) ShowInfo(app, reports);
+    return written;
 }
 
 template <class Data>

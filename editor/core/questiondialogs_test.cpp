@@ -492,8 +492,8 @@ TEST_F(QuestionDialogTest, RunWritesTheQuestionAloneAndStartsTheRunnerOnIt)
     ASSERT_EQ(reloaded.QuestionCount(), 1);
     EXPECT_TRUE(*reloaded.GetQuestion(0) == app.editQuestion);
 
-    RunProgram(app, RunnerProgram(platform), "quadrivo", QuestionArgument(app));
-    EXPECT_EQ(platform.started, std::vector<std::string>{"quadrivo -question 1 \"$QV1.TMP\""});
+    RunProgram(app, RunnerProgram(platform), "quadrivo", QuestionArguments(app));
+    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{"quadrivo", "-question", "1", "$QV1.TMP"}}));
 }
 
 TEST_F(QuestionDialogTest, EachRunReplacesTheTemporaryFileAndOkDeletesTheLast)
@@ -521,12 +521,30 @@ TEST_F(QuestionDialogTest, FailedTryDoesNotBlockTheNextOne)
     ChoiceDialogData data = kValid;
     platform.tempFileWorks = false;
     EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Run), CommandResult::Stay);
-    EXPECT_TRUE(platform.infos.empty());
+    EXPECT_EQ(platform.infos,
+              std::vector<std::string>{"Non riesco a creare il questionario temporaneo per provare la domanda."});
 
     platform.tempFileWorks = true;
     app.runTest.SetError(15);   // as a failed write leaves it
     EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Run), CommandResult::TryQuestion);
     EXPECT_EQ(app.runTest.QuestionCount(), 1);
+}
+
+TEST_F(QuestionDialogTest, TryInAReadOnlyFolderGoesToTheTempFolderAndIsDeletedAtExit)
+{
+    std::filesystem::create_directory(scratch.Path() / "tmp");
+    platform.currentFolderWritable = false;
+    platform.tempFolder = scratch.File("tmp");
+    NewQuestion(TQue::MultipleAnswer);
+    ChoiceDialogData data = kValid;
+    ASSERT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Run), CommandResult::TryQuestion);
+    const std::string file = Text(app.runTest.TestFileName());
+    EXPECT_EQ(std::filesystem::path(file).parent_path(), scratch.Path() / "tmp");
+    EXPECT_EQ(QuestionArguments(app).back(), file);
+    EXPECT_TRUE(std::filesystem::exists(file));
+
+    ShutDown(app);
+    EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 // --- Immagine... ------------------------------------------------------------

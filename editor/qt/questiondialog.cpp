@@ -109,5 +109,5 @@ void QuestionDialog::runCommand(QuestionCommand command)
     if (result == CommandResult::Close)
         done(QDialog::Accepted);
     else if (result == CommandResult::TryQuestion)
-        RunTryDialog(this, app_, QuestionArgument(app_));
+        RunTryDialog(this, app_, QuestionArguments(app_));
 }
