@@ -68,6 +68,18 @@ TEST_F(DialogsTest, PropertyDialogEditedAndConfirmed)
     EXPECT_EQ(app.modified, 1);
 }
 
+TEST_F(DialogsTest, PropertyDialogFileCifratoChoosesTheSavedForm)
+{
+    app.currentTest.SetScrambled(1);
+    PropertyDialog dialog(app);
+    auto* scrambled = Child<QCheckBox>(&dialog, "scrambledCheck");
+    EXPECT_EQ(scrambled->text(), QStringLiteral("File cifrato"));
+    EXPECT_TRUE(scrambled->isChecked());
+    scrambled->setChecked(false);
+    Click(&dialog, "okButton");
+    EXPECT_EQ(app.currentTest.IsScrambled(), 0);
+}
+
 TEST_F(DialogsTest, PropertyDialogRefusesANameOutsideTheCodePageAndStaysOpen)
 {
     PropertyDialog dialog(app);

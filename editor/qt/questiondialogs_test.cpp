@@ -22,6 +22,8 @@
 #include "editor/qt/qttesting.h"
 #include "editor/qt/questiontoolbar.h"
 #include "editor/qt/textdialog.h"
+#include "editor/qt/updownfield.h"
+#include "editor/core/filecommands.h"
 #include "model/domanda.h"
 #include "model/test.h"
 
@@ -304,6 +306,61 @@ TEST_F(QuestionWidgetsTest, ChooserListsPreviewsAndOpensTheChosenQuestion)
     EXPECT_EQ(app.editIndex, 0);
     EXPECT_EQ(app.lastSelection, 0);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// Every question of the bundled samples and of a questionnaire with 8 and
+// 20 answers, fractional and negative scores and near points apart from the
+// right ones: opened through Modifica and closed with Ok, untouched.
+TEST_F(QuestionWidgetsTest, OkWithoutEditsOnEverySampleQuestionLeavesTheTestEqualAndUnmodified)
+{
+    const std::filesystem::path examples = std::filesystem::path(QV_SOURCE_DIR) / "examples";
+    for (const char* sample : {"geografia.tst", "geografia-cifrato.tst", "prove-modifica.tst"}) {
+        ASSERT_TRUE(LoadTestFile(app, (examples / sample).string(), true)) << sample;
+        const CTest before(app.currentTest);
+        for (int i = 0; i < app.currentTest.QuestionCount(); ++i) {
+            const bool editable = DialogKindOf(Stored(i)) != QuestionDialogKind::None;
+            const int answers = Stored(i).GetAnswerCount();
+            int rowsShown = 0;
+            app.lastSelection = i;
+            OnNextModal([&](QWidget* chooser) {
+                if (editable)
+                    OnNextModal(chooser, [&](QWidget* question) {
+                        for (int row = 1; row <= kChoiceRows; ++row)
+                            if (auto* w = question->findChild<QWidget*>(QStringLiteral("row%1").arg(row)))
+                                rowsShown += w->isVisibleTo(question) ? 1 : 0;
+                        Click(question, "okButton");
+                        EXPECT_EQ(question->isVisible(), false) << sample << " " << i;
+                    });
+                Click(chooser, "okButton");
+            });
+            RunQuestionChooser(nullptr, app);
+            if (answers > 0) EXPECT_EQ(rowsShown, std::max(kChoiceRowsShown, answers)) << sample << " " << i;
+            if (!editable) EXPECT_EQ(platform.infos.back().rfind("Non posso modificare la domanda", 0), 0u);
+        }
+        EXPECT_TRUE(app.currentTest == before) << sample;
+        EXPECT_EQ(app.modified, 0) << sample;
+    }
+    EXPECT_EQ(platform.infos.size(), 1u);   // the FreeText question of the last one
+}
+
+TEST_F(QuestionWidgetsTest, NumeroVociArrowsShowRowsAndAskBeforeHidingAFilledOne)
+{
+    PrepareNewQuestion(app, kOneSolutionButton);
+    ChoiceDialog dialog(app, QuestionDialogKind::SingleAns);
+    auto* count = Child<UpDownField>(&dialog, "countField");
+    EXPECT_FALSE(Child<QWidget>(&dialog, "row7")->isVisibleTo(&dialog));
+    count->stepBy(2);
+    EXPECT_TRUE(Child<QWidget>(&dialog, "row8")->isVisibleTo(&dialog));
+    Child<QLineEdit>(&dialog, "answer8")->setText(QStringLiteral("ottava"));
+    count->stepBy(-2);   // No
+    EXPECT_EQ(count->fieldText(), QStringLiteral("8"));
+    EXPECT_EQ(Child<QLineEdit>(&dialog, "answer8")->text(), QStringLiteral("ottava"));
+    platform.yesNoAnswers = {true};
+    count->stepBy(-2);
+    EXPECT_EQ(count->fieldText(), QStringLiteral("6"));
+    EXPECT_FALSE(Child<QWidget>(&dialog, "row8")->isVisibleTo(&dialog));
+    EXPECT_EQ(Child<QLineEdit>(&dialog, "answer8")->text(), QString());
+    EXPECT_EQ(platform.questions, std::vector<std::string>(2, "Vuoi veramente cancellare la risposta 8?"));
 }
 
 }  // namespace
