@@ -4,6 +4,7 @@
 
 #include "editor/core/application.h"
 #include "editor/core/dialogtext.h"
+#include "editor/core/frame.h"
 #include "model/domanda.h"
 #include "model/risposta.h"
 #include "model/test.h"
@@ -64,7 +65,11 @@ QuestionDialogKind ChooseQuestion(Application& app, int index)
     if (!IsQuestion(app, index)) return QuestionDialogKind::None;
     app.editIndex = index;
     app.editQuestion = *app.currentTest.GetQuestion(index);
-    return DialogKindOf(app.editQuestion);
+    const QuestionDialogKind kind = DialogKindOf(app.editQuestion);
+    if (kind == QuestionDialogKind::None)
+        ShowInfo(app, "Non posso modificare la domanda " + std::to_string(index + 1) + ": \xe8 di tipo " +
+                          ToStd(TQueText(app.editQuestion.GetTypeQue())) + ".");
+    return kind;
 }
 
 void CloseQuestionChooser(Application& app, int selection) { app.lastSelection = selection; }

@@ -30,8 +30,8 @@ int ChooserSelection(Application& app);
 std::string ChooserPreview(Application& app, int index);
 
 // Ok: question index is copied into app.editQuestion to be edited in the
-// returned dialog (None for the kinds the editor does not edit, and for an
-// index that is not a question).
+// returned dialog. None for an index that is not a question, and for the
+// kinds the editor does not edit, which it says.
 QuestionDialogKind ChooseQuestion(Application& app, int index);
 
 // Ok or Annulla: remembers the selection for the next opening.

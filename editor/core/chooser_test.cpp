@@ -74,6 +74,7 @@ struct DispatchCase {
     TQue type;
     TSel selection;
     QuestionDialogKind kind;
+    const char* message = "";   // what a kind the editor cannot edit says
 };
 
 class ChooserDispatchTest : public ChooserTest, public ::testing::WithParamInterface<DispatchCase> {};
@@ -87,6 +88,8 @@ TEST_P(ChooserDispatchTest, OpensTheDialogOfTheQuestionsKind)
     EXPECT_EQ(ChooseQuestion(app, 1), GetParam().kind);
     EXPECT_EQ(app.editIndex, 1);
     EXPECT_TRUE(app.editQuestion == chosen);
+    const std::string message = GetParam().message;
+    EXPECT_EQ(editor.platform.infos, message.empty() ? std::vector<std::string>{} : std::vector{message});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,7 +98,13 @@ INSTANTIATE_TEST_SUITE_P(
                       DispatchCase{TQue::MultipleAnswer, TSel::Single, QuestionDialogKind::SingleAns},
                       DispatchCase{TQue::SingleNumber, TSel::Multiple, QuestionDialogKind::TextAns},
                       DispatchCase{TQue::SingleText, TSel::Single, QuestionDialogKind::TextAns},
-                      DispatchCase{TQue::SortItem, TSel::Single, QuestionDialogKind::None},
-                      DispatchCase{TQue::Information, TSel::Multiple, QuestionDialogKind::None}));
+                      DispatchCase{TQue::SortItem, TSel::Single, QuestionDialogKind::None,
+                                   "Non posso modificare la domanda 2: \xe8 di tipo SortItem."},
+                      DispatchCase{TQue::FreeText, TSel::Single, QuestionDialogKind::None,
+                                   "Non posso modificare la domanda 2: \xe8 di tipo FreeText."},
+                      DispatchCase{TQue::AssociateWord, TSel::Single, QuestionDialogKind::None,
+                                   "Non posso modificare la domanda 2: \xe8 di tipo AssociateWord."},
+                      DispatchCase{TQue::Information, TSel::Multiple, QuestionDialogKind::None,
+                                   "Non posso modificare la domanda 2: \xe8 di tipo Information."}));
 
 }  // namespace

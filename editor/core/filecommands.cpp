@@ -1,5 +1,8 @@
 #include "editor/core/filecommands.h"
 
+#include <cerrno>
+#include <vector>
+
 #include "editor/core/application.h"
 #include "editor/core/frame.h"
 
@@ -59,14 +62,43 @@ bool AskTestPath(Application& app, TestDialog dialog)
     return true;
 }
 
-// Writes currentTest to its TestFileName, replacing the file.
+// Writes currentTest to its TestFileName, replacing the file; what went
+// wrong is shown in one box.
 bool WriteCurrentTest(Application& app)
 {
     // A code left by an earlier refused operation (a question beyond the
     // limit) would make every save return at once without a word; the test
     // itself is whole, so it is written.
     app.currentTest.SetError(0);
-    return app.currentTest.SaveTo(app.currentTest.TestFileName(), 1) == 0;
+    bool written;
+    std::string reports;
+    {
+        GatheredReports gathered;
+        errno = 0;
+        written = app.currentTest.SaveTo(app.currentTest.TestFileName(), 1) == 0;
+        reports = gathered.Text();
+    }
+    if (!reports.empty()) ShowInfo(app, reports);
+    return written;
+}
+
+// One box for everything one load said: the library's messages, headed by
+// the file's name when none of them gives it; the name alone when the
+// library said nothing.
+void ShowLoadReports(Application& app, const std::string& path, const std::vector<std::string>& messages,
+                     bool loaded)
+{
+    if (messages.empty() && loaded) return;
+    const std::string name = FileNamePart(path);
+    bool named = false;
+    std::string text;
+    for (const std::string& message : messages) {
+        named = named || message.find(name) != std::string::npos;
+        text += "\r\n" + message;
+    }
+    if (!named) text = "Non riesco a caricare il file \"" + path + "\"" + (text.empty() ? "." : ":" + text);
+    else text.erase(0, 2);
+    ShowInfo(app, text);
 }
 
 }  // namespace
@@ -94,9 +126,13 @@ FileDialogRequest SaveTestRequest(const Application& app)
 
 bool LoadCommand(Application& app)
 {
+    const std::string proposed = app.fileBuffer;
     if (!AskTestPath(app, TestDialog::Open)) return false;
     // The dialog has made the file's folder current.
-    return LoadTestFile(app, app.fileBuffer, false);
+    if (LoadTestFile(app, app.fileBuffer, false)) return true;
+    // A later Salva come... must not propose the file that failed.
+    app.fileBuffer = proposed;
+    return false;
 }
 
 bool LoadTestFile(Application& app, const std::string& path, bool changeDirectory)
@@ -104,8 +140,10 @@ bool LoadTestFile(Application& app, const std::string& path, bool changeDirector
     const std::size_t nameStart = NamePartStart(path);
     std::string name = path.substr(nameStart);
     bool loaded = false;
+    std::vector<std::string> messages;
     {
         WaitCursor wait(app.platform);
+        GatheredReports gathered;
         if (changeDirectory && nameStart > 0) {
             app.savedDirectory = app.platform.CurrentDirectory();
             // When the folder cannot be entered, the whole path is read, so
@@ -116,9 +154,14 @@ bool LoadTestFile(Application& app, const std::string& path, bool changeDirector
         CTest test(&app.errorReporter, CStringa(path.c_str()), CStringa(name.c_str()));
         if (test.Error() == 0) {
             app.currentTest = test;
+            // Assignment leaves the form of the file alone: a scrambled
+            // questionnaire is saved back scrambled.
+            app.currentTest.SetScrambled(test.IsScrambled());
             loaded = true;
         }
+        messages = gathered.Messages();
     }
+    ShowLoadReports(app, path, messages, loaded);
     if (!loaded) {
         app.currentTest.SetError(0);
         RestoreSavedDirectory(app);

@@ -14,7 +14,8 @@ class Application;
 // were before it. The file library reports its own errors.
 
 // File, Carica..., once ConfirmDiscard has agreed: the open dialog, then
-// LoadTestFile. True when a test was loaded.
+// LoadTestFile. True when a test was loaded; otherwise fileBuffer proposes
+// what it did before.
 bool LoadCommand(Application& app);
 // File, Salva: writes to the test's own name without a dialog, or does
 // Save as when the test has no file name. True when written.
@@ -24,7 +25,8 @@ bool SaveAsCommand(Application& app);
 
 // Replaces currentTest by the test in path. With changeDirectory, a path
 // with a directory part makes that directory current first (restored when
-// the load fails).
+// the load fails). What the file library reports comes in one box, which
+// names the file; a load that fails without a report says so too.
 bool LoadTestFile(Application& app, const std::string& path, bool changeDirectory);
 // Writes currentTest to path, ".tst" added when its file name has no
 // extension; the test takes path as its name. True when written.

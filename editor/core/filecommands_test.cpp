@@ -132,6 +132,22 @@ TEST_F(FileCommandsTest, LoadCommandOpensTheChosenFile)
     EXPECT_EQ(request.maxPath, 510u);
 }
 
+TEST_F(FileCommandsTest, ScrambledQuestionnaireIsSavedBackScrambledAndNewIsPlain)
+{
+    const fs::path copy = scratch.Path() / "cifrato.tst";
+    fs::copy_file(fs::path(QV_SOURCE_DIR) / "examples" / "geografia-cifrato.tst", copy);
+    ASSERT_TRUE(LoadTestFile(app, copy.string(), true));
+    app.modified = 1;
+    ASSERT_TRUE(SaveCommand(app));
+    std::string start(6, ' ');
+    std::ifstream(copy).read(start.data(), 6);
+    EXPECT_NE(start, "<Test>");
+    EXPECT_EQ(app.currentTest.IsScrambled(), 1);
+
+    ASSERT_TRUE(NewCommand(app));
+    EXPECT_EQ(app.currentTest.IsScrambled(), 0);
+}
+
 TEST_F(FileCommandsTest, CancelledOpenRestoresTheDirectoryAfterBrowsing)
 {
     fs::create_directory(scratch.Path() / "elsewhere");
@@ -209,14 +225,63 @@ TEST_F(FileCommandsTest, FailedSaveKeepsNameModifiedAndDirectory)
     app.modified = 1;
     // The dialog leaves another folder current; the write then fails.
     platform.dialogBrowsesTo = scratch.File("elsewhere");
-    platform.saveAnswers = {scratch.File("elsewhere/missing/quiz2.tst")};
+    const std::string target = scratch.File("elsewhere/missing/quiz2.tst");
+    platform.saveAnswers = {target};
     EXPECT_FALSE(SaveAsCommand(app));
+    EXPECT_EQ(platform.infos,
+              std::vector<std::string>{"Non riesco a creare il file \"" + target + "\": la cartella non esiste"});
     EXPECT_EQ(app.currentTest.GetPathName(), CStringa("quiz"));
     EXPECT_EQ(app.currentTest.Error(), 0);
     EXPECT_EQ(app.modified, 1);
     EXPECT_EQ(fs::path(Current()), scratch.Path());
-    EXPECT_FALSE(platform.infos.empty());
     EXPECT_EQ(platform.waitCursorDepth, 0);
+}
+
+TEST(CreateFailureReasonTest, SaysWhyInShortItalian)
+{
+    EXPECT_EQ(CreateFailureReason(ENOENT), "la cartella non esiste");
+    EXPECT_EQ(CreateFailureReason(EACCES), "permesso negato");
+    EXPECT_EQ(CreateFailureReason(EROFS), "permesso negato");
+    EXPECT_EQ(CreateFailureReason(ENOSPC), "il disco \xe8 pieno");
+    EXPECT_EQ(CreateFailureReason(0), "");
+}
+
+struct BrokenFileCase {
+    const char* name;
+    std::string content;   // none: the file is missing
+    const char* start;     // the one box begins so
+};
+
+TEST_F(FileCommandsTest, FileThatFailsToLoadIsNamedInOneBoxAndLeavesNothingBehind)
+{
+    std::string sample(1500, '\0');
+    std::ifstream(fs::path(QV_SOURCE_DIR) / "examples" / "geografia.tst").read(sample.data(), 1500);
+    const BrokenFileCase cases[] = {
+        {"vuoto.tst", "", "Non riesco a caricare il file \""},
+        {"binario.tst", "\x7f" "ELF" + std::string(8, '\0') + std::string(300, '\x90'),
+         "Non riesco a caricare il file \""},
+        {"tagliato.tst", sample, ""},
+    };
+    for (const BrokenFileCase& c : cases) {
+        std::ofstream(scratch.Path() / c.name, std::ios::binary) << c.content;
+        platform.infos.clear();
+        app.currentTest.GetParams().Name = "Attuale";
+        app.fileBuffer = "proposto.tst";
+        platform.openAnswers = {scratch.File(c.name)};
+        EXPECT_FALSE(LoadCommand(app)) << c.name;
+        ASSERT_EQ(platform.infos.size(), 1u) << c.name;
+        EXPECT_EQ(platform.infos[0].rfind(c.start, 0), 0u) << platform.infos[0];
+        EXPECT_NE(platform.infos[0].find(c.name), std::string::npos) << platform.infos[0];
+        EXPECT_EQ(app.currentTest.GetParams().Name, CStringa("Attuale"));
+        EXPECT_EQ(app.fileBuffer, "proposto.tst");
+    }
+
+    // From the command line: an untitled test, and Salva proposes no name.
+    ScriptedEditor fresh;
+    StartUp(fresh.app, scratch.File("tagliato.tst"));
+    EXPECT_EQ(fresh.platform.infos.size(), 1u);
+    EXPECT_FALSE(HasFileName(fresh.app.currentTest));
+    EXPECT_EQ(fresh.app.fileBuffer, "");
 }
 
 }  // namespace

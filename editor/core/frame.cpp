@@ -1,10 +1,16 @@
 #include "editor/core/frame.h"
 
+#include <cerrno>
+
 #include "editor/core/application.h"
 #include "editor/core/filecommands.h"
 #include "editor/core/platform.h"
+#include "editor/core/questiondialogs.h"
 
 namespace {
+
+// The library's code for a file it could not create.
+constexpr int kCannotCreateFile = 15;
 
 // The message buffer of the information boxes holds 1024 characters.
 constexpr std::size_t kMessageCapacity = 1024;
@@ -81,7 +87,11 @@ void ShowInfo(Application& app, const std::string& text)
 
 bool ConfirmDiscard(Application& app)
 {
-    if (app.modified == 0) return true;
+    return app.modified == 0 || AskDiscard(app);
+}
+
+bool AskDiscard(Application& app)
+{
     return app.platform.AskYesNo("Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?");
 }
 
@@ -102,6 +112,7 @@ bool NewCommand(Application& app)
 {
     if (!ConfirmDiscard(app)) return false;
     app.currentTest = CTest(&app.errorReporter);
+    app.currentTest.SetScrambled(0);
     app.modified = 0;
     return true;
 }
@@ -126,7 +137,49 @@ std::string CommandLineTail(const std::vector<std::string>& arguments)
 void StartUp(Application& app, const std::string& tail)
 {
     app.fileBuffer = tail.substr(0, kTailCapacity - 1);
-    if (!app.fileBuffer.empty()) LoadTestFile(app, app.fileBuffer, true);
+    // A file that failed leaves an untitled test, and no dialog proposes
+    // that file, so that no save can overwrite it by mistake.
+    if (!app.fileBuffer.empty() && !LoadTestFile(app, app.fileBuffer, true)) app.fileBuffer.clear();
+}
+
+void ShutDown(Application& app) { DeleteRunFile(app); }
+
+GatheredReports::GatheredReports() = default;
+
+void GatheredReports::Present(int code, const CStringa& message)
+{
+    // Read at once: errno still tells why the file could not be created.
+    const int errnum = errno;
+    std::string text = message.IsOk() ? message.CStr() : "";
+    if (code == kCannotCreateFile) {
+        const std::string reason = CreateFailureReason(errnum);
+        if (!reason.empty()) text += ": " + reason;
+    }
+    messages_.push_back(text);
+}
+
+std::string GatheredReports::Text() const
+{
+    std::string text;
+    for (const std::string& message : messages_) text += (text.empty() ? "" : "\r\n") + message;
+    return text;
+}
+
+std::string CreateFailureReason(int errnum)
+{
+    switch (errnum) {
+    case ENOENT:
+    case ENOTDIR: return "la cartella non esiste";
+    case EACCES:
+    case EPERM:
+    case EROFS: return "permesso negato";
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return "il disco \xe8 pieno";
+    default: return "";
+    }
 }
 
 void PlatformErrorPresenter::Present(int, const CStringa& message)

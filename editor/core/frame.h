@@ -70,8 +70,10 @@ bool HasFileName(const CTest& test);
 // "Informazione" with the text cut to the 1023 characters the message
 // buffer holds.
 void ShowInfo(Application& app, const std::string& text);
-// True at once when nothing is modified; otherwise asks "Attenzione".
+// True at once when nothing is modified; otherwise AskDiscard.
 bool ConfirmDiscard(Application& app);
+// Asks "Attenzione" whether changes may be lost; true unless No.
+bool AskDiscard(Application& app);
 // Asks "Vuoi veramente cancellare la domanda?"; true unless No.
 bool ConfirmDelete(Application& app);
 
@@ -89,8 +91,36 @@ bool EditQuestionCommand(Application& app);
 // single blanks, quotes left as they are, cut to 511 characters.
 std::string CommandLineTail(const std::vector<std::string>& arguments);
 // At start: keeps the tail in fileBuffer (proposed by the first file
-// dialog) and, when it is not empty, loads it with a change of directory.
+// dialog) and, when it is not empty, loads it with a change of directory;
+// when that fails, the test stays untitled and fileBuffer empty.
 void StartUp(Application& app, const std::string& tail);
+// At exit: the temporary questionnaire of the last Esegui domanda, if any,
+// is deleted.
+void ShutDown(Application& app);
+
+// Gathers the file library's messages during one load or save, so that the
+// user sees them together in one box; installed as the presenter for its
+// own lifetime, the one before it comes back afterwards. A failure to
+// create a file gets the system's reason, where it gives one. Not copyable.
+class GatheredReports : public ErrorPresenter {
+public:
+    GatheredReports();
+    GatheredReports(const GatheredReports&) = delete;
+    GatheredReports& operator=(const GatheredReports&) = delete;
+
+    void Present(int code, const CStringa& message) override;
+    const std::vector<std::string>& Messages() const { return messages_; }
+    // The messages on lines of their own; empty when there were none.
+    std::string Text() const;
+
+private:
+    std::vector<std::string> messages_;
+    ScopedErrorPresenter scope_{this};
+};
+
+// A short Italian phrase for the reason errnum gives why a file could not
+// be created ("la cartella non esiste"); empty for the other reasons.
+std::string CreateFailureReason(int errnum);
 
 // Shows the file library's messages as "Informazione" boxes through the
 // platform. platform must outlive the presenter.

@@ -24,6 +24,12 @@ struct FileDialogRequest {
     std::size_t maxPath = 510;         // longer choices are refused
 };
 
+enum class StartResult {
+    Started,
+    NotFound,   // no such program
+    Failed,     // the program is there but could not be started
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -53,14 +59,23 @@ public:
     virtual bool StoreSettingString(const std::string& name, const std::string& value) = 0;
     virtual bool StoreSettingNumber(const std::string& name, int value) = 0;
 
-    // Starts a program from a command line (program, a blank, its
-    // arguments) in the current directory, without waiting; false when it
-    // cannot be started.
-    virtual bool StartProgram(const std::string& commandLine) = 0;
+    // Starts program with arguments, each handed over as it is, in the
+    // current directory, without waiting. A program named without a folder
+    // is looked for on the system's program search path.
+    virtual StartResult StartProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
+    // The path of the program called name in the folder of the editor's own
+    // executable; empty when there is none.
+    virtual std::string ProgramBesideEditor(const std::string& name) = 0;
+    // Whether path names an existing file (not a folder).
+    virtual bool IsFile(const std::string& path) = 0;
 
-    // Creates a new, empty file "$QV" + hexadecimal digits + ".TMP" in the
-    // current directory and gives its name; false on failure.
-    virtual bool CreateTempFile(std::string& name) = 0;
+    // Creates a new, empty file "$QV" + hexadecimal digits + ".TMP" in
+    // folder, "." for the current directory, and gives its name (a bare
+    // name in the current directory, else with the folder); false on
+    // failure.
+    virtual bool CreateTempFile(const std::string& folder, std::string& name) = 0;
+    // The system's folder for temporary files.
+    virtual std::string TempFolder() = 0;
     // Deletes a file; a file already gone is not an error.
     virtual void RemoveFile(const std::string& name) = 0;
 };

@@ -1,17 +1,27 @@
 #include "editor/core/properties.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
+#include <optional>
 
 #include "editor/core/application.h"
 #include "editor/core/dialogtext.h"
 #include "editor/core/frame.h"
+#include "editor/core/numberfield.h"
 #include "editor/core/textcheck.h"
+#include "tstfile/lettore.h"   // MAX_SECTION_TEXT
 
 namespace {
 
 constexpr const char* kNameField = "Nome";
 constexpr const char* kMainTextField = "Testo illustrativo";
+constexpr const char* kTimeField = "Tempo concesso (in minuti)";
+constexpr const char* kSendBackField = "Rimandare la risposta?";
+constexpr NumberLimits kTypedLimits{0, kTypedMaximum, true};
+// The <TextTest> section holds the text, its closing tag and line ends,
+// which may take two characters each in a file.
+constexpr std::size_t kMainTextRoom = MAX_SECTION_TEXT - 32;
 
 std::string Text(const CStringa& s)
 {
@@ -21,6 +31,44 @@ std::string Text(const CStringa& s)
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
+}
+
+bool IsBlankText(const std::string& text)
+{
+    for (char c : text)
+        if (!IsBlank(c)) return false;
+    return true;
+}
+
+// A number field: as it was filled, its old value; otherwise as typed.
+int ReadNumber(const std::string& text, int old)
+{
+    if (text == std::to_string(old)) return old;
+    const std::optional<double> value = ParseDialogNumber(text);
+    return value && *value >= INT_MIN && *value <= INT_MAX ? static_cast<int>(*value) : 0;
+}
+
+std::string NumberFieldProblem(const std::string& text, int old, const char* field)
+{
+    return text == std::to_string(old) ? "" : NumberProblem(text, field, kTypedLimits);
+}
+
+std::string NameProblem(const std::string& name, const CStringa& old)
+{
+    if (name == Text(old)) return "";
+    // The name is written between double quotes inside the <ParTest>
+    // section, whose comments the loader removes.
+    std::string problem = QuotedTextProblem(name, kNameField);
+    if (problem.empty()) problem = SectionTextProblem(name, kNameField, "</ParTest>");
+    if (problem.empty() && name.size() > kNameMaximum)
+        problem = "Il campo \"" + std::string(kNameField) + "\" non pu\xf2 superare i " +
+                  std::to_string(kNameMaximum) + " caratteri.";
+    return problem;
+}
+
+std::size_t FileLength(const std::string& text)
+{
+    return text.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
 }  // namespace
@@ -62,12 +110,18 @@ PropertyValues FillPropertyDialog(const CParTest& params)
     return values;
 }
 
+PropertyValues OpenPropertyDialog(const Application& app)
+{
+    PropertyValues values = FillPropertyDialog(app.currentTest.GetParams());
+    values.scrambled = app.currentTest.IsScrambled() != 0;
+    return values;
+}
+
 void ReadPropertyDialog(const PropertyValues& values, CParTest& params)
 {
-    const std::string name = values.name.substr(0, kNameMaximum);
-    if (!name.empty()) params.Name = CStringa(name.c_str());
-    params.Time = DialogNumber(values.time);
-    params.SendBack = DialogNumber(values.sendBack);
+    if (!IsBlankText(values.name)) params.Name = CStringa(values.name.c_str());
+    params.Time = ReadNumber(values.time, params.Time);
+    params.SendBack = ReadNumber(values.sendBack, params.SendBack);
     params.Random = values.random ? 1 : 0;
     params.Save = values.save ? 1 : 0;
     params.ViewScore = values.viewScore ? 1 : 0;
@@ -77,32 +131,34 @@ void ReadPropertyDialog(const PropertyValues& values, CParTest& params)
 
 bool PropertyDialogOk(Application& app, const PropertyValues& values)
 {
-    // The name is written between double quotes inside the <ParTest>
-    // section, whose comments the loader removes.
-    std::string problem = QuotedTextProblem(values.name, kNameField);
-    if (problem.empty()) problem = SectionTextProblem(values.name, kNameField, "</ParTest>");
+    const CParTest& old = app.currentTest.GetParams();
+    std::string problem = NameProblem(values.name, old.Name);
+    if (problem.empty()) problem = NumberFieldProblem(values.time, old.Time, kTimeField);
+    if (problem.empty()) problem = NumberFieldProblem(values.sendBack, old.SendBack, kSendBackField);
     if (!problem.empty()) {
         ShowInfo(app, problem);
         return false;
     }
     app.modified = 1;
-    CParTest params = app.currentTest.GetParams();
+    CParTest params = old;
     ReadPropertyDialog(values, params);
     app.currentTest.SetParams(params);
+    app.currentTest.SetScrambled(values.scrambled ? 1 : 0);
     return true;
 }
 
 std::string FillMainTextDialog(const Application& app)
 {
-    std::string text = Text(app.currentTest.GetParams().TextTest);
-    if (text.size() > Application::kTextCapacity) text.resize(Application::kTextCapacity);
-    return ToDialogText(text, Application::kTextCapacity);
+    return ToDialogText(Text(app.currentTest.GetParams().TextTest), std::string::npos);
 }
 
 bool MainTextDialogOk(Application& app, const std::string& dialogText)
 {
-    const std::string text = FromDialogText(dialogText.substr(0, Application::kTextCapacity - 1));
-    const std::string problem = SectionTextProblem(text, kMainTextField, "</TextTest>");
+    const std::string text = FromDialogText(dialogText);
+    std::string problem = SectionTextProblem(text, kMainTextField, "</TextTest>");
+    if (problem.empty() && FileLength(text) > kMainTextRoom)
+        problem = "Il campo \"" + std::string(kMainTextField) + "\" non pu\xf2 superare i " +
+                  std::to_string(kMainTextRoom) + " caratteri (un a capo ne conta due).";
     if (!problem.empty()) {
         ShowInfo(app, problem);
         return false;

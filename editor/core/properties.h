@@ -21,33 +21,43 @@ struct PropertyValues {
     bool viewScore = false;
     bool askConfirm = false;
     bool correctAnswer = false;
+    bool scrambled = false;   // "File cifrato": saved scrambled
 };
 
-// The arrows of the two number fields stop at these; a typed number is
-// taken as typed.
+// The arrows of the two number fields stop at these; a whole number typed
+// up to kTypedMaximum is taken as typed.
 constexpr int kTimeArrowMaximum = 120;
 constexpr int kSendBackArrowMaximum = 500;
-// The name field holds at most this many characters.
+constexpr int kTypedMaximum = 32767;
+// A typed name may have at most this many characters; a longer name read
+// from a file is kept while it is not edited.
 constexpr std::size_t kNameMaximum = 127;
 
 PropertyValues FillPropertyDialog(const CParTest& params);
-// An empty name keeps the old one; a number field that does not hold a
-// whole number reads as 0.
+// The opening of the dialog: the parameters of currentTest and whether it
+// is saved scrambled.
+PropertyValues OpenPropertyDialog(const Application& app);
+// A blank name keeps the old one; a number field still showing what
+// FillPropertyDialog gave it keeps its value, whatever the file held; other
+// number fields read as whole numbers (as 0 when they hold none: Ok checks
+// them first).
 void ReadPropertyDialog(const PropertyValues& values, CParTest& params);
-// Ok: a name that the file could not give back is refused with a message
-// (false, nothing changed); otherwise the values go into currentTest.
+// Ok: a name that the file could not give back or that is too long, or a
+// changed number field that does not hold a whole number from 0 to
+// kTypedMaximum, is refused with a message naming the field (false,
+// nothing changed); otherwise the values go into currentTest.
 bool PropertyDialogOk(Application& app, const PropertyValues& values);
 
 // A signed whole number as an edit field holds it: blanks around it and a
 // sign allowed; anything else, or a number beyond int, reads as 0.
 int DialogNumber(const std::string& text);
 
-// The illustrative text with CR LF line breaks, cut to the dialog's 5000
-// characters.
+// The illustrative text with CR LF line breaks, whole.
 std::string FillMainTextDialog(const Application& app);
 // Ok with the field's text (CR LF line breaks): a text holding "<!" or
-// "</TextTest>" is refused with a message (false, nothing changed);
-// otherwise at most 4999 characters of it become the illustrative text.
+// "</TextTest>", or too long for its section of the file, is refused with a
+// message (false, nothing changed); otherwise it becomes the illustrative
+// text, whole.
 bool MainTextDialogOk(Application& app, const std::string& dialogText);
 
 #endif

@@ -46,7 +46,7 @@ TEST_F(PropertiesTest, OkStoresEditedValues)
     PropertyValues values = FillPropertyDialog(app.currentTest.GetParams());
     values.name = "Storia moderna";
     values.time = "500";   // beyond the arrows' 120: taken as typed
-    values.sendBack = "tre";
+    values.sendBack = " 2,0 ";
     values.random = false;
     values.save = true;
     values.askConfirm = true;
@@ -54,7 +54,7 @@ TEST_F(PropertiesTest, OkStoresEditedValues)
     const CParTest& params = app.currentTest.GetParams();
     EXPECT_EQ(params.Name, CStringa("Storia moderna"));
     EXPECT_EQ(params.Time, 500);
-    EXPECT_EQ(params.SendBack, 0);
+    EXPECT_EQ(params.SendBack, 2);
     EXPECT_EQ(params.Random, 0);
     EXPECT_EQ(params.Save, 1);
     EXPECT_EQ(params.AskConfirm, 1);
@@ -69,12 +69,47 @@ TEST_F(PropertiesTest, EmptyNameKeepsThePreviousOne)
     EXPECT_EQ(app.modified, 1);
 }
 
-TEST_F(PropertiesTest, NameIsCutTo127Characters)
+TEST_F(PropertiesTest, BlankNameKeepsThePreviousOneAndFileCifratoSetsTheForm)
 {
-    PropertyValues values = FillPropertyDialog(app.currentTest.GetParams());
-    values.name = std::string(200, 'x');
+    PropertyValues values = OpenPropertyDialog(app);
+    EXPECT_FALSE(values.scrambled);
+    values.name = " \t ";
+    values.scrambled = true;
     ASSERT_TRUE(PropertyDialogOk(app, values));
-    EXPECT_EQ(app.currentTest.GetParams().Name.Length(), 127u);
+    EXPECT_EQ(app.currentTest.GetParams().Name, CStringa("Storia"));
+    EXPECT_EQ(app.currentTest.IsScrambled(), 1);
+    EXPECT_TRUE(OpenPropertyDialog(app).scrambled);
+}
+
+struct PropertyRefusalCase {
+    std::string PropertyValues::*field;
+    std::string typed;
+    const char* message;
+};
+
+TEST_F(PropertiesTest, ChangedFieldsOutOfRangeAreRefusedButUntouchedOnesKeptAsTheFileHadThem)
+{
+    const PropertyRefusalCase cases[] = {
+        {&PropertyValues::time, "tre", "Il campo \"Tempo concesso (in minuti)\" deve contenere un numero intero."},
+        {&PropertyValues::sendBack, "2,5", "Il campo \"Rimandare la risposta?\" deve contenere un numero intero."},
+        {&PropertyValues::time, "99999999999",
+         "Il campo \"Tempo concesso (in minuti)\" deve contenere un numero intero compreso tra 0 e 32767."},
+        {&PropertyValues::name, std::string(128, 'x'), "Il campo \"Nome\" non pu\xf2 superare i 127 caratteri."},
+    };
+    for (const PropertyRefusalCase& c : cases) {
+        platform.infos.clear();
+        PropertyValues values = OpenPropertyDialog(app);
+        values.*c.field = c.typed;
+        EXPECT_FALSE(PropertyDialogOk(app, values)) << c.typed;
+        EXPECT_EQ(platform.infos, std::vector<std::string>{c.message});
+    }
+    EXPECT_EQ(app.modified, 0);
+
+    // SendBack -3 and a long name came from the file: kept while untouched.
+    app.currentTest.GetParams().Name = CStringa(std::string(200, 'n').c_str());
+    const CParTest before = app.currentTest.GetParams();
+    ASSERT_TRUE(PropertyDialogOk(app, OpenPropertyDialog(app)));
+    EXPECT_EQ(app.currentTest.GetParams(), before);
 }
 
 TEST_F(PropertiesTest, NameTheFileCannotHoldIsRefusedNamingTheField)
@@ -124,10 +159,16 @@ TEST_F(PropertiesTest, IllustrativeTextKeepsALoneCr)
     EXPECT_EQ(app.currentTest.GetParams().TextTest, CStringa("fine\r"));
 }
 
-TEST_F(PropertiesTest, IllustrativeTextIsCutTo4999Characters)
+TEST_F(PropertiesTest, IllustrativeTextIsKeptWholeUpToWhatItsSectionHolds)
 {
     ASSERT_TRUE(MainTextDialogOk(app, std::string(6000, 't')));
-    EXPECT_EQ(app.currentTest.GetParams().TextTest.Length(), 4999u);
+    EXPECT_EQ(app.currentTest.GetParams().TextTest.Length(), 6000u);
+    EXPECT_EQ(FillMainTextDialog(app).size(), 6000u);
+
+    EXPECT_FALSE(MainTextDialogOk(app, std::string(MAX_SECTION_TEXT, 't')));
+    ASSERT_EQ(platform.infos.size(), 1u);
+    EXPECT_EQ(platform.infos[0].rfind("Il campo \"Testo illustrativo\" non pu\xf2 superare i ", 0), 0u);
+    EXPECT_EQ(app.currentTest.GetParams().TextTest.Length(), 6000u);
 }
 
 TEST_F(PropertiesTest, IllustrativeTextWithCommentOrClosingTagIsRefused)

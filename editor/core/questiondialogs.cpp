@@ -1,14 +1,17 @@
 #include "editor/core/questiondialogs.h"
 
-#include <climits>
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <optional>
 #include <sstream>
+#include <vector>
 
 #include "editor/core/application.h"
 #include "editor/core/dialogtext.h"
 #include "editor/core/frame.h"
 #include "editor/core/platform.h"
-#include "editor/core/properties.h"   // DialogNumber
+#include "editor/core/numberfield.h"
 #include "editor/core/textcheck.h"
 #include "model/domanda.h"
 #include "model/risposta.h"
@@ -17,15 +20,17 @@
 
 namespace {
 
-// Every text a dialog reads is cut to what the shared text buffer holds.
-constexpr std::size_t kFieldCapacity = Application::kTextCapacity - 1;
+// Number fields: what a teacher may type. Fields the teacher leaves as they
+// were filled keep whatever the file held.
+constexpr NumberLimits kScoreLimits{-1000000, 1000000};
+constexpr NumberLimits kNumberLimits{-1e15, 1e15};
+constexpr NumberLimits kPrecisionLimits{0, 1e15};
+// A text answer's precision is kept as a whole number by the files.
+constexpr NumberLimits kTextPrecisionLimits{0, 32767, true};
 
 constexpr std::size_t kImagePathCapacity = 512;
-
-std::string Cut(const std::string& text, std::size_t capacity = kFieldCapacity)
-{
-    return text.size() > capacity ? text.substr(0, capacity) : text;
-}
+// A text shown in a dialog is never cut.
+constexpr std::size_t kWholeText = std::string::npos;
 
 std::string ToStd(const CStringa& text)
 {
@@ -55,69 +60,147 @@ std::string Trimmed(const std::string& text)
     return text.substr(from, to - from);
 }
 
-// The question text as the fill shows it: through the shared text buffer.
-std::string DialogTextOf(const CDomanda& question)
+CStringa StoredTextOf(const std::string& dialogText) { return ToStringa(Trimmed(FromDialogText(dialogText))); }
+
+int RowsShown(const ChoiceDialogData& data) { return std::clamp(data.count, 0, kChoiceRows); }
+
+// A field's value when it is a number, else none; the checks have refused
+// what is not, so none only comes from Copia and Incolla, which do not
+// check.
+std::optional<float> Score(const std::string& text)
 {
-    return ToDialogText(Cut(ToStd(question.GetTextQue())), Application::kTextCapacity);
+    const std::optional<double> value = ParseDialogNumber(text);
+    if (!value || std::fabs(*value) > kScoreLimits.maximum) return std::nullopt;
+    return static_cast<float>(*value);
 }
 
-CStringa StoredTextOf(const std::string& dialogText)
+std::optional<double> Real(const std::string& text)
 {
-    return ToStringa(Trimmed(FromDialogText(Cut(dialogText))));
+    const std::optional<double> value = ParseDialogNumber(text);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return value;
 }
 
-CStringa ImageOf(const std::string& field)
+// What the fields of a choice dialog show for question.
+ChoiceContent ChoiceContentOf(const CDomanda& question)
 {
-    // The editor's questionnaires spell "no image" as "nul".
-    return field.empty() ? CStringa("nul") : ToStringa(Cut(field));
+    ChoiceContent content;
+    content.image = ToStd(question.GetImage());
+    content.text = ToDialogText(ToStd(question.GetTextQue()), kWholeText);
+    content.random = question.GetRandom() != 0;
+    for (int i = 0; i < question.GetAnswerCount() && i < kChoiceRows; ++i) {
+        const CRisposta& answer = question.GetAnswer(i);
+        content.rows[i] = {answer.IsCorrect() != 0, NumberText(answer.GetScore()), ToStd(answer.GetTextAns())};
+    }
+    return content;
 }
 
-std::string NumberText(int n) { return std::to_string(n); }
-
-// A score or other real value shown as a whole number: cut toward zero,
-// kept within int (a file may hold any number).
-int TruncatedNumber(double value)
+// What the fields of TEXTANS show for question, all of them filled.
+TextContent TextContentOf(const CDomanda& question)
 {
-    if (std::isnan(value)) return 0;
-    if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
-    return static_cast<int>(value);
+    TextContent content;
+    content.image = ToStd(question.GetImage());
+    content.text = ToDialogText(ToStd(question.GetTextQue()), kWholeText);
+    const bool text = question.GetTypeQue() == TQue::SingleText;
+    content.answer = text ? ToStd(question.GetTextOk()) : NumberText(question.GetNumOk());
+    // A text answer's precision is a whole number (the file keeps it so).
+    content.precision = text ? std::to_string(CStringa(question.GetPrecision()).ToInt())
+                             : NumberText(question.GetPrecision());
+    content.scoreIfOk = NumberText(question.GetScoreIfOk());
+    content.scoreIfBad = NumberText(question.GetScoreIfBad());
+    return content;
 }
 
-// Steps 1 to 5 of reading a choice dialog, into any question.
+// Steps 1 to 5 of reading a choice dialog, into any question: only the
+// fields that no longer show what question gives them.
 void ApplyChoiceDialog(Application& app, CDomanda& question, const ChoiceDialogData& data)
 {
-    question.SetImage(ImageOf(data.image));
-    question.SetTextQue(StoredTextOf(data.text));
-    question.SetRandom(data.random ? 1 : 0);
-    question.ClearAnswers();
-    for (const ChoiceRow& row : data.rows) {
+    const ChoiceContent shown = ChoiceContentOf(question);
+    if (data.image != shown.image) question.SetImage(ToStringa(data.image));
+    if (data.text != shown.text) question.SetTextQue(StoredTextOf(data.text));
+    if (data.random != shown.random) question.SetRandom(data.random ? 1 : 0);
+    std::vector<CRisposta> answers;
+    for (int i = 0; i < RowsShown(data); ++i) {
+        const ChoiceRow& row = data.rows[i];
         if (IsEmpty(row.text)) continue;
-        CRisposta answer(&app.errorReporter);
-        answer.SetTextAns(ToStringa(Trimmed(Cut(row.text))));
+        // A row that held an answer goes on from it.
+        const bool held = i < question.GetAnswerCount();
+        CRisposta answer = held ? question.GetAnswer(i) : CRisposta(&app.errorReporter);
+        if (!held || row.text != shown.rows[i].text) answer.SetTextAns(ToStringa(Trimmed(row.text)));
         answer.SetCorrect(row.correct ? 1 : 0);
-        if (!row.score.empty())
-            answer.SetScore(static_cast<float>(DialogNumber(row.score)));
-        else if (row.correct)
-            answer.SetScore(3);
-        // otherwise the -1 of a new answer
-        question.AddAnswer(answer);
+        if (!held || row.score != shown.rows[i].score) {
+            if (row.score.empty())
+                answer.SetScore(row.correct ? 3 : -1);   // -1: the score of a new answer
+            else if (const std::optional<float> score = Score(row.score))
+                answer.SetScore(*score);
+        }
+        answers.push_back(answer);
     }
+    question.ClearAnswers();
+    for (const CRisposta& answer : answers) question.AddAnswer(answer);
 }
 
 void ApplyTextDialog(CDomanda& question, const TextDialogData& data)
 {
-    question.SetImage(ImageOf(data.image));
-    question.SetTextQue(StoredTextOf(data.text));
-    question.ClearAnswers();
-    const CStringa answer = ToStringa(Cut(data.answer));
-    if (question.GetTypeQue() == TQue::SingleText)
-        question.SetTextOk(answer);
-    else
-        question.SetNumOk(answer.ToDouble());
-    question.SetPrecision(ToStringa(Cut(data.precision)).ToDouble());
-    question.SetScoreIfOk(static_cast<float>(DialogNumber(data.scoreIfOk)));
-    question.SetScoreIfBad(static_cast<float>(DialogNumber(data.scoreIfBad)));
+    const TextContent shown = TextContentOf(question);
+    if (data.image != shown.image) question.SetImage(ToStringa(data.image));
+    if (data.text != shown.text) question.SetTextQue(StoredTextOf(data.text));
+    if (data.answer != shown.answer) {
+        if (question.GetTypeQue() == TQue::SingleText)
+            question.SetTextOk(ToStringa(data.answer));
+        else if (const std::optional<double> number = Real(data.answer))
+            question.SetNumOk(*number);
+    }
+    if (data.precision != shown.precision)
+        if (const std::optional<double> precision = Real(data.precision)) question.SetPrecision(*precision);
+    if (data.scoreIfOk != shown.scoreIfOk) {
+        const std::optional<float> score = Score(data.scoreIfOk);
+        if (score && *score != question.GetScoreIfOk()) {
+            // The points for a near answer follow only when they were the
+            // same; otherwise the teacher set them apart in the file.
+            const float near = question.GetScoreIfNear();
+            const bool followed = near == question.GetScoreIfOk();
+            question.SetScoreIfOk(*score);
+            if (!followed) question.SetScoreIfNear(near);
+        }
+    }
+    if (data.scoreIfBad != shown.scoreIfBad)
+        if (const std::optional<float> score = Score(data.scoreIfBad)) question.SetScoreIfBad(*score);
+}
+
+// A number field the teacher changed is checked; one still showing the
+// question's own value is not, whatever the file held.
+bool CheckNumber(Application& app, const std::string& text, const std::string& shown, const std::string& field,
+                 const NumberLimits& limits)
+{
+    if (text == shown) return true;
+    const std::string problem = NumberProblem(text, field, limits);
+    if (problem.empty()) return true;
+    ShowInfo(app, problem);
+    return false;
+}
+
+bool CheckChoiceNumbers(Application& app, const ChoiceDialogData& data)
+{
+    const ChoiceContent shown = ChoiceContentOf(app.editQuestion);
+    for (int i = 0; i < RowsShown(data); ++i) {
+        const ChoiceRow& row = data.rows[i];
+        if (IsEmpty(row.text) || row.score.empty()) continue;
+        if (!CheckNumber(app, row.score, shown.rows[i].score, AnswerScoreField(i + 1), kScoreLimits)) return false;
+    }
+    return true;
+}
+
+bool CheckTextNumbers(Application& app, const TextDialogData& data)
+{
+    const CDomanda& question = app.editQuestion;
+    const TextContent shown = TextContentOf(question);
+    const bool text = question.GetTypeQue() == TQue::SingleText;
+    return (text || CheckNumber(app, data.answer, shown.answer, data.answerLabel, kNumberLimits)) &&
+           CheckNumber(app, data.precision, shown.precision, "Precisione richiesta",
+                       text ? kTextPrecisionLimits : kPrecisionLimits) &&
+           CheckNumber(app, data.scoreIfOk, shown.scoreIfOk, "Punti se giusto", kScoreLimits) &&
+           CheckNumber(app, data.scoreIfBad, shown.scoreIfBad, "Punti se errato", kScoreLimits);
 }
 
 // Step 6 of both readers.
@@ -127,9 +210,11 @@ void StoreEditQuestion(Application& app, bool run)
         app.runTest.AppendQuestion(app.editQuestion);
         return;
     }
-    if (app.editingExisting)
+    if (app.editingExisting) {
+        // Ok without a change leaves the test as it was.
+        if (*app.currentTest.GetQuestion(app.editIndex) == app.editQuestion) return;
         app.currentTest.SetQuestion(app.editIndex, app.editQuestion);
-    else if (app.currentTest.AppendQuestion(app.editQuestion) != 0)
+    } else if (app.currentTest.AppendQuestion(app.editQuestion) != 0)
         // Reported already; a sticky error would stop every later save.
         app.currentTest.SetError(0);
     app.modified = 1;
@@ -186,7 +271,7 @@ bool CheckRecordLength(Application& app, const CDomanda& question)
 bool HasRoomForQuestion(Application& app)
 {
     if (app.editingExisting || app.currentTest.QuestionCount() < MAX_QUESTIONS) return true;
-    ShowInfo(app, "Il questionario ha gi\xe0 " + NumberText(MAX_QUESTIONS) +
+    ShowInfo(app, "Il questionario ha gi\xe0 " + std::to_string(MAX_QUESTIONS) +
                       " domande: non se ne possono aggiungere altre.");
     return false;
 }
@@ -194,12 +279,14 @@ bool HasRoomForQuestion(Application& app)
 // What a command needs from each kind of dialog.
 bool Check(Application& app, ChoiceDialogData& data)
 {
-    return CheckChoiceDialog(app, data) && CheckChoiceStorable(app, data);
+    return CheckChoiceDialog(app, data) && CheckChoiceNumbers(app, data) && CheckChoiceStorable(app, data);
 }
 bool Check(Application& app, TextDialogData& data)
 {
-    return CheckTextDialog(app, data) && CheckTextStorable(app, data);
+    return CheckTextDialog(app, data) && CheckTextNumbers(app, data) && CheckTextStorable(app, data);
 }
+const ChoiceContent& Content(const ChoiceDialogData& data) { return data; }
+const TextContent& Content(const TextDialogData& data) { return data; }
 void Read(Application& app, const ChoiceDialogData& data, bool run, bool fillOnly)
 {
     ReadChoiceDialog(app, data, run, fillOnly);
@@ -208,7 +295,10 @@ void Read(Application& app, const TextDialogData& data, bool run, bool fillOnly)
 {
     ReadTextDialog(app, data, run, fillOnly);
 }
-void Refill(Application& app, ChoiceDialogData& data) { data.count = FillChoiceDialog(app, data); }
+void Refill(Application& app, ChoiceDialogData& data)
+{
+    data.count = std::max(kChoiceRowsShown, FillChoiceDialog(app, data));
+}
 void Refill(Application& app, TextDialogData& data) { FillTextDialogFull(app, data, true); }
 
 template <class Data>
@@ -218,10 +308,24 @@ bool WriteRunFileOf(Application& app, const Data& data)
     app.runTest.SetError(0);
     app.runTest.ClearQuestions();
     Read(app, data, true, false);
+    // Beside the questionnaire its relative image names hold; a folder that
+    // cannot be written sends the try to the system's temporary folder.
     std::string name;
-    if (!app.platform.CreateTempFile(name)) return false;
+    if (!app.platform.CreateTempFile(".", name) && !app.platform.CreateTempFile(app.platform.TempFolder(), name)) {
+        ShowInfo(app, "Non riesco a creare il questionario temporaneo per provare la domanda.");
+        return false;
+    }
     app.runTest.SetPathName(ToStringa(name));
-    return app.runTest.SaveTo(app.runTest.TestFileName(), 1) == 0;
+    bool written;
+    std::string reports;
+    {
+        GatheredReports gathered;
+        errno = 0;
+        written = app.runTest.SaveTo(app.runTest.TestFileName(), 1) == 0;
+        reports = gathered.Text();
+    }
+    if (!reports.empty()) ShowInfo(app, reports);
+    return written;
 }
 
 template <class Data>
@@ -236,6 +340,7 @@ CommandResult RunCommand(Application& app, Data& data, QuestionCommand command)
         app.undoAvailable = 0;
         return CommandResult::Close;
     case QuestionCommand::Cancel:
+        if (!(Content(data) == data.opened) && !AskDiscard(app)) return CommandResult::Stay;
         DeleteRunFile(app);
         app.undoAvailable = 0;
         return CommandResult::Close;
@@ -305,11 +410,12 @@ void InitChoiceDialog(Application& app, ChoiceDialogData& data)
     app.undoAvailable = 0;
     UpdatePasteButtons(app, data.buttons);
     if (app.editingExisting) {
-        data.count = FillChoiceDialog(app, data);
+        data.count = std::max(kChoiceRowsShown, FillChoiceDialog(app, data));
     } else {
         data.deleteVisible = false;
-        data.count = kChoiceRows;
+        data.count = kChoiceRowsShown;
     }
+    data.opened = data;
 }
 
 void InitTextDialog(Application& app, TextDialogData& data)
@@ -317,6 +423,7 @@ void InitTextDialog(Application& app, TextDialogData& data)
     app.undoAvailable = 0;
     FillTextDialogFull(app, data, app.editingExisting != 0);
     UpdatePasteButtons(app, data.buttons);
+    data.opened = data;
 }
 
 CommandResult ChoiceDialogCommand(Application& app, ChoiceDialogData& data, QuestionCommand command)
@@ -337,25 +444,33 @@ void UpdatePasteButtons(const Application& app, PasteButtons& buttons)
 
 int FillChoiceDialog(Application& app, ChoiceDialogData& data)
 {
-    const CDomanda& question = app.editQuestion;
-    data.image = ToStd(question.GetImage());
-    data.text = DialogTextOf(question);
-    data.random = question.GetRandom() != 0;
-    for (int i = 0; i < kChoiceRows; ++i) {
-        ChoiceRow& row = data.rows[i];
-        if (i < question.GetAnswerCount()) {
-            const CRisposta& answer = question.GetAnswer(i);
-            row.score = NumberText(TruncatedNumber(answer.GetScore()));
-            row.text = ToStd(answer.GetTextAns());
-            row.correct = answer.IsCorrect() != 0;
-        } else {
-            row = ChoiceRow();
-        }
-    }
-    return question.GetAnswerCount();
+    static_cast<ChoiceContent&>(data) = ChoiceContentOf(app.editQuestion);
+    return app.editQuestion.GetAnswerCount();
 }
 
-bool CheckChoiceDialog(Application& app, ChoiceDialogData& data)
+int SetChoiceRowCount(Application& app, ChoiceDialogData& data, int count)
+{
+    count = std::clamp(count, kChoiceRowsMinimum, kChoiceRows);
+    int first = 0;   // the filled rows that would be hidden, counted from 1
+    int last = 0;
+    for (int i = count; i < kChoiceRows; ++i) {
+        if (IsEmpty(data.rows[i].text)) continue;
+        if (first == 0) first = i + 1;
+        last = i + 1;
+    }
+    if (first != 0) {
+        const std::string question =
+            first == last ? "Vuoi veramente cancellare la risposta " + std::to_string(first) + "?"
+                          : "Vuoi veramente cancellare le risposte da " + std::to_string(first) + " a " +
+                                std::to_string(last) + "?";
+        if (!app.platform.AskYesNo(question)) return data.count;
+    }
+    for (int i = count; i < kChoiceRows; ++i) data.rows[i] = ChoiceRow();
+    data.count = count;
+    return count;
+}
+
+bool CheckChoiceDialog(Application& app, const ChoiceDialogData& data)
 {
     if (IsEmpty(data.text)) {
         ShowInfo(app, "Inserire testo domanda");
@@ -363,7 +478,8 @@ bool CheckChoiceDialog(Application& app, ChoiceDialogData& data)
     }
     int answers = 0;
     bool anyCorrect = false;
-    for (const ChoiceRow& row : data.rows) {
+    for (int i = 0; i < RowsShown(data); ++i) {
+        const ChoiceRow& row = data.rows[i];
         if (IsEmpty(row.text)) continue;
         ++answers;
         anyCorrect = anyCorrect || row.correct;
@@ -372,7 +488,6 @@ bool CheckChoiceDialog(Application& app, ChoiceDialogData& data)
         ShowInfo(app, "Inserire testo di almeno due risposte");
         return false;
     }
-    data.count = answers;
     if (!anyCorrect) {
         ShowInfo(app, app.editQuestion.GetSelection() == TSel::Multiple
                                   ? "Selezionare le risposte corrette"
@@ -391,11 +506,10 @@ bool ReadChoiceDialog(Application& app, const ChoiceDialogData& data, bool run, 
 
 void FillTextDialog(Application& app, TextDialogData& data)
 {
-    const CDomanda& question = app.editQuestion;
-    data.image = ToStd(question.GetImage());
-    data.text = DialogTextOf(question);
-    data.answer = question.GetTypeQue() == TQue::SingleText ? ToStd(question.GetTextOk())
-                                                            : ToStd(CStringa(question.GetNumOk()));
+    const TextContent content = TextContentOf(app.editQuestion);
+    data.image = content.image;
+    data.text = content.text;
+    data.answer = content.answer;
 }
 
 void FillTextDialogFull(Application& app, TextDialogData& data, bool editing)
@@ -406,12 +520,10 @@ void FillTextDialogFull(Application& app, TextDialogData& data, bool editing)
     else
         data.deleteVisible = false;
     data.answerLabel = question.GetTypeQue() == TQue::SingleNumber ? "Numero" : "Testo";
-    const CStringa precision(question.GetPrecision());
-    // A text answer's precision is a whole number (the file keeps it so).
-    data.precision = question.GetTypeQue() == TQue::SingleText ? NumberText(precision.ToInt())
-                                                               : ToStd(precision);
-    data.scoreIfOk = NumberText(TruncatedNumber(question.GetScoreIfOk()));
-    data.scoreIfBad = NumberText(TruncatedNumber(question.GetScoreIfBad()));
+    const TextContent content = TextContentOf(question);
+    data.precision = content.precision;
+    data.scoreIfOk = content.scoreIfOk;
+    data.scoreIfBad = content.scoreIfBad;
 }
 
 bool CheckTextDialog(Application& app, const TextDialogData& data)
@@ -436,11 +548,10 @@ bool ReadTextDialog(Application& app, const TextDialogData& data, bool run, bool
 
 bool CheckChoiceStorable(Application& app, const ChoiceDialogData& data)
 {
-    if (!CheckQuotedText(app, Cut(data.image), ImageField())) return false;
-    if (!CheckSectionText(app, Cut(data.text), kQuestionTextTags, QuestionTextField())) return false;
-    for (int i = 0; i < kChoiceRows; ++i)
-        if (!CheckSectionText(app, Cut(data.rows[i].text), kAnswerTextTags, AnswerTextField(i + 1)))
-            return false;
+    if (!CheckQuotedText(app, data.image, ImageField())) return false;
+    if (!CheckSectionText(app, data.text, kQuestionTextTags, QuestionTextField())) return false;
+    for (int i = 0; i < RowsShown(data); ++i)
+        if (!CheckSectionText(app, data.rows[i].text, kAnswerTextTags, AnswerTextField(i + 1))) return false;
     CDomanda candidate(app.editQuestion);
     ApplyChoiceDialog(app, candidate, data);
     return CheckRecordLength(app, candidate);
@@ -448,11 +559,11 @@ bool CheckChoiceStorable(Application& app, const ChoiceDialogData& data)
 
 bool CheckTextStorable(Application& app, const TextDialogData& data)
 {
-    if (!CheckQuotedText(app, Cut(data.image), ImageField())) return false;
-    if (!CheckSectionText(app, Cut(data.text), kQuestionTextTags, QuestionTextField())) return false;
+    if (!CheckQuotedText(app, data.image, ImageField())) return false;
+    if (!CheckSectionText(app, data.text, kQuestionTextTags, QuestionTextField())) return false;
     // A number is stored as a number; only a text answer is written as typed.
     if (app.editQuestion.GetTypeQue() == TQue::SingleText &&
-        !CheckQuotedText(app, Cut(data.answer), data.answerLabel))
+        !CheckQuotedText(app, data.answer, data.answerLabel))
         return false;
     CDomanda candidate(app.editQuestion);
     ApplyTextDialog(candidate, data);
@@ -461,7 +572,8 @@ bool CheckTextStorable(Application& app, const TextDialogData& data)
 
 std::string QuestionTextField() { return "Testo domanda"; }
 std::string ImageField() { return "Immagine"; }
-std::string AnswerTextField(int row) { return "Risposta " + NumberText(row); }
+std::string AnswerTextField(int row) { return "Risposta " + std::to_string(row); }
+std::string AnswerScoreField(int row) { return "Punti risposta " + std::to_string(row); }
 
 bool ChooseImage(Application& app, std::string& image)
 {
@@ -479,7 +591,7 @@ bool ChooseImage(Application& app, std::string& image)
     const bool confirmed = app.platform.OpenFileName(request, path);
     app.platform.SetCurrentDirectory(directory);
     if (!confirmed) return false;
-    chosen = Cut(path, kImagePathCapacity - 1);
+    chosen = path.substr(0, kImagePathCapacity - 1);
     image = chosen;
     return true;
 }

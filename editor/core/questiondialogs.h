@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 
+#include "tstfile/lettore.h"   // MAX_ANSWERS
+
 class Application;
 class CDomanda;
 
@@ -47,37 +49,53 @@ struct PasteButtons {
     bool undoPaste = false;   // Annulla "incolla": right after an Incolla
 };
 
-// The six answer rows of a choice dialog.
-constexpr int kChoiceRows = 6;
+// The answer rows of a choice dialog: one for each answer a question can
+// hold. "Numero voci" says how many are shown, from the first; a dialog
+// opens with at least kChoiceRowsShown.
+constexpr int kChoiceRows = MAX_ANSWERS;
+constexpr int kChoiceRowsShown = 6;
+constexpr int kChoiceRowsMinimum = 2;
 
 struct ChoiceRow {
     bool correct = false;   // check box (MULTIANS) or radio button (SINGLEANS)
-    std::string score;      // a whole number, or empty for the default
+    std::string score;      // a number, or empty for the default
     std::string text;
+    bool operator==(const ChoiceRow&) const = default;
 };
 
-// What the controls of MULTIANS and SINGLEANS hold.
-struct ChoiceDialogData {
+// What the fields of MULTIANS and SINGLEANS hold.
+struct ChoiceContent {
     std::string image;       // the image field of the toolbar
     std::string text;        // "Testo domanda"
     bool random = false;     // "Ordine casuale"
-    int count = 6;           // "Numero voci": shown only, never read back
-    std::array<ChoiceRow, kChoiceRows> rows;
-    bool deleteVisible = true;   // "&Cancella", hidden for a new question
-    PasteButtons buttons;
+    std::array<ChoiceRow, kChoiceRows> rows;   // hidden rows are empty
+    bool operator==(const ChoiceContent&) const = default;
 };
 
-// What the controls of TEXTANS hold.
-struct TextDialogData {
+// The whole dialog: its fields, the rows shown and the buttons.
+struct ChoiceDialogData : ChoiceContent {
+    int count = kChoiceRowsShown;   // "Numero voci": the rows shown
+    bool deleteVisible = true;      // "&Cancella", hidden for a new question
+    PasteButtons buttons;
+    ChoiceContent opened;           // the fields as the dialog opened
+};
+
+// What the fields of TEXTANS hold.
+struct TextContent {
     std::string image;
     std::string text;                  // "Testo domanda"
-    std::string answerLabel = "Testo"; // "Numero" for a numeric question
     std::string answer;                // the right text or number
     std::string precision;             // "Precisione richiesta"
     std::string scoreIfOk;             // "Punti se giusto:"
     std::string scoreIfBad;            // "Punti se errato:"
+    bool operator==(const TextContent&) const = default;
+};
+
+struct TextDialogData : TextContent {
+    std::string answerLabel = "Testo"; // "Numero" for a numeric question
     bool deleteVisible = true;
     PasteButtons buttons;
+    TextContent opened;
 };
 
 // The opening of a dialog: ends any undo, fills the controls from
@@ -87,13 +105,19 @@ void InitChoiceDialog(Application& app, ChoiceDialogData& data);
 void InitTextDialog(Application& app, TextDialogData& data);
 
 // Runs one command of a dialog; messages go to app.platform.ShowInfo. Ok
-// and Esegui domanda refuse, besides the dialog's own checks, what a
-// questionnaire could not give back (CheckChoiceStorable), and Ok a new
-// question for a test that has MAX_QUESTIONS already; a refused command
-// leaves data as the user left it, but for the count the check shows.
-// A text of blanks and line breaks alone counts as empty; question and
-// answer texts are stored trimmed, as a reload gives them back; every text
-// is cut to the 4999 characters of the shared text buffer.
+// and Esegui domanda refuse, besides the dialog's own checks, a number
+// field changed to what is not a number in its range, what a questionnaire
+// could not give back (CheckChoiceStorable), and Ok a new question for a
+// test that has MAX_QUESTIONS already; a refused command leaves data as
+// the user left it. Annulla asks before it drops fields that differ from
+// the opening. A text of blanks and line breaks alone counts as empty.
+//
+// Reading the dialog changes only what the teacher changed: a field that
+// still shows what it was filled with keeps the question's exact value, so
+// that Ok without edits leaves the question equal and the test unmodified.
+// Changed question and answer texts are stored trimmed, as a reload gives
+// them back; texts are never cut. Changing "Punti se giusto" moves the
+// points for a near answer along only when they were the same.
 CommandResult ChoiceDialogCommand(Application& app, ChoiceDialogData& data,
                                   QuestionCommand command);
 CommandResult TextDialogCommand(Application& app, TextDialogData& data, QuestionCommand command);
@@ -102,13 +126,16 @@ CommandResult TextDialogCommand(Application& app, TextDialogData& data, Question
 
 void UpdatePasteButtons(const Application& app, PasteButtons& buttons);
 
-// Fills the controls from app.editQuestion; returns its answer count (the
-// first six answers are shown, the count may be larger).
+// Fills the fields from app.editQuestion, one row per answer; returns its
+// answer count.
 int FillChoiceDialog(Application& app, ChoiceDialogData& data);
+// "Numero voci" changed to count (kept within kChoiceRowsMinimum and
+// kChoiceRows): the rows from count on are hidden and emptied. When one of
+// them holds an answer, asks first, as for deleting, and on No keeps the
+// count as it was. Returns the count shown.
+int SetChoiceRowCount(Application& app, ChoiceDialogData& data, int count);
 // Shows the first message that applies and returns false, or returns true.
-// On getting past the answer-text check, the number of non-empty answers
-// goes into data.count.
-bool CheckChoiceDialog(Application& app, ChoiceDialogData& data);
+bool CheckChoiceDialog(Application& app, const ChoiceDialogData& data);
 // The controls into app.editQuestion; then, unless fillOnly, the question
 // goes into app.runTest (run) or into app.currentTest, appended or in place
 // of question app.editIndex, marking the test modified. Returns true.
@@ -130,12 +157,14 @@ bool CheckChoiceStorable(Application& app, const ChoiceDialogData& data);
 bool CheckTextStorable(Application& app, const TextDialogData& data);
 
 // How the messages name the fields: by their labels ("Risposta 3"; rows
-// count from 1 as the dialogs show them). The widgets use these too when a
+// count from 1 as the dialogs show them; "Punti risposta 3" is the row's
+// score). The widgets use these too when a
 // field holds characters that Windows-1252 lacks; the answer of TEXTANS is
 // named by its label, TextDialogData::answerLabel.
 std::string QuestionTextField();        // "Testo domanda"
 std::string ImageField();               // "Immagine"
 std::string AnswerTextField(int row);   // a row of a choice dialog
+std::string AnswerScoreField(int row);
 
 // "Scegli immagine...": true with the chosen path in image. The directory
 // current before the dialog is current again afterwards; the last chosen
@@ -143,8 +172,11 @@ std::string AnswerTextField(int row);   // a row of a choice dialog
 bool ChooseImage(Application& app, std::string& image);
 
 // Writes app.editQuestion, read from the dialog, as the only question of
-// app.runTest into a new temporary questionnaire in the current directory.
-// app.currentTest and app.modified are left alone. True when written.
+// app.runTest into a new temporary questionnaire: in the current directory,
+// where the questionnaire's relative image names hold, or when that cannot
+// be written, in the system's temporary folder. app.currentTest and
+// app.modified are left alone. True when written; otherwise the user has
+// been told why.
 bool WriteRunFile(Application& app, const ChoiceDialogData& data);
 bool WriteRunFile(Application& app, const TextDialogData& data);
 // Deletes the temporary questionnaire of the last try, if any.

@@ -111,6 +111,7 @@ TEST_F(QuestionDialogTest, TextDialogWantsQuestionAnswerAndAnUnquotedText)
 {
     NewQuestion(TQue::SingleText);
     TextDialogData data;
+    InitTextDialog(app, data);
     data.answer = "Roma";
     EXPECT_EQ(TextDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Stay);
     data.text = "Capitale?";
@@ -162,7 +163,7 @@ TEST_F(QuestionDialogTest, RowsTwoAndFiveBecomeAnswersOneAndTwoAndComeBackInRows
     EXPECT_EQ(app.modified, 1);
     // What is stored is what the file gives back: the loader trims texts.
     EXPECT_EQ(Text(Stored(0).GetTextQue()), "Prima\nseconda");
-    EXPECT_EQ(Text(Stored(0).GetImage()), "nul");
+    EXPECT_EQ(Text(Stored(0).GetImage()), "");
     ASSERT_EQ(Stored(0).GetAnswerCount(), 2);
     EXPECT_EQ(Text(Stored(0).GetAnswer(1).GetTextAns()), "Lione");
 
@@ -170,27 +171,27 @@ TEST_F(QuestionDialogTest, RowsTwoAndFiveBecomeAnswersOneAndTwoAndComeBackInRows
     ChoiceDialogData again;
     InitChoiceDialog(app, again);
     EXPECT_EQ(again.text, "Prima\r\nseconda");
-    EXPECT_EQ(again.image, "nul");
+    EXPECT_EQ(again.image, "");
     EXPECT_EQ(again.rows[0].text, "Parigi");
     EXPECT_TRUE(again.rows[0].correct);
     EXPECT_EQ(again.rows[1].text, "Lione");
     EXPECT_EQ(again.rows[4].text, "");
-    EXPECT_EQ(again.count, 2);
+    EXPECT_EQ(again.count, kChoiceRowsShown);
     EXPECT_TRUE(again.deleteVisible);
 }
 
-TEST_F(QuestionDialogTest, EmptyScoresTakeTheRowsDefaultAndOthersReadAsWholeNumbers)
+TEST_F(QuestionDialogTest, EmptyScoresTakeTheRowsDefaultAndOthersReadAsTyped)
 {
     NewQuestion(TQue::MultipleAnswer, TSel::Multiple);
     ChoiceDialogData data = Choice("Q", {{true, "", "right"}, {false, "", "wrong"}, {false, "-2", "typed"},
-                                         {true, "2.5", "fraction"}, {true, " 7 ", "blanks"}});
+                                         {true, "2,5", "fraction"}, {true, " 7 ", "blanks"}});
     ASSERT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Close);
     std::vector<float> scores;
     for (int i = 0; i < Stored(0).GetAnswerCount(); ++i) scores.push_back(Stored(0).GetAnswer(i).GetScore());
-    EXPECT_EQ(scores, (std::vector<float>{3, -1, -2, 0, 7}));
+    EXPECT_EQ(scores, (std::vector<float>{3, -1, -2, 2.5f, 7}));
 }
 
-TEST_F(QuestionDialogTest, QuestionWithMoreThanSixAnswersShowsSixAndKeepsWhatTheRowsHold)
+TEST_F(QuestionDialogTest, QuestionWithMoreThanSixAnswersShowsThemAllAndKeepsThem)
 {
     CDomanda loaded(&app.errorReporter);
     loaded.SetTextQue("Q");
@@ -206,21 +207,23 @@ TEST_F(QuestionDialogTest, QuestionWithMoreThanSixAnswersShowsSixAndKeepsWhatThe
     ChoiceDialogData data;
     InitChoiceDialog(app, data);
     EXPECT_EQ(data.count, 8);
-    EXPECT_EQ(data.rows[5].text, "answer 6");
-    EXPECT_EQ(data.rows[5].score, "5");   // cut toward zero
+    EXPECT_EQ(data.rows[7].text, "answer 8");
+    EXPECT_EQ(data.rows[5].score, "5.75");
 
+    data.rows[7].text = "changed";
     ASSERT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Close);
     ASSERT_EQ(app.currentTest.QuestionCount(), 1);
-    EXPECT_EQ(Stored(0).GetAnswerCount(), 6);
-    EXPECT_EQ(Stored(0).GetAnswer(2).GetScore(), 2.0f);
+    EXPECT_EQ(Stored(0).GetAnswerCount(), 8);
+    EXPECT_EQ(Stored(0).GetAnswer(2).GetScore(), 2.75f);
+    EXPECT_EQ(Text(Stored(0).GetAnswer(7).GetTextAns()), "changed");
 }
 
-TEST_F(QuestionDialogTest, LongTextsAreCutToTheTextBuffer)
+TEST_F(QuestionDialogTest, LongTextsAreKeptWhole)
 {
     NewQuestion(TQue::MultipleAnswer);
     ReadChoiceDialog(app, Choice(std::string(6000, 'q'), {{true, "", std::string(6000, 'a')}}), false, true);
-    EXPECT_EQ(app.editQuestion.GetTextQue().Length(), 4999u);
-    EXPECT_EQ(app.editQuestion.GetAnswer(0).GetTextAns().Length(), 4999u);
+    EXPECT_EQ(app.editQuestion.GetTextQue().Length(), 6000u);
+    EXPECT_EQ(app.editQuestion.GetAnswer(0).GetTextAns().Length(), 6000u);
 }
 
 TEST_F(QuestionDialogTest, NumericQuestionShowsItsNumbersAndReadsThemBack)
@@ -235,8 +238,8 @@ TEST_F(QuestionDialogTest, NumericQuestionShowsItsNumbersAndReadsThemBack)
     EXPECT_EQ(data.answerLabel, "Numero");
     EXPECT_EQ(data.answer, "12.5");
     EXPECT_EQ(data.precision, "0.001");
-    EXPECT_EQ(data.scoreIfOk, "4");
-    EXPECT_EQ(data.scoreIfBad, "-1");
+    EXPECT_EQ(data.scoreIfOk, "4.9");
+    EXPECT_EQ(data.scoreIfBad, "-1.5");
 
     data.text = "7/2?";
     data.answer = "3.5";
@@ -244,8 +247,8 @@ TEST_F(QuestionDialogTest, NumericQuestionShowsItsNumbersAndReadsThemBack)
     ReadTextDialog(app, data, false, true);
     EXPECT_DOUBLE_EQ(app.editQuestion.GetNumOk(), 3.5);
     EXPECT_DOUBLE_EQ(app.editQuestion.GetPrecision(), 0.001);
-    EXPECT_EQ(app.editQuestion.GetScoreIfNear(), 4.0f);
-    EXPECT_EQ(app.editQuestion.GetScoreIfBad(), 0.0f);
+    EXPECT_EQ(app.editQuestion.GetScoreIfNear(), 4.9f);
+    EXPECT_EQ(app.editQuestion.GetScoreIfBad(), -1.5f);   // Copia keeps what is no number
 }
 
 TEST_F(QuestionDialogTest, NewTextQuestionShowsItsPrecisionAsAWholeNumberAndNoCancella)
@@ -258,6 +261,146 @@ TEST_F(QuestionDialogTest, NewTextQuestionShowsItsPrecisionAsAWholeNumberAndNoCa
     EXPECT_EQ(data.precision, "2");
     EXPECT_EQ(data.text, "");
     EXPECT_FALSE(data.deleteVisible);
+}
+
+// --- Fields left alone, numbers, Numero voci, Annulla -------------------------
+
+TEST_F(QuestionDialogTest, OkWithoutEditsKeepsEveryValueAndLeavesTheTestUnmodified)
+{
+    CDomanda choice(&app.errorReporter);
+    choice.SetTextQue("  Q\n");   // as no reload gives it back: kept all the same
+    choice.SetImage("nul");
+    for (const float score : {2.25f, -0.5f, 0.1f}) {
+        CRisposta answer(&app.errorReporter);
+        answer.SetTextAns(" a ");
+        answer.SetScore(score);
+        answer.SetCorrect(score > 0);
+        choice.AddAnswer(answer);
+    }
+    CDomanda number(&app.errorReporter);
+    number.SetTypeQue(TQue::SingleNumber);
+    number.SetNumOk(652.125);
+    number.SetPrecision(4e-7);
+    number.SetScoreIfOk(3);
+    number.SetScoreIfNear(1.5f);
+    CDomanda text(&app.errorReporter);
+    text.SetTypeQue(TQue::SingleText);
+    text.SetTextOk("Roma ");
+    text.SetPrecision(2.5);   // shown as 2
+    for (const CDomanda* q : {&choice, &number, &text}) app.currentTest.AppendQuestion(*q);
+    const CTest before(app.currentTest);
+
+    for (int i = 0; i < 3; ++i) {
+        EditStored(i);
+        if (DialogKindOf(app.editQuestion) == QuestionDialogKind::TextAns) {
+            TextDialogData data;
+            InitTextDialog(app, data);
+            EXPECT_EQ(TextDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Close);
+        } else {
+            ChoiceDialogData data;
+            InitChoiceDialog(app, data);
+            EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Close);
+        }
+    }
+    EXPECT_TRUE(app.currentTest == before);
+    EXPECT_EQ(app.modified, 0);
+    EXPECT_TRUE(platform.infos.empty());
+}
+
+struct ScoreIfOkCase {
+    float ok, near;
+    const char* typed;
+    float storedOk, storedNear;
+};
+
+TEST_F(QuestionDialogTest, NearPointsFollowTheRightAnswerPointsOnlyWhenTheyWereEqual)
+{
+    const ScoreIfOkCase cases[] = {
+        {3, 1.5f, "4", 4, 1.5f}, {3, 3, "4,5", 4.5f, 4.5f}, {3, 1.5f, "3", 3, 1.5f}, {2, 2, "2.0", 2, 2},
+    };
+    for (const ScoreIfOkCase& c : cases) {
+        NewQuestion(TQue::SingleNumber);
+        app.editQuestion.SetScoreIfOk(c.ok);
+        app.editQuestion.SetScoreIfNear(c.near);
+        TextDialogData data;
+        InitTextDialog(app, data);
+        data.scoreIfOk = c.typed;
+        ReadTextDialog(app, data, false, true);
+        EXPECT_EQ(app.editQuestion.GetScoreIfOk(), c.storedOk) << c.typed;
+        EXPECT_EQ(app.editQuestion.GetScoreIfNear(), c.storedNear) << c.typed;
+    }
+}
+
+struct NumberRefusalCase {
+    TQue type;
+    std::string TextDialogData::*field;
+    const char* typed;
+    const char* message;
+};
+
+TEST_F(QuestionDialogTest, NumberFieldsRefuseWhatIsNoNumberInRangeNamingTheField)
+{
+    const NumberRefusalCase cases[] = {
+        {TQue::SingleNumber, &TextDialogData::answer, "abc", "Il campo \"Numero\" deve contenere un numero."},
+        {TQue::SingleNumber, &TextDialogData::precision, "1e400",
+         "Il campo \"Precisione richiesta\" deve contenere un numero compreso tra 0 e 1000000000000000."},
+        {TQue::SingleText, &TextDialogData::precision, "2,5",
+         "Il campo \"Precisione richiesta\" deve contenere un numero intero."},
+        {TQue::SingleText, &TextDialogData::scoreIfOk, "99999999999",
+         "Il campo \"Punti se giusto\" deve contenere un numero compreso tra -1000000 e 1000000."},
+        {TQue::SingleText, &TextDialogData::scoreIfBad, "", "Il campo \"Punti se errato\" deve contenere un numero."},
+    };
+    for (const NumberRefusalCase& c : cases) {
+        platform.infos.clear();
+        NewQuestion(c.type);
+        TextDialogData data;
+        InitTextDialog(app, data);
+        data.text = "Q";
+        data.answer = "652,5";
+        data.*c.field = c.typed;
+        EXPECT_EQ(TextDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Stay) << c.typed;
+        EXPECT_EQ(platform.infos, std::vector<std::string>{c.message});
+    }
+    EXPECT_EQ(app.currentTest.QuestionCount(), 0);
+
+    platform.infos.clear();
+    ChoiceDialogData data = Choice("Q", {{true, "", "a"}, {false, "x", "b"}});
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Stay);
+    EXPECT_EQ(platform.infos,
+              std::vector<std::string>{"Il campo \"Punti risposta 2\" deve contenere un numero."});
+}
+
+TEST_F(QuestionDialogTest, NumeroVociHidesAFilledRowOnlyWhenTheTeacherAgrees)
+{
+    NewQuestion(TQue::MultipleAnswer);
+    ChoiceDialogData data;
+    InitChoiceDialog(app, data);
+    EXPECT_EQ(SetChoiceRowCount(app, data, 99), kChoiceRows);
+    EXPECT_EQ(SetChoiceRowCount(app, data, 8), 8);
+    data.rows[6].text = "g";
+    data.rows[7].text = "h";
+    platform.yesNoAnswers = {false, true};
+    EXPECT_EQ(SetChoiceRowCount(app, data, 6), 8);
+    EXPECT_EQ(data.rows[7].text, "h");
+    EXPECT_EQ(SetChoiceRowCount(app, data, 1), kChoiceRowsMinimum);
+    EXPECT_EQ(data.rows[7].text, "");
+    EXPECT_EQ(platform.questions, std::vector<std::string>(2, "Vuoi veramente cancellare le risposte da 7 a 8?"));
+}
+
+TEST_F(QuestionDialogTest, AnnullaAsksOnlyWhenTheFieldsDifferFromTheOpening)
+{
+    NewQuestion(TQue::MultipleAnswer);
+    ChoiceDialogData data;
+    InitChoiceDialog(app, data);
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Cancel), CommandResult::Close);
+    EXPECT_TRUE(platform.questions.empty());
+
+    data.text = "Una domanda scritta";
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Cancel), CommandResult::Stay);
+    platform.yesNoAnswers = {true};
+    EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Cancel), CommandResult::Close);
+    EXPECT_EQ(platform.questions,
+              std::vector<std::string>(2, "Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?"));
 }
 
 // --- Copia, Incolla, Annulla "incolla", Cancella ----------------------------
@@ -301,14 +444,14 @@ TEST_F(QuestionDialogTest, PasteKeepsTheDialogsKindAndUndoBringsBackTheEdits)
     EXPECT_EQ(app.editQuestion.GetSelection(), TSel::Multiple);
     EXPECT_EQ(data.text, "Capitale?");
     EXPECT_EQ(data.rows[0].text, "");
-    EXPECT_EQ(data.count, 0);
+    EXPECT_EQ(data.count, kChoiceRowsShown);
 
     ChoiceDialogCommand(app, data, QuestionCommand::UndoPaste);
     EXPECT_EQ(data.text, "Colori?");
     EXPECT_TRUE(data.random);
     EXPECT_EQ(data.rows[0].score, "4");
     EXPECT_EQ(data.rows[1].score, "-1");
-    EXPECT_EQ(data.count, 2);
+    EXPECT_EQ(data.count, kChoiceRowsShown);
 }
 
 TEST_F(QuestionDialogTest, CancellaRemovesTheQuestionOnlyWhenConfirmed)
@@ -346,14 +489,15 @@ TEST_F(QuestionDialogTest, RunWritesTheQuestionAloneAndStartsTheRunnerOnIt)
     ASSERT_EQ(reloaded.QuestionCount(), 1);
     EXPECT_TRUE(*reloaded.GetQuestion(0) == app.editQuestion);
 
-    RunProgram(app, RunnerProgram(platform), "quadrivo", QuestionArgument(app));
-    EXPECT_EQ(platform.started, std::vector<std::string>{"quadrivo -question 1 \"$QV1.TMP\""});
+    RunProgram(app, RunnerProgram(platform), "quadrivo", QuestionArguments(app));
+    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{"quadrivo", "-question", "1", "$QV1.TMP"}}));
 }
 
 TEST_F(QuestionDialogTest, EachRunReplacesTheTemporaryFileAndOkDeletesTheLast)
 {
     NewQuestion(TQue::SingleNumber);
     TextDialogData data;
+    InitTextDialog(app, data);
     data.text = "2+2?";
     data.answer = "4";
     ASSERT_EQ(TextDialogCommand(app, data, QuestionCommand::Run), CommandResult::TryQuestion);
@@ -374,12 +518,30 @@ TEST_F(QuestionDialogTest, FailedTryDoesNotBlockTheNextOne)
     ChoiceDialogData data = kValid;
     platform.tempFileWorks = false;
     EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Run), CommandResult::Stay);
-    EXPECT_TRUE(platform.infos.empty());
+    EXPECT_EQ(platform.infos,
+              std::vector<std::string>{"Non riesco a creare il questionario temporaneo per provare la domanda."});
 
     platform.tempFileWorks = true;
     app.runTest.SetError(15);   // as a failed write leaves it
     EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Run), CommandResult::TryQuestion);
     EXPECT_EQ(app.runTest.QuestionCount(), 1);
+}
+
+TEST_F(QuestionDialogTest, TryInAReadOnlyFolderGoesToTheTempFolderAndIsDeletedAtExit)
+{
+    std::filesystem::create_directory(scratch.Path() / "tmp");
+    platform.currentFolderWritable = false;
+    platform.tempFolder = scratch.File("tmp");
+    NewQuestion(TQue::MultipleAnswer);
+    ChoiceDialogData data = kValid;
+    ASSERT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Run), CommandResult::TryQuestion);
+    const std::string file = Text(app.runTest.TestFileName());
+    EXPECT_EQ(std::filesystem::path(file).parent_path(), scratch.Path() / "tmp");
+    EXPECT_EQ(QuestionArguments(app).back(), file);
+    EXPECT_TRUE(std::filesystem::exists(file));
+
+    ShutDown(app);
+    EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 // --- Immagine... ------------------------------------------------------------

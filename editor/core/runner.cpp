@@ -15,19 +15,51 @@ std::optional<std::string> RunnerProgram(Platform& platform)
     return ReadSettingString(platform, "command", "quadrivo");
 }
 
-std::string RunnerCommandLine(const std::string& program, const std::string& argument)
+ProgramCall RunnerCall(Platform& platform, const std::string& field)
 {
-    return (program + " " + argument).substr(0, Application::kTextCapacity - 1);
+    ProgramCall call;
+    if (platform.IsFile(field)) {
+        call.program = field;
+        return call;
+    }
+    std::vector<std::string> words = SplitCommandLine(field);
+    if (words.empty()) return call;
+    call.program = words.front();
+    call.arguments.assign(words.begin() + 1, words.end());
+    if (call.program.find_first_of("/\\") == std::string::npos) {
+        const std::string beside = platform.ProgramBesideEditor(call.program);
+        if (!beside.empty()) call.program = beside;
+    }
+    return call;
+}
+
+std::string RunnerCommandLine(const std::string& program, const std::vector<std::string>& arguments)
+{
+    std::vector<std::string> words{program};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::string line;
+    for (const std::string& word : words) {
+        const bool quote = word.empty() || word.find_first_of(" \t\"") != std::string::npos;
+        if (!line.empty()) line += ' ';
+        line += quote ? "\"" + word + "\"" : word;
+    }
+    return line.substr(0, Application::kTextCapacity - 1);
 }
 
 void RunProgram(Application& app, const std::optional<std::string>& opened, const std::string& typed,
-                const std::string& argument)
+                const std::vector<std::string>& arguments)
 {
-    const std::string program = typed.substr(0, kProgramCapacity - 1);
-    if (!opened || program != *opened) WriteSettingString(app.platform, "command", program);
-    const std::string commandLine = RunnerCommandLine(program, argument);
-    if (!app.platform.StartProgram(commandLine))
-        ShowInfo(app, "Errore nell'eseguire il comando\r\n" + commandLine);
+    const std::string field = typed.substr(0, kProgramCapacity - 1);
+    if (!opened || field != *opened) WriteSettingString(app.platform, "command", field);
+    ProgramCall call = RunnerCall(app.platform, field);
+    call.arguments.insert(call.arguments.end(), arguments.begin(), arguments.end());
+    const StartResult result = call.program.empty() ? StartResult::NotFound
+                                                    : app.platform.StartProgram(call.program, call.arguments);
+    if (result == StartResult::Started) return;
+    std::string message = "Errore nell'eseguire il comando\r\n" + RunnerCommandLine(call.program, call.arguments);
+    if (result == StartResult::NotFound)
+        message += "\r\nIl programma \"" + field + "\" non \xe8 stato trovato: si pu\xf2 indicare in \"Esegui con...\".";
+    ShowInfo(app, message);
 }
 
 FileDialogRequest ChooseProgramRequest(const Application& app)

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/core/platform.h"
 
@@ -16,17 +17,29 @@ class Application;
 // (default "quadrivo"); none when the settings cannot be read.
 std::optional<std::string> RunnerProgram(Platform& platform);
 
-// The command line: the program exactly as typed, a blank, the argument;
-// cut to the 4999 characters of the text buffer.
-std::string RunnerCommandLine(const std::string& program, const std::string& argument);
+// The program field as a program and its own arguments: one path when it
+// names an existing file (blanks and all), otherwise a command line split
+// into words. A program named without a folder is taken from the editor's
+// own folder when it is there, so that the runner shipped with the editor
+// wins over the system's search path.
+struct ProgramCall {
+    std::string program;
+    std::vector<std::string> arguments;
+};
+ProgramCall RunnerCall(Platform& platform, const std::string& field);
+
+// The command line as the messages show it: the words, those with blanks or
+// quotes in double quotes; cut to the 4999 characters of the text buffer.
+std::string RunnerCommandLine(const std::string& program, const std::vector<std::string>& arguments);
 
 // Ok. typed (at most 511 characters are read) is stored as "command" when it
-// differs from opened, what the field showed at opening; then the command
-// line is started, and a start that fails is shown as "Errore nell'eseguire
-// il comando" with the command line on the next line. The dialog closes
-// afterwards either way.
+// differs from opened, what the field showed at opening; then the program
+// is started with its own arguments and then arguments, each as it is. A
+// start that fails is shown as "Errore nell'eseguire il comando" with the
+// command line on the next line and, for a program not found, where to set
+// it. The dialog closes afterwards either way.
 void RunProgram(Application& app, const std::optional<std::string>& opened, const std::string& typed,
-                const std::string& argument);
+                const std::vector<std::string>& arguments);
 
 // Sfoglia: a file dialog for the program, proposing the last choice of the
 // run; the current directory stays as it was. The chosen path, or none.

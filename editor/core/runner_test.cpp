@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "editor/core/scripted_platform.h"
 #include "editor/core/settings.h"
 
@@ -16,8 +18,8 @@ TEST_F(RunnerTest, WholeTestRunsTheDefaultProgramOnTheQuotedFile)
 {
     const auto opened = RunnerProgram(platform);
     ASSERT_EQ(opened, "quadrivo");
-    RunProgram(app, opened, *opened, WholeTestArgument(app));
-    EXPECT_EQ(platform.started, std::vector<std::string>{"quadrivo \"storia.tst\""});
+    RunProgram(app, opened, *opened, WholeTestArguments(app));
+    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{"quadrivo", "storia.tst"}}));
     EXPECT_EQ(platform.settingWrites, std::vector<std::string>{"command=quadrivo"});
     EXPECT_TRUE(platform.infos.empty());
 }
@@ -25,40 +27,38 @@ TEST_F(RunnerTest, WholeTestRunsTheDefaultProgramOnTheQuotedFile)
 TEST_F(RunnerTest, OneQuestionRunsWithTheArgumentSetting)
 {
     app.runTest.SetPathName("$QV3F.TMP");
-    RunProgram(app, RunnerProgram(platform), "quadrivo", QuestionArgument(app));
-    EXPECT_EQ(platform.started, std::vector<std::string>{"quadrivo -question 1 \"$QV3F.TMP\""});
+    RunProgram(app, RunnerProgram(platform), "quadrivo", QuestionArguments(app));
+    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{"quadrivo", "-question", "1", "$QV3F.TMP"}}));
 }
 
 TEST_F(RunnerTest, UnchangedProgramIsNotStoredAgain)
 {
     platform.settings["command"] = std::string("runner");
     const auto opened = RunnerProgram(platform);
-    RunProgram(app, opened, "runner", WholeTestArgument(app));
+    RunProgram(app, opened, "runner", WholeTestArguments(app));
     EXPECT_TRUE(platform.settingWrites.empty());
 }
 
 TEST_F(RunnerTest, ChangedProgramIsStoredAlsoWhenItCannotStart)
 {
-    platform.startSucceeds = false;
+    platform.startResult = StartResult::Failed;
     const auto opened = RunnerProgram(platform);
-    RunProgram(app, opened, "C:\\Program Files\\Run\\run.exe", WholeTestArgument(app));
-    EXPECT_EQ(platform.settingWrites.back(), "command=C:\\Program Files\\Run\\run.exe");
-    // The program goes into the command line exactly as typed, unquoted.
-    const std::string line = "C:\\Program Files\\Run\\run.exe \"storia.tst\"";
-    EXPECT_EQ(platform.started, std::vector<std::string>{line});
-    EXPECT_EQ(platform.infos, std::vector<std::string>{"Errore nell'eseguire il comando\r\n" + line});
+    RunProgram(app, opened, "\"C:\\Program Files\\Run\\run.exe\"", WholeTestArguments(app));
+    EXPECT_EQ(platform.settingWrites.back(), "command=\"C:\\Program Files\\Run\\run.exe\"");
+    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{"C:\\Program Files\\Run\\run.exe", "storia.tst"}}));
+    EXPECT_EQ(platform.infos, std::vector<std::string>{"Errore nell'eseguire il comando\r\n"
+                                                       "\"C:\\Program Files\\Run\\run.exe\" storia.tst"});
 }
 
 TEST_F(RunnerTest, ProgramIsReadUpTo511Characters)
 {
-    RunProgram(app, RunnerProgram(platform), std::string(600, 'p'), "\"x.tst\"");
-    ASSERT_EQ(platform.started.size(), 1u);
-    EXPECT_EQ(platform.started[0], std::string(511, 'p') + " \"x.tst\"");
+    RunProgram(app, RunnerProgram(platform), std::string(600, 'p'), {"x.tst"});
+    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{std::string(511, 'p'), "x.tst"}}));
 }
 
 TEST_F(RunnerTest, CommandLineIsCutToTheTextBuffer)
 {
-    EXPECT_EQ(RunnerCommandLine("run", std::string(6000, 'a')).size(), 4999u);
+    EXPECT_EQ(RunnerCommandLine("run", {std::string(6000, 'a')}).size(), 4999u);
 }
 
 TEST_F(RunnerTest, WithoutSettingsTheTypedProgramStillRuns)
@@ -66,8 +66,46 @@ TEST_F(RunnerTest, WithoutSettingsTheTypedProgramStillRuns)
     platform.settingsWork = false;
     const auto opened = RunnerProgram(platform);
     EXPECT_EQ(opened, std::nullopt);
-    RunProgram(app, opened, "quadrivo", WholeTestArgument(app));
-    EXPECT_EQ(platform.started, std::vector<std::string>{"quadrivo \"storia.tst\""});
+    RunProgram(app, opened, "quadrivo", WholeTestArguments(app));
+    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{"quadrivo", "storia.tst"}}));
+}
+
+struct ProgramFieldCase {
+    std::string field;
+    std::vector<std::string> started;   // program, then arguments
+};
+
+TEST_F(RunnerTest, ProgramFieldIsOnePathWhenItNamesAFileElseACommandLine)
+{
+    ScratchDirectory scratch;
+    std::filesystem::create_directories(scratch.Path() / "my apps");
+    std::filesystem::create_directories(scratch.Path() / "editor");
+    std::ofstream(scratch.Path() / "my apps" / "run er") << "";
+    std::ofstream(scratch.Path() / "editor" / "quadrivo") << "";
+    platform.editorFolder = scratch.File("editor");
+    const std::string withBlanks = scratch.File("my apps/run er");
+    const std::string shipped = scratch.File("editor/quadrivo");
+    const ProgramFieldCase cases[] = {
+        {withBlanks, {withBlanks, "a\"b.tst"}},
+        {"quadrivo -f", {shipped, "-f", "a\"b.tst"}},
+        {"\"/opt/x y/run\" -v", {"/opt/x y/run", "-v", "a\"b.tst"}},
+        {"altro", {"altro", "a\"b.tst"}},
+    };
+    for (const ProgramFieldCase& c : cases) {
+        platform.started.clear();
+        RunProgram(app, c.field, c.field, {"a\"b.tst"});
+        EXPECT_EQ(platform.started, std::vector<std::vector<std::string>>{c.started}) << c.field;
+    }
+    EXPECT_TRUE(platform.infos.empty());
+}
+
+TEST_F(RunnerTest, ProgramNotFoundSaysWhereToSetIt)
+{
+    platform.startResult = StartResult::NotFound;
+    RunProgram(app, "quadrivo", "quadrivo", WholeTestArguments(app));
+    EXPECT_EQ(platform.infos, std::vector<std::string>{"Errore nell'eseguire il comando\r\nquadrivo storia.tst\r\n"
+                                                       "Il programma \"quadrivo\" non \xe8 stato trovato: si pu\xf2 "
+                                                       "indicare in \"Esegui con...\"."});
 }
 
 TEST_F(RunnerTest, ChooseProgramProposesTheLastChoiceAndKeepsTheDirectory)

@@ -32,9 +32,12 @@ public:
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<std::string>> openAnswers;   // none: cancelled
     std::deque<std::optional<std::string>> saveAnswers;
-    bool startSucceeds = true;
+    StartResult startResult = StartResult::Started;
+    std::string editorFolder;   // ProgramBesideEditor looks here, if set
     bool settingsWork = true;   // false: every query and store fails
-    bool tempFileWorks = true;
+    bool tempFileWorks = true;             // false: no temporary file anywhere
+    bool currentFolderWritable = true;     // false: none in the current one
+    std::string tempFolder = std::filesystem::temp_directory_path().string();
     // A folder that every file dialog makes current while the user browses,
     // confirmed or not, as the system's dialogs may do.
     std::optional<std::string> dialogBrowsesTo;
@@ -45,7 +48,7 @@ public:
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     std::vector<std::string> settingWrites;   // "name=value", in order
-    std::vector<std::string> started;         // command lines
+    std::vector<std::vector<std::string>> started;   // program, then arguments
     std::vector<std::string> removed;         // RemoveFile names
     int waitCursorShows = 0;
     int waitCursorDepth = 0;   // Begin minus End; 0 when balanced
@@ -128,26 +131,44 @@ public:
         return true;
     }
 
-    bool StartProgram(const std::string& commandLine) override
+    StartResult StartProgram(const std::string& program, const std::vector<std::string>& arguments) override
     {
-        started.push_back(commandLine);
-        return startSucceeds;
+        started.push_back({program});
+        started.back().insert(started.back().end(), arguments.begin(), arguments.end());
+        return startResult;
     }
 
-    bool CreateTempFile(std::string& name) override
+    std::string ProgramBesideEditor(const std::string& name) override
     {
-        if (!tempFileWorks) return false;
+        if (editorFolder.empty()) return "";
+        const std::filesystem::path path = std::filesystem::path(editorFolder) / name;
+        std::error_code error;
+        return std::filesystem::is_regular_file(path, error) ? path.string() : "";
+    }
+
+    bool IsFile(const std::string& path) override
+    {
+        std::error_code error;
+        return std::filesystem::is_regular_file(path, error);
+    }
+
+    bool CreateTempFile(const std::string& folder, std::string& name) override
+    {
+        if (!tempFileWorks || (folder == "." && !currentFolderWritable)) return false;
         for (unsigned number = 1; number < 0x10000; ++number) {
             char candidate[32];
             std::snprintf(candidate, sizeof candidate, "$QV%X.TMP", number);
-            if (std::FILE* file = std::fopen(candidate, "wx")) {
+            const std::string path = folder == "." ? candidate : (std::filesystem::path(folder) / candidate).string();
+            if (std::FILE* file = std::fopen(path.c_str(), "wx")) {
                 std::fclose(file);
-                name = candidate;
+                name = path;
                 return true;
             }
         }
         return false;
     }
+
+    std::string TempFolder() override { return tempFolder; }
 
     void RemoveFile(const std::string& name) override
     {

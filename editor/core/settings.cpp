@@ -12,10 +12,7 @@ constexpr std::size_t kSettingCapacity = 128;
 const DialogFont kFallbackFont{"Courier New", 10};
 constexpr int kLargestPointSize = 400;
 
-std::string Quoted(const CStringa& s)
-{
-    return std::string("\"") + (s.IsOk() ? s.CStr() : "") + "\"";
-}
+std::string Text(const CStringa& s) { return s.IsOk() ? s.CStr() : ""; }
 
 }  // namespace
 
@@ -56,13 +53,39 @@ DialogFont ReadDialogFont(Platform& platform)
     return font;
 }
 
-std::string QuestionArgument(Application& app)
+std::vector<std::string> QuestionArguments(Application& app)
 {
     const std::string prefix = ReadSettingString(app.platform, "argument", "-question 1 ").value_or("");
-    return prefix + Quoted(app.runTest.TestFileName());
+    std::vector<std::string> arguments = SplitCommandLine(prefix);
+    const std::string file = Text(app.runTest.TestFileName());
+    if (!arguments.empty() && prefix.back() != ' ' && prefix.back() != '\t')
+        arguments.back() += file;
+    else
+        arguments.push_back(file);
+    return arguments;
 }
 
-std::string WholeTestArgument(Application& app)
+std::vector<std::string> WholeTestArguments(Application& app) { return {Text(app.currentTest.TestFileName())}; }
+
+std::vector<std::string> SplitCommandLine(const std::string& line)
 {
-    return Quoted(app.currentTest.TestFileName());
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    bool quoted = false;
+    for (char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if ((c == ' ' || c == '\t') && !quoted) {
+            if (inWord) words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord) words.push_back(word);
+    return words;
 }

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class Application;
 class Platform;
@@ -21,11 +22,17 @@ struct DialogFont {
 };
 DialogFont ReadDialogFont(Platform& platform);
 
-// The runner's argument for one tried-out question: the "argument" setting
-// followed by the quoted file name of app.runTest.
-std::string QuestionArgument(Application& app);
-// The runner's argument for the whole test: the quoted file name of
+// The runner's arguments for one tried-out question: the words of the
+// "argument" setting, then the file name of app.runTest; when the setting
+// does not end in a blank, the name is joined to its last word, as the
+// setting is what precedes the name.
+std::vector<std::string> QuestionArguments(Application& app);
+// The runner's arguments for the whole test: the file name of
 // app.currentTest.
-std::string WholeTestArgument(Application& app);
+std::vector<std::string> WholeTestArguments(Application& app);
+
+// A command line's words: blanks separate them, double quotes group blanks
+// into a word and are dropped.
+std::vector<std::string> SplitCommandLine(const std::string& line);
 
 #endif

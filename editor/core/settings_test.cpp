@@ -87,7 +87,7 @@ TEST_F(SettingsTest, FontWithoutStoreUsesThePlatformFace)
 TEST_F(SettingsTest, QuestionArgumentWithTheDefaults)
 {
     app.runTest.SetPathName("$QV1A2B.TMP");
-    EXPECT_EQ(QuestionArgument(app), "-question 1 \"$QV1A2B.TMP\"");
+    EXPECT_EQ(QuestionArguments(app), (std::vector<std::string>{"-question", "1", "$QV1A2B.TMP"}));
     EXPECT_EQ(platform.settingWrites, std::vector<std::string>{"argument=-question 1 "});
 }
 
@@ -95,13 +95,13 @@ TEST_F(SettingsTest, QuestionArgumentWithoutStoreHasNoPrefix)
 {
     platform.settingsWork = false;
     app.runTest.SetPathName("$QV1.TMP");
-    EXPECT_EQ(QuestionArgument(app), "\"$QV1.TMP\"");
+    EXPECT_EQ(QuestionArguments(app), std::vector<std::string>{"$QV1.TMP"});
 }
 
 TEST_F(SettingsTest, WholeTestArgumentQuotesTheTestFileName)
 {
     app.currentTest.SetPathName("storia");
-    EXPECT_EQ(WholeTestArgument(app), "\"storia.tst\"");
+    EXPECT_EQ(WholeTestArguments(app), std::vector<std::string>{"storia.tst"});
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "editor/core/application.h"
@@ -16,12 +18,6 @@
 #include "editor/qt/encoding.h"
 #include "editor/qt/textfields.h"
 #include "editor/qt/updownfield.h"
-
-namespace {
-
-constexpr int kFieldMaximum = static_cast<int>(Application::kTextCapacity - 1);
-
-}  // namespace
 
 ChoiceDialog::ChoiceDialog(Application& app, QuestionDialogKind kind, QWidget* parent)
     : QuestionDialog(app, parent)
@@ -35,7 +31,7 @@ ChoiceDialog::ChoiceDialog(Application& app, QuestionDialogKind kind, QWidget* p
     random_->setObjectName(QStringLiteral("randomCheck"));
     count_ = new UpDownField;
     count_->setObjectName(QStringLiteral("countField"));
-    count_->setArrowRange(2, kChoiceRows);
+    count_->setArrowRange(kChoiceRowsMinimum, kChoiceRows);
     count_->setFixedWidth(count_->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 48);
     // Only a display: the arrows move it, typing does not.
     if (auto* countText = count_->findChild<QLineEdit*>()) countText->setReadOnly(true);
@@ -53,9 +49,10 @@ ChoiceDialog::ChoiceDialog(Application& app, QuestionDialogKind kind, QWidget* p
     // new question has.
     correctGroup_ = new QButtonGroup(this);
     correctGroup_->setExclusive(!several);
-    auto* rows = new QGridLayout;
-    rows->setHorizontalSpacing(10);
-    rows->setColumnStretch(2, 1);
+    // Each row is a widget of its own, so that "Numero voci" can hide it;
+    // the rows scroll when more are shown than the dialog has room for.
+    auto* rows = new QVBoxLayout;
+    rows->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < kChoiceRows; ++i) {
         const QString number = QString::number(i + 1);
         QAbstractButton* correct = several ? static_cast<QAbstractButton*>(new QCheckBox(number))
@@ -68,28 +65,46 @@ ChoiceDialog::ChoiceDialog(Application& app, QuestionDialogKind kind, QWidget* p
         score_[i] = new QLineEdit;
         score_[i]->setObjectName(QStringLiteral("score") + number);
         score_[i]->setAlignment(Qt::AlignRight);
-        score_[i]->setMaxLength(11);
-        score_[i]->setFixedWidth(score_[i]->fontMetrics().horizontalAdvance(QStringLiteral("-00000")) + 16);
+        score_[i]->setFixedWidth(score_[i]->fontMetrics().horizontalAdvance(QStringLiteral("-000,00")) + 16);
 
         answer_[i] = new QLineEdit;
         answer_[i]->setObjectName(QStringLiteral("answer") + number);
-        answer_[i]->setMaxLength(kFieldMaximum);
         answer_[i]->setMinimumWidth(360);
 
-        rows->addWidget(correct, i, 0);
-        rows->addWidget(score_[i], i, 1);
-        rows->addWidget(answer_[i], i, 2);
+        row_[i] = new QWidget;
+        row_[i]->setObjectName(QStringLiteral("row") + number);
+        auto* row = new QHBoxLayout(row_[i]);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(10);
+        correct->setMinimumWidth(correct->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 24);
+        row->addWidget(correct);
+        row->addWidget(score_[i]);
+        row->addWidget(answer_[i], 1);
+        rows->addWidget(row_[i]);
     }
+    rows->addStretch(1);
+    auto* rowsWidget = new QWidget;
+    rowsWidget->setLayout(rows);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("rowsScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(rowsWidget);
+    const int rowHeight = answer_[0]->sizeHint().height() + rows->spacing();
+    scroll->setMinimumHeight(kChoiceRowsShown * rowHeight);
+    scroll->setMinimumWidth(rowsWidget->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+    connect(count_, &UpDownField::stepped, this, &ChoiceDialog::changeRowCount);
     if (!several) connect(correctGroup_, &QButtonGroup::idClicked, this, &ChoiceDialog::clearOtherRows);
 
     auto* body = new QVBoxLayout;
     body->addLayout(settingsRow);
     body->addWidget(questionTextFrame(), 1);
-    body->addWidget(MakeGroupFrame(rows));
+    body->addWidget(MakeGroupFrame(scroll), 1);
     setBody(body);
 
-    SetDialogFonts(app_,
-                   {questionText(), answer_[0], answer_[1], answer_[2], answer_[3], answer_[4], answer_[5]});
+    SetDialogFonts(app_, {questionText()});
+    for (QLineEdit* answer : answer_) SetDialogFonts(app_, {answer});
     InitChoiceDialog(app_, data_);
     showOpened();
 }
@@ -99,15 +114,14 @@ CommandResult ChoiceDialog::execute(QuestionCommand command)
     return ChoiceDialogCommand(app_, data_, command);
 }
 
-bool ChoiceDialog::collect()
+bool ChoiceDialog::collect(bool quiet)
 {
     ChoiceDialogData data = data_;
-    if (!readImageAndText(data.image, data.text)) return false;
+    if (!readImageAndText(data.image, data.text, quiet)) return false;
     data.random = random_->isChecked();
-    for (int i = 0; i < kChoiceRows; ++i) {
+    for (int i = 0; i < data.count; ++i) {
         ChoiceRow& row = data.rows[i];
-        if (!ReadStorableText(app_, answer_[i]->text(), AnswerTextField(i + 1), answer_[i], row.text))
-            return false;
+        if (!readText(answer_[i]->text(), AnswerTextField(i + 1), answer_[i], row.text, quiet)) return false;
         row.correct = correct_[i]->isChecked();
         row.score = NumberFieldText(score_[i]);
     }
@@ -141,8 +155,24 @@ void ChoiceDialog::clearOtherRows(int row)
     correctGroup_->setExclusive(true);
 }
 
+void ChoiceDialog::changeRowCount()
+{
+    const int wanted = count_->fieldText().toInt();
+    // The rows' texts only decide whether a hidden row held an answer; the
+    // fields keep what they show.
+    collect(true);
+    SetChoiceRowCount(app_, data_, wanted);
+    for (int i = data_.count; i < kChoiceRows; ++i) {
+        correct_[i]->setChecked(false);
+        score_[i]->clear();
+        answer_[i]->clear();
+    }
+    showState();
+}
+
 void ChoiceDialog::showState()
 {
     count_->setFieldText(QString::number(data_.count));
+    for (int i = 0; i < kChoiceRows; ++i) row_[i]->setVisible(i < data_.count);
     showButtons(data_.buttons, data_.deleteVisible);
 }

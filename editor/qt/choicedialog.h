@@ -23,12 +23,14 @@ public:
     ChoiceDialog(Application& app, QuestionDialogKind kind, QWidget* parent = nullptr);
 
 private:
-    bool collect() override;
+    bool collect(bool quiet) override;
     CommandResult execute(QuestionCommand command) override;
     void showContent() override;
     void showState() override;
     // SINGLEANS: row was chosen; every other row is cleared.
     void clearOtherRows(int row);
+    // The arrows of "Numero voci" moved: the core decides what is shown.
+    void changeRowCount();
 
     ChoiceDialogData data_;
     QCheckBox* random_;
@@ -37,6 +39,7 @@ private:
     std::array<QAbstractButton*, kChoiceRows> correct_{};
     std::array<QLineEdit*, kChoiceRows> score_{};
     std::array<QLineEdit*, kChoiceRows> answer_{};
+    std::array<QWidget*, kChoiceRows> row_{};
 };
 
 #endif

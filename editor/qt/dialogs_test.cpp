@@ -68,6 +68,18 @@ TEST_F(DialogsTest, PropertyDialogEditedAndConfirmed)
     EXPECT_EQ(app.modified, 1);
 }
 
+TEST_F(DialogsTest, PropertyDialogFileCifratoChoosesTheSavedForm)
+{
+    app.currentTest.SetScrambled(1);
+    PropertyDialog dialog(app);
+    auto* scrambled = Child<QCheckBox>(&dialog, "scrambledCheck");
+    EXPECT_EQ(scrambled->text(), QStringLiteral("File cifrato"));
+    EXPECT_TRUE(scrambled->isChecked());
+    scrambled->setChecked(false);
+    Click(&dialog, "okButton");
+    EXPECT_EQ(app.currentTest.IsScrambled(), 0);
+}
+
 TEST_F(DialogsTest, PropertyDialogRefusesANameOutsideTheCodePageAndStaysOpen)
 {
     PropertyDialog dialog(app);
@@ -151,7 +163,7 @@ TEST_F(DialogsTest, MainTextDialogRefusesAClosingTagAndStaysOpen)
 TEST_F(DialogsTest, TryDialogShowsTheStoredProgramAndRunsTheEditedOne)
 {
     app.currentTest.SetPathName("geografia.tst");
-    TryDialog dialog(app, "\"geografia.tst\"");
+    TryDialog dialog(app, {"geografia.tst"});
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Esegui con..."));
     dialog.show();
     QLineEdit* program = Child<QLineEdit>(&dialog, "programEdit");
@@ -159,14 +171,14 @@ TEST_F(DialogsTest, TryDialogShowsTheStoredProgramAndRunsTheEditedOne)
     program->setText(QStringLiteral("/opt/quadrivo/run"));
     Click(&dialog, "okButton");
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(platform.started, std::vector<std::string>{"/opt/quadrivo/run \"geografia.tst\""});
+    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{"/opt/quadrivo/run", "geografia.tst"}}));
     EXPECT_EQ(platform.settingWrites.back(), "command=/opt/quadrivo/run");
 }
 
 TEST_F(DialogsTest, TryDialogBrowseFillsTheProgramField)
 {
     ScratchDirectory scratch;
-    TryDialog dialog(app, "\"x.tst\"");
+    TryDialog dialog(app, {"x.tst"});
     dialog.show();
     platform.openAnswers = {scratch.File("runner")};
     Click(&dialog, "browseButton");

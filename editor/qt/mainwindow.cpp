@@ -110,10 +110,12 @@ void MainWindow::refresh()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (exitConfirmed_ || ConfirmDiscard(app_))
-        event->accept();
-    else
+    if (!exitConfirmed_ && !ConfirmDiscard(app_)) {
         event->ignore();
+        return;
+    }
+    ShutDown(app_);
+    event->accept();
 }
 
 void MainWindow::newFile()
@@ -177,7 +179,7 @@ void MainWindow::editQuestion()
 
 void MainWindow::runTest()
 {
-    RunTryDialog(this, app_, WholeTestArgument(app_));
+    RunTryDialog(this, app_, WholeTestArguments(app_));
 }
 
 void MainWindow::about()

@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, RunTestStartsTheRunnerOnTheSavedFile)
 {
     NameTheTest("quiz");
     TriggerAndConfirm(Command::RunTest);
-    EXPECT_EQ(platform.started, std::vector<std::string>{"quadrivo \"quiz.tst\""});
+    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{"quadrivo", "quiz.tst"}}));
 }
 
 // Whether any pixel of the band of summary line k, near its left end, is dark.

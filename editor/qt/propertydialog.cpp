@@ -45,11 +45,10 @@ std::string NumberText(const UpDownField* field)
 PropertyDialog::PropertyDialog(Application& app, QWidget* parent) : QDialog(parent), app_(app)
 {
     setWindowTitle(QStringLiteral("Proprietà questionario"));
-    const PropertyValues values = FillPropertyDialog(app_.currentTest.GetParams());
+    const PropertyValues values = OpenPropertyDialog(app_);
 
     name_ = new QLineEdit(FromWindows1252(values.name));
     name_->setObjectName(QStringLiteral("nameEdit"));
-    name_->setMaxLength(static_cast<int>(kNameMaximum));
     name_->setMinimumWidth(280);
 
     auto* flags = new QVBoxLayout;
@@ -74,11 +73,17 @@ PropertyDialog::PropertyDialog(Application& app, QWidget* parent) : QDialog(pare
     auto* nameRow = new QFormLayout;
     nameRow->addRow(QStringLiteral("Nome"), name_);
 
+    // How the file is written: scrambled keeps the answers from a reader's
+    // eyes.
+    auto* fileForm = new QVBoxLayout;
+    scrambled_ = AddCheckBox(fileForm, QStringLiteral("File cifrato"), "scrambledCheck", values.scrambled);
+
     auto* properties = new QVBoxLayout;
     properties->setSpacing(12);
     properties->addLayout(nameRow);
     properties->addLayout(flags);
     properties->addLayout(numbers);
+    properties->addLayout(fileForm);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeGroupFrame(properties, QStringLiteral("Proprietà")));
@@ -97,6 +102,7 @@ void PropertyDialog::accept()
     values.viewScore = viewScore_->isChecked();
     values.askConfirm = askConfirm_->isChecked();
     values.correctAnswer = correctAnswer_->isChecked();
+    values.scrambled = scrambled_->isChecked();
     if (!PropertyDialogOk(app_, values)) {
         name_->setFocus();
         return;

@@ -27,6 +27,7 @@ private:
     QCheckBox* viewScore_;
     QCheckBox* askConfirm_;
     QCheckBox* correctAnswer_;
+    QCheckBox* scrambled_;
     UpDownField* time_;
     UpDownField* sendBack_;
 };

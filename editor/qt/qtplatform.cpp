@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "editor/qt/encoding.h"
 
@@ -214,22 +215,43 @@ bool QtPlatform::Stored()
     return settings_->status() == QSettings::NoError;
 }
 
-bool QtPlatform::StartProgram(const std::string& commandLine)
+StartResult QtPlatform::StartProgram(const std::string& program, const std::vector<std::string>& arguments)
 {
-    QStringList words = QProcess::splitCommand(FromNativeBytes(commandLine));
-    if (words.isEmpty()) return false;
-    const QString program = words.takeFirst();
-    return QProcess::startDetached(program, words, QDir::currentPath());
+    const QString path = FromNativeBytes(program);
+    const bool bare = !path.contains(QLatin1Char('/')) && !path.contains(QLatin1Char('\\'));
+    const bool found = bare ? !QStandardPaths::findExecutable(path).isEmpty() : QFileInfo(path).isFile();
+    if (path.isEmpty() || !found) return StartResult::NotFound;
+    QStringList words;
+    for (const std::string& argument : arguments) words << FromNativeBytes(argument);
+    return QProcess::startDetached(path, words, QDir::currentPath()) ? StartResult::Started : StartResult::Failed;
 }
 
-bool QtPlatform::CreateTempFile(std::string& name)
+std::string QtPlatform::ProgramBesideEditor(const std::string& name)
 {
+    const QString found =
+        QStandardPaths::findExecutable(FromNativeBytes(name), {QCoreApplication::applicationDirPath()});
+    return found.isEmpty() ? std::string() : ToNativeBytes(QDir::toNativeSeparators(found));
+}
+
+bool QtPlatform::IsFile(const std::string& path)
+{
+    return !path.empty() && QFileInfo(FromNativeBytes(path)).isFile();
+}
+
+std::string QtPlatform::TempFolder()
+{
+    return ToNativeBytes(QDir::toNativeSeparators(QDir::tempPath()));
+}
+
+bool QtPlatform::CreateTempFile(const std::string& folder, std::string& name)
+{
+    const QDir directory(folder == "." ? QStringLiteral(".") : FromNativeBytes(folder));
     const quint32 start = QRandomGenerator::global()->bounded(0x10000u);
     for (quint32 i = 0; i < 0x10000u; ++i) {
         const quint32 number = (start + i) & 0xFFFFu;
         if (number == 0) continue;
-        const QString candidate =
-            QStringLiteral("$QV") + QString::number(number, 16).toUpper() + QStringLiteral(".TMP");
+        const QString bare = QStringLiteral("$QV") + QString::number(number, 16).toUpper() + QStringLiteral(".TMP");
+        const QString candidate = folder == "." ? bare : QDir::toNativeSeparators(directory.filePath(bare));
         QFile file(candidate);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             file.close();

@@ -40,12 +40,13 @@ public:
     bool StoreSettingString(const std::string& name, const std::string& value) override;
     bool StoreSettingNumber(const std::string& name, int value) override;
 
-    // The command line is split as a shell would split words and quotes,
-    // but no shell runs: the first word is the program, found on the
-    // program search path when it has no directory.
-    bool StartProgram(const std::string& commandLine) override;
+    // No shell runs: the program gets the arguments as they are.
+    StartResult StartProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+    std::string ProgramBesideEditor(const std::string& name) override;
+    bool IsFile(const std::string& path) override;
 
-    bool CreateTempFile(std::string& name) override;
+    bool CreateTempFile(const std::string& folder, std::string& name) override;
+    std::string TempFolder() override;
     void RemoveFile(const std::string& name) override;
 
 private:

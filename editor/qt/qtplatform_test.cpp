@@ -75,8 +75,8 @@ TEST_F(QtPlatformTest, TempFileIsNewEmptyAndInTheCurrentFolder)
     QtPlatform platform(Store());
     std::string first;
     std::string second;
-    ASSERT_TRUE(platform.CreateTempFile(first));
-    ASSERT_TRUE(platform.CreateTempFile(second));
+    ASSERT_TRUE(platform.CreateTempFile(".", first));
+    ASSERT_TRUE(platform.CreateTempFile(".", second));
     EXPECT_NE(first, second);
     const QRegularExpression pattern(QStringLiteral("^\\$QV[0-9A-F]+\\.TMP$"));
     EXPECT_TRUE(pattern.match(FromNativeBytes(first)).hasMatch()) << first;
@@ -102,14 +102,22 @@ TEST_F(QtPlatformTest, CurrentDirectoryFollowsTheProcess)
 TEST_F(QtPlatformTest, StartProgramRunsWithoutShellAndReportsAMissingProgram)
 {
     QtPlatform platform(Store());
-    EXPECT_FALSE(platform.StartProgram("qv-no-such-runner \"quiz.tst\""));
-    EXPECT_FALSE(platform.StartProgram(""));
+    EXPECT_EQ(platform.StartProgram("qv-no-such-runner", {"quiz.tst"}), StartResult::NotFound);
+    EXPECT_EQ(platform.StartProgram("", {}), StartResult::NotFound);
+    EXPECT_EQ(platform.StartProgram("./no such dir/run", {}), StartResult::NotFound);
 #ifndef Q_OS_WIN
-    // Through a shell "$QV1" would be expanded away.
-    EXPECT_TRUE(platform.StartProgram("touch \"first file\" \"$QV1.TMP\""));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(folder.filePath(QStringLiteral("$QV1.TMP"))); }, 5000));
+    // Through a shell "$QV1" would be expanded away; a quote stays a quote.
+    EXPECT_EQ(platform.StartProgram("touch", {"first file", "$QV1.TMP", "a\"b.tst"}), StartResult::Started);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(folder.filePath(QStringLiteral("a\"b.tst"))); }, 5000));
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("$QV1.TMP"))));
     EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("first file"))));
 #endif
+    // Temporary files go elsewhere on request; the folder is in the name.
+    std::string elsewhere;
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("tmp")));
+    ASSERT_TRUE(platform.CreateTempFile(ToNativeBytes(folder.filePath(QStringLiteral("tmp"))), elsewhere));
+    EXPECT_TRUE(platform.IsFile(elsewhere));
+    EXPECT_FALSE(platform.IsFile(ToNativeBytes(folder.path())));
 }
 
 TEST_F(QtPlatformTest, MessageBoxesHaveTheirCaptionsAndItalianButtons)

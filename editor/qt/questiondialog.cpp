@@ -47,11 +47,19 @@ void QuestionDialog::showOpened()
     text_->setFocus();
 }
 
-bool QuestionDialog::readImageAndText(std::string& image, std::string& text)
+bool QuestionDialog::readText(const QString& text, const std::string& label, QWidget* field, std::string& bytes,
+                              bool quiet)
+{
+    if (!quiet) return ReadStorableText(app_, text, label, field, bytes);
+    bytes = ComparableText(text);
+    return true;
+}
+
+bool QuestionDialog::readImageAndText(std::string& image, std::string& text, bool quiet)
 {
     QLineEdit* imageField = toolbar_->imageField();
-    return ReadStorableText(app_, imageField->text(), ImageField(), imageField, image) &&
-           ReadStorableText(app_, MultiLineText(text_), QuestionTextField(), text_, text);
+    return readText(imageField->text(), ImageField(), imageField, image, quiet) &&
+           readText(MultiLineText(text_), QuestionTextField(), text_, text, quiet);
 }
 
 void QuestionDialog::showImageAndText(const std::string& image, const std::string& text)
@@ -82,7 +90,11 @@ void QuestionDialog::runCommand(QuestionCommand command)
     case QuestionCommand::Run:
     case QuestionCommand::Copy:
     case QuestionCommand::Paste:
-        if (!collect()) return;
+        if (!collect(false)) return;
+        break;
+    case QuestionCommand::Cancel:
+        // Only to tell whether anything would be lost.
+        collect(true);
         break;
     case QuestionCommand::UndoPaste:
         // The data may be older than the controls: only a real undo refills.
@@ -97,5 +109,5 @@ void QuestionDialog::runCommand(QuestionCommand command)
     if (result == CommandResult::Close)
         done(QDialog::Accepted);
     else if (result == CommandResult::TryQuestion)
-        RunTryDialog(this, app_, QuestionArgument(app_));
+        RunTryDialog(this, app_, QuestionArguments(app_));
 }

@@ -42,8 +42,11 @@ protected:
 
     // The image field and the question text into bytes; false, after
     // saying which field holds characters a questionnaire cannot store,
-    // when one does.
-    bool readImageAndText(std::string& image, std::string& text);
+    // when one does. quiet: never false; such characters are kept only as
+    // far as telling a changed field goes (ComparableText).
+    bool readImageAndText(std::string& image, std::string& text, bool quiet);
+    // A field's text into bytes, as readImageAndText does.
+    bool readText(const QString& text, const std::string& label, QWidget* field, std::string& bytes, bool quiet);
     void showImageAndText(const std::string& image, const std::string& text);
     void showButtons(const PasteButtons& buttons, bool deleteVisible);
 
@@ -56,7 +59,7 @@ private:
     // or false as readImageAndText says. execute: the core's command on
     // that data. showContent: the data into the controls. showState: the
     // parts of the data that any command may change.
-    virtual bool collect() = 0;
+    virtual bool collect(bool quiet) = 0;
     virtual CommandResult execute(QuestionCommand command) = 0;
     virtual void showContent() = 0;
     virtual void showState() = 0;

@@ -22,6 +22,8 @@
 #include "editor/qt/qttesting.h"
 #include "editor/qt/questiontoolbar.h"
 #include "editor/qt/textdialog.h"
+#include "editor/qt/updownfield.h"
+#include "editor/core/filecommands.h"
 #include "model/domanda.h"
 #include "model/test.h"
 
@@ -90,7 +92,7 @@ TEST_F(QuestionWidgetsTest, NewSingleAnswerQuestionIsTypedAndStored)
     EXPECT_EQ(Text(q.GetTextQue()), "Capitale\ndella Francia?");
     EXPECT_EQ(q.GetSelection(), TSel::Single);
     EXPECT_EQ(q.GetRandom(), 1);
-    EXPECT_EQ(Text(q.GetImage()), "nul");
+    EXPECT_EQ(Text(q.GetImage()), "");
     ASSERT_EQ(q.GetAnswerCount(), 2);
     EXPECT_EQ(Text(q.GetAnswer(0).GetTextAns()), "Parigi");
     EXPECT_EQ(q.GetAnswer(0).IsCorrect(), 1);
@@ -108,7 +110,7 @@ TEST_F(QuestionWidgetsTest, ExistingMultipleAnswerQuestionIsShownAndReplaced)
     ChoiceDialog dialog(app, QuestionDialogKind::MultiAns);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Domanda a più risposte"));
     EXPECT_FALSE(Child<QPushButton>(&dialog, "deleteButton")->isHidden());
-    EXPECT_EQ(Child<QAbstractSpinBox>(&dialog, "countField")->text(), QStringLiteral("3"));
+    EXPECT_EQ(Child<QAbstractSpinBox>(&dialog, "countField")->text(), QStringLiteral("6"));
     EXPECT_EQ(Child<QPlainTextEdit>(&dialog, "questionText")->toPlainText(), QStringLiteral("Colori primari?"));
     EXPECT_EQ(Child<QLineEdit>(&dialog, "answer3")->text(), QStringLiteral("blu"));
     EXPECT_TRUE(Child<QCheckBox>(&dialog, "correct1")->isChecked());
@@ -159,7 +161,7 @@ TEST_F(QuestionWidgetsTest, RefusedOkKeepsTheDialogOpenWithItsContent)
     Click(&dialog, "okButton");
     EXPECT_EQ(platform.infos, std::vector<std::string>{"Selezionare la risposta corretta"});
     EXPECT_EQ(dialog.result(), 0);
-    EXPECT_EQ(Child<QAbstractSpinBox>(&dialog, "countField")->text(), QStringLiteral("2"));
+    EXPECT_EQ(Child<QAbstractSpinBox>(&dialog, "countField")->text(), QStringLiteral("6"));
 
     // A character Windows-1252 lacks is named, not dropped.
     Click(&dialog, "correct1");
@@ -239,7 +241,13 @@ TEST_F(QuestionWidgetsTest, RunOpensTheRunnerOnTheTemporaryFileAndAnnullaDeletes
     const std::string file = Text(app.runTest.TestFileName());
     EXPECT_TRUE(std::filesystem::exists(scratch.File(file)));
 
+    // Annulla drops a typed question only once the teacher agrees.
     Click(&dialog, "cancelButton");
+    EXPECT_TRUE(std::filesystem::exists(scratch.File(file)));
+    platform.yesNoAnswers = {true};
+    Click(&dialog, "cancelButton");
+    EXPECT_EQ(platform.questions,
+              std::vector<std::string>(2, "Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?"));
     EXPECT_FALSE(std::filesystem::exists(scratch.File(file)));
 }
 
@@ -298,6 +306,61 @@ TEST_F(QuestionWidgetsTest, ChooserListsPreviewsAndOpensTheChosenQuestion)
     EXPECT_EQ(app.editIndex, 0);
     EXPECT_EQ(app.lastSelection, 0);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+// Every question of the bundled samples and of a questionnaire with 8 and
+// 20 answers, fractional and negative scores and near points apart from the
+// right ones: opened through Modifica and closed with Ok, untouched.
+TEST_F(QuestionWidgetsTest, OkWithoutEditsOnEverySampleQuestionLeavesTheTestEqualAndUnmodified)
+{
+    const std::filesystem::path examples = std::filesystem::path(QV_SOURCE_DIR) / "examples";
+    for (const char* sample : {"geografia.tst", "geografia-cifrato.tst", "prove-modifica.tst"}) {
+        ASSERT_TRUE(LoadTestFile(app, (examples / sample).string(), true)) << sample;
+        const CTest before(app.currentTest);
+        for (int i = 0; i < app.currentTest.QuestionCount(); ++i) {
+            const bool editable = DialogKindOf(Stored(i)) != QuestionDialogKind::None;
+            const int answers = Stored(i).GetAnswerCount();
+            int rowsShown = 0;
+            app.lastSelection = i;
+            OnNextModal([&](QWidget* chooser) {
+                if (editable)
+                    OnNextModal(chooser, [&](QWidget* question) {
+                        for (int row = 1; row <= kChoiceRows; ++row)
+                            if (auto* w = question->findChild<QWidget*>(QStringLiteral("row%1").arg(row)))
+                                rowsShown += w->isVisibleTo(question) ? 1 : 0;
+                        Click(question, "okButton");
+                        EXPECT_EQ(question->isVisible(), false) << sample << " " << i;
+                    });
+                Click(chooser, "okButton");
+            });
+            RunQuestionChooser(nullptr, app);
+            if (answers > 0) EXPECT_EQ(rowsShown, std::max(kChoiceRowsShown, answers)) << sample << " " << i;
+            if (!editable) EXPECT_EQ(platform.infos.back().rfind("Non posso modificare la domanda", 0), 0u);
+        }
+        EXPECT_TRUE(app.currentTest == before) << sample;
+        EXPECT_EQ(app.modified, 0) << sample;
+    }
+    EXPECT_EQ(platform.infos.size(), 1u);   // the FreeText question of the last one
+}
+
+TEST_F(QuestionWidgetsTest, NumeroVociArrowsShowRowsAndAskBeforeHidingAFilledOne)
+{
+    PrepareNewQuestion(app, kOneSolutionButton);
+    ChoiceDialog dialog(app, QuestionDialogKind::SingleAns);
+    auto* count = Child<UpDownField>(&dialog, "countField");
+    EXPECT_FALSE(Child<QWidget>(&dialog, "row7")->isVisibleTo(&dialog));
+    count->stepBy(2);
+    EXPECT_TRUE(Child<QWidget>(&dialog, "row8")->isVisibleTo(&dialog));
+    Child<QLineEdit>(&dialog, "answer8")->setText(QStringLiteral("ottava"));
+    count->stepBy(-2);   // No
+    EXPECT_EQ(count->fieldText(), QStringLiteral("8"));
+    EXPECT_EQ(Child<QLineEdit>(&dialog, "answer8")->text(), QStringLiteral("ottava"));
+    platform.yesNoAnswers = {true};
+    count->stepBy(-2);
+    EXPECT_EQ(count->fieldText(), QStringLiteral("6"));
+    EXPECT_FALSE(Child<QWidget>(&dialog, "row8")->isVisibleTo(&dialog));
+    EXPECT_EQ(Child<QLineEdit>(&dialog, "answer8")->text(), QString());
+    EXPECT_EQ(platform.questions, std::vector<std::string>(2, "Vuoi veramente cancellare la risposta 8?"));
 }
 
 }  // namespace

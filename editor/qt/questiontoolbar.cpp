@@ -43,7 +43,6 @@ QuestionToolbar::QuestionToolbar(std::function<void(QuestionCommand)> run, QWidg
 
     image_ = new QLineEdit;
     image_->setObjectName(QStringLiteral("imageField"));
-    image_->setMaxLength(static_cast<int>(Application::kTextCapacity - 1));
 
     // The button and the field share one widget so that the field takes
     // the rest of the toolbar's width.

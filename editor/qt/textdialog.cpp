@@ -15,14 +15,11 @@
 
 namespace {
 
-constexpr int kFieldMaximum = static_cast<int>(Application::kTextCapacity - 1);
-
 QLineEdit* MakeNumberField(const char* name)
 {
     auto* field = new QLineEdit;
     field->setObjectName(QLatin1String(name));
     field->setAlignment(Qt::AlignRight);
-    field->setMaxLength(64);
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-0.000000")) + 20);
     return field;
 }
@@ -40,7 +37,6 @@ TextDialog::TextDialog(Application& app, QWidget* parent) : QuestionDialog(app, 
     answerLabel_->setObjectName(QStringLiteral("answerLabel"));
     answer_ = new QLineEdit;
     answer_->setObjectName(QStringLiteral("answerField"));
-    answer_->setMaxLength(kFieldMaximum);
     answerLabel_->setBuddy(answer_);
     auto* answerRow = new QHBoxLayout;
     answerRow->addWidget(answerLabel_);
@@ -75,11 +71,11 @@ CommandResult TextDialog::execute(QuestionCommand command)
     return TextDialogCommand(app_, data_, command);
 }
 
-bool TextDialog::collect()
+bool TextDialog::collect(bool quiet)
 {
     TextDialogData data = data_;
-    if (!readImageAndText(data.image, data.text)) return false;
-    if (!ReadStorableText(app_, answer_->text(), data.answerLabel, answer_, data.answer)) return false;
+    if (!readImageAndText(data.image, data.text, quiet)) return false;
+    if (!readText(answer_->text(), data.answerLabel, answer_, data.answer, quiet)) return false;
     data.precision = NumberFieldText(precision_);
     data.scoreIfOk = NumberFieldText(scoreIfOk_);
     data.scoreIfBad = NumberFieldText(scoreIfBad_);

@@ -16,7 +16,7 @@ public:
     explicit TextDialog(Application& app, QWidget* parent = nullptr);
 
 private:
-    bool collect() override;
+    bool collect(bool quiet) override;
     CommandResult execute(QuestionCommand command) override;
     void showContent() override;
     void showState() override;

@@ -42,6 +42,18 @@ bool ReadStorableText(Application& app, const QString& text, const std::string& 
     return false;
 }
 
+std::string ComparableText(const QString& text)
+{
+    std::string bytes;
+    if (ToWindows1252(text, bytes)) return bytes;
+    std::string marked;
+    for (const QChar c : text) {
+        std::string one;
+        marked += ToWindows1252(QString(c), one) ? one : std::string(1, '\0');
+    }
+    return marked;
+}
+
 std::string NumberFieldText(const QLineEdit* field)
 {
     std::string bytes;

@@ -25,6 +25,11 @@ QString MultiLineText(const QPlainTextEdit* field);
 bool ReadStorableText(Application& app, const QString& text, const std::string& label,
                       QWidget* field, std::string& bytes);
 
+// text as Windows-1252 for telling whether a field was changed: a
+// character that Windows-1252 lacks becomes a NUL, which no text filled
+// from a questionnaire holds.
+std::string ComparableText(const QString& text);
+
 // A number field's text as Windows-1252. One that Windows-1252 cannot hold
 // is no number: it comes back as "?", which reads as 0 like any other (an
 // empty text would take a default instead).

@@ -11,8 +11,8 @@
 #include "editor/qt/dialogbuttons.h"
 #include "editor/qt/encoding.h"
 
-TryDialog::TryDialog(Application& app, const std::string& argument, QWidget* parent)
-    : QDialog(parent), app_(app), argument_(argument), opened_(RunnerProgram(app.platform))
+TryDialog::TryDialog(Application& app, const std::vector<std::string>& arguments, QWidget* parent)
+    : QDialog(parent), app_(app), arguments_(arguments), opened_(RunnerProgram(app.platform))
 {
     setWindowTitle(QStringLiteral("Esegui con..."));
 
@@ -45,7 +45,7 @@ void TryDialog::accept()
         program_->setFocus();
         return;
     }
-    RunProgram(app_, opened_, program, argument_);
+    RunProgram(app_, opened_, program, arguments_);
     QDialog::accept();
 }
 
@@ -54,8 +54,8 @@ void TryDialog::browse()
     if (const std::optional<std::string> chosen = ChooseProgram(app_)) program_->setText(FromNativeBytes(*chosen));
 }
 
-void RunTryDialog(QWidget* owner, Application& app, const std::string& argument)
+void RunTryDialog(QWidget* owner, Application& app, const std::vector<std::string>& arguments)
 {
-    TryDialog dialog(app, argument, owner);
+    TryDialog dialog(app, arguments, owner);
     dialog.exec();
 }

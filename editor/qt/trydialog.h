@@ -4,14 +4,15 @@
 #include <QDialog>
 #include <optional>
 #include <string>
+#include <vector>
 
 class Application;
 class QLineEdit;
 class QWidget;
 
-// "Esegui con...": asks for the runner program and starts it with argument
-// (Windows-1252 bytes) in the current directory.
-void RunTryDialog(QWidget* owner, Application& app, const std::string& argument);
+// "Esegui con...": asks for the runner program and starts it with
+// arguments (file names in the system's encoding) in the current directory.
+void RunTryDialog(QWidget* owner, Application& app, const std::vector<std::string>& arguments);
 
 // The dialog itself: the program field (the "command" setting), Sfoglia,
 // Ok (run, then close) and Annulla.
@@ -19,7 +20,7 @@ class TryDialog : public QDialog {
     Q_OBJECT
 
 public:
-    TryDialog(Application& app, const std::string& argument, QWidget* parent = nullptr);
+    TryDialog(Application& app, const std::vector<std::string>& arguments, QWidget* parent = nullptr);
 
     void accept() override;
 
@@ -27,7 +28,7 @@ private:
     void browse();
 
     Application& app_;
-    std::string argument_;
+    std::vector<std::string> arguments_;
     std::optional<std::string> opened_;   // the program shown at opening
     QLineEdit* program_;
 };

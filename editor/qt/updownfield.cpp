@@ -40,6 +40,7 @@ void UpDownField::stepBy(int steps)
     const long long bounded = std::clamp<long long>(moved, minimum_, maximum_);
     lineEdit()->setText(QString::number(bounded));
     selectAll();
+    emit stepped();
 }
 
 QAbstractSpinBox::StepEnabled UpDownField::stepEnabled() const

@@ -21,6 +21,12 @@ public:
     void setFieldText(const QString& text);
 
     void stepBy(int steps) override;
+
+signals:
+    // The arrows moved the number.
+    void stepped();
+
+public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
