@@ -10,7 +10,7 @@
 #include "model/test.h"
 #include "student/studente.h"
 #include "text/stringa.h"
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 // What the fuzz targets share: a private directory for the files the
 // loaders read (in memory when /dev/shm is there, since every input is

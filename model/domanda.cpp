@@ -5,7 +5,7 @@
 
 #include "text/blocco.h"
 #include "text/utilita.h"
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 namespace {
 

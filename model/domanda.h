@@ -5,10 +5,10 @@
 #include <iosfwd>
 #include <memory>
 
-#include "model/enumerazioni.h"
+#include "text/enumerazioni.h"
 #include "model/risposta.h"
 #include "text/stringa.h"
-#include "tstfile/lettore.h"  // MAX_ANSWERS
+#include "text/limiti.h"
 
 class CBlocco;
 class CErrore;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "text/blocco.h"
-#include "tstfile/testfiles_test.h"
+#include "text/fixtures_test.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "text/blocco.h"
 #include "text/utilita.h"
-#include "tstfile/errore.h"
-#include "tstfile/lettore.h"
+#include "text/errore.h"
+#include "text/lettore.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "text/blocco.h"
-#include "tstfile/errore.h"
-#include "tstfile/lettore.h"
-#include "tstfile/testfiles_test.h"
+#include "text/errore.h"
+#include "text/lettore.h"
+#include "text/fixtures_test.h"
 
 namespace {
 

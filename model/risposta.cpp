@@ -2,7 +2,7 @@
 
 #include "text/blocco.h"
 #include "text/utilita.h"
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 CRisposta::CRisposta(CErrore* errors) : Errors(errors) {}
 

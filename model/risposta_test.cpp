@@ -6,7 +6,7 @@
 #include <string>
 
 #include "text/blocco.h"
-#include "tstfile/testfiles_test.h"
+#include "text/fixtures_test.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "model/test.h"
 #include "student/studente.h"
 #include "student/studrispo.h"
-#include "tstfile/testfiles_test.h"
+#include "text/fixtures_test.h"
 
 namespace {
 

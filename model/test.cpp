@@ -5,7 +5,7 @@
 #include "model/domanda.h"
 #include "student/studente.h"
 #include "text/utilita.h"
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 namespace {
 

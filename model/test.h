@@ -7,8 +7,8 @@
 
 #include "model/partest.h"
 #include "student/studrispo.h"   // TCorrect
+#include "text/limiti.h"
 #include "text/stringa.h"
-#include "tstfile/lettore.h"     // MAX_QUESTIONS, MAX_STUDENTS
 
 class CDomanda;
 class CErrore;

@@ -10,7 +10,7 @@
 
 #include "model/domanda.h"
 #include "student/studente.h"
-#include "tstfile/testfiles_test.h"
+#include "text/fixtures_test.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "text/blocco.h"
 #include "text/utilita.h"
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 CStudente::CStudente(CErrore* errors) : Errors(errors) {}
 

@@ -4,14 +4,12 @@
 #include <iosfwd>
 
 #include "student/studrispo.h"
+#include "text/limiti.h"
 #include "text/stringa.h"
 
 class CBlocco;
 class CErrore;
 struct CParametro;
-
-// Answers one student record holds at most: one per question of a test.
-constexpr int MAX_STUDENT_ANSWERS = 800;
 
 // One student's result for one questionnaire: name, two time texts, total
 // score and one owned CStudRispo per question. Its file form is a <Student>

@@ -8,7 +8,7 @@
 
 #include "text/blocco.h"
 #include "text/utilita.h"
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 CStringa TCorrectText(TCorrect value)
 {

@@ -3,8 +3,9 @@
 
 #include <iosfwd>
 
-#include "model/enumerazioni.h"
 #include "student/tempo.h"
+#include "text/enumerazioni.h"
+#include "text/limiti.h"
 #include "text/stringa.h"
 
 class CBlocco;
@@ -15,9 +16,6 @@ enum class TCorrect { No = 0, Yes = 1, Nearly = 2, Skip = 3, Late = 4, Disable =
 
 CStringa TCorrectText(TCorrect value);
 TCorrect TCorrectFromText(const CStringa& word);
-
-// Entries of the per-choice arrays of an answer: one per answer of a question.
-constexpr int MAX_STUDENT_CHOICES = 20;
 
 // A double narrowed to float; values beyond the float range become
 // infinities instead of undefined behaviour.

@@ -1,6 +1,6 @@
 #include "text/blocco.h"
 
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "tstfile/testfiles_test.h"
+#include "text/fixtures_test.h"
 
 namespace {
 

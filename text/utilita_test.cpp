@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "tstfile/testfiles_test.h"
+#include "text/fixtures_test.h"
 
 namespace {
 

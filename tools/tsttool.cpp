@@ -15,13 +15,13 @@
 #include <nlohmann/json.hpp>
 
 #include "model/domanda.h"
-#include "model/enumerazioni.h"
+#include "text/enumerazioni.h"
 #include "model/test.h"
 #include "student/studente.h"
 #include "student/studrispo.h"
 #include "tools/tsttool_common.h"
 #include "tools/tsttool_stats.h"
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "model/test.h"
 #include "student/studente.h"
 #include "text/blocco.h"
-#include "tstfile/errore.h"
-#include "tstfile/lettore.h"
+#include "text/errore.h"
+#include "text/lettore.h"
 
 int CTest::Load()
 {

@@ -8,10 +8,10 @@
 #include "model/test.h"
 #include "student/studente.h"
 #include "text/utilita.h"
-#include "tstfile/errore.h"
+#include "text/errore.h"
 #include "tstfile/filesystem.h"
 #include "tstfile/formato.h"
-#include "tstfile/lettore.h"
+#include "text/lettore.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "model/domanda.h"
 #include "model/test.h"
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 class Platform;
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 class Application;
 class CTest;

@@ -10,7 +10,7 @@
 #include "editor/core/frame.h"
 #include "editor/core/numberfield.h"
 #include "editor/core/textcheck.h"
-#include "tstfile/lettore.h"   // MAX_SECTION_TEXT
+#include "text/limiti.h"
 
 namespace {
 

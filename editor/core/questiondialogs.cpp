@@ -16,7 +16,7 @@
 #include "model/domanda.h"
 #include "model/risposta.h"
 #include "model/test.h"
-#include "tstfile/lettore.h"
+#include "text/limiti.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "tstfile/lettore.h"   // MAX_ANSWERS
+#include "text/limiti.h"
 
 class Application;
 class CDomanda;

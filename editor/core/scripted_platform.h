@@ -23,7 +23,7 @@
 #include "editor/core/application.h"
 #include "editor/core/frame.h"
 #include "editor/core/platform.h"
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 class ScriptedPlatform : public Platform {
 public:

@@ -1,4 +1,4 @@
-#include "tstfile/lettore.h"
+#include "text/lettore.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "text/blocco.h"
-#include "tstfile/testfiles_test.h"
+#include "text/fixtures_test.h"
 
 namespace {
 

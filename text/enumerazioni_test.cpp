@@ -1,4 +1,4 @@
-#include "model/enumerazioni.h"
+#include "text/enumerazioni.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,5 @@
-#ifndef QUADRIVO_TSTFILE_ERRORE_H
-#define QUADRIVO_TSTFILE_ERRORE_H
-
-#include <string>
-#include <vector>
+#ifndef QUADRIVO_TEXT_ERRORE_H
+#define QUADRIVO_TEXT_ERRORE_H
 
 #include "text/stringa.h"
 
@@ -52,15 +49,6 @@ private:
     ErrorPresenter* previous_;
 };
 
-// Keeps every presented code and message, in order.
-class ReportRecorder : public ErrorPresenter {
-public:
-    void Present(int code, const CStringa& message) override;
-    void Clear();
-
-    std::vector<int> codes;
-    std::vector<std::string> messages;
-};
 
 // The report forms that model code calls; numbers become text with the
 // CStringa number constructors. A null reporter reports nothing.

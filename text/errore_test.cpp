@@ -1,11 +1,11 @@
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "tstfile/testfiles_test.h"
+#include "text/fixtures_test.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 #include <iostream>
 
-#include "tstfile/lettore.h"
+#include "text/limiti.h"
 
 namespace {
 
@@ -86,18 +86,6 @@ ScopedErrorPresenter::ScopedErrorPresenter(ErrorPresenter* presenter) : previous
 ScopedErrorPresenter::~ScopedErrorPresenter()
 {
     installedPresenter = previous_;
-}
-
-void ReportRecorder::Present(int code, const CStringa& message)
-{
-    codes.push_back(code);
-    messages.emplace_back(message.IsOk() ? std::string(message.CStr(), message.Length()) : std::string());
-}
-
-void ReportRecorder::Clear()
-{
-    codes.clear();
-    messages.clear();
 }
 
 void Report(CErrore* errors, int code)

@@ -1,25 +1,15 @@
-#ifndef QUADRIVO_TSTFILE_LETTORE_H
-#define QUADRIVO_TSTFILE_LETTORE_H
+#ifndef QUADRIVO_TEXT_LETTORE_H
+#define QUADRIVO_TEXT_LETTORE_H
 
 #include <cstdio>
 #include <string>
 
+#include "text/limiti.h"
 #include "text/stringa.h"
 
 class CBlocco;
 class CErrore;
 
-// Limits of questionnaire and student files. A top-level section, content
-// plus closing tag, stays below MAX_SECTION_TEXT characters: the writers
-// refuse to produce a longer one, so that whatever they write reads back.
-// A student record holds one answer per question of the test however short
-// it is in the file, so their number is bounded to keep a hostile student
-// file from taking all memory; a school's classes over the years stay far
-// below it.
-constexpr int MAX_SECTION_TEXT = 8 * 1024 * 1024;
-constexpr int MAX_QUESTIONS = 800;
-constexpr int MAX_STUDENTS = 10000;
-constexpr int MAX_ANSWERS = 20;
 
 // Reads a questionnaire or student file one character at a time, optionally
 // through the unscrambling map, skips to tags and cuts top-level sections

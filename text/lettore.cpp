@@ -1,9 +1,9 @@
-#include "tstfile/lettore.h"
+#include "text/lettore.h"
 
 #include <new>
 
 #include "text/blocco.h"
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 namespace {
 

@@ -1,0 +1,121 @@
+#ifndef QUADRIVO_TEXT_FIXTURES_TEST_H
+#define QUADRIVO_TEXT_FIXTURES_TEST_H
+
+// What the tests of every folder share: a folder of their own for the files
+// they write, files written and read back byte for byte, and reports
+// recorded instead of shown.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "text/errore.h"
+
+// The <ParTest> record and the <TextTest> section of a new test, as written.
+inline const std::string kNewTestParams =
+    "<ParTest>\n"
+    "Name = \"\", \n"
+    "Random = No, Save = No, Time = 0, ViewScore = Yes, Exit = Yes, \n"
+    "AskConfirm = No, CorrectAnswer = Yes, SendBack = 0, \n"
+    "Password = \"\", MaxQue = 0, \n"
+    "ForceAns = No, ViewHint = Yes, ViewComm = Yes, StudComm = No, \n"
+    "ClassTest = \"\"\n"
+    "</ParTest>\n"
+    "<TextTest>\n"
+    "\n"
+    "</TextTest>\n";
+
+// A fresh folder under GoogleTest's temporary directory, its name starting
+// with prefix, removed with all it holds when the object goes. A folder that
+// cannot be made fails the test; Path() then names no folder. Not copyable.
+class TempFolder {
+public:
+    explicit TempFolder(const std::string& prefix) : path_(testing::TempDir() + prefix + "XXXXXX")
+    {
+        made_ = mkdtemp(path_.data()) != nullptr;
+        if (!made_) ADD_FAILURE() << "no temporary folder " << path_;
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        if (made_) std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // Without a trailing '/'.
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+    bool made_ = false;
+};
+
+// Replaces the file at path with exactly these bytes; false when it could not.
+inline bool WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+    out.close();
+    return !out.fail();
+}
+
+// The bytes of the file at path; none when it cannot be read.
+inline std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// text with every from replaced by to.
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to)
+{
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+// The lines of text, without their '\n'.
+inline std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// Keeps every presented code and message, in order.
+class ReportRecorder : public ErrorPresenter {
+public:
+    void Present(int code, const CStringa& message) override
+    {
+        codes.push_back(code);
+        messages.emplace_back(message.IsOk() ? std::string(message.CStr(), message.Length()) : std::string());
+    }
+    void Clear()
+    {
+        codes.clear();
+        messages.clear();
+    }
+
+    std::vector<int> codes;
+    std::vector<std::string> messages;
+};
+
+// While it lives, what is reported through errors goes to recorder instead of
+// being shown. A fixture takes it as a base, so that its tests use errors and
+// recorder as their own members.
+struct RecordedReports {
+    mkErrore errors;
+    ReportRecorder recorder;
+    ScopedErrorPresenter recording{&recorder};
+};
+
+#endif
