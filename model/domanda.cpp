@@ -172,13 +172,13 @@ int CDomanda::Read(int index, const CBlocco& block)
     AnswerCount = 0;
     while (result == 0 && AnswerCount < MAX_ANSWERS) {
         result = GetTag(block, "answer", part, position, open, position, false);
-        if (result == 6) {  // no more answers
+        if (result == kMissingOpeningTag) {  // no more answers
             result = 0;
             break;
         }
         if (result != 0) {
             // An answer that begins and never ends is a damaged file.
-            Report(Errors, 9, static_cast<long>(block.FirstLine), static_cast<long>(block.LastLine));
+            Report(Errors, kErrorLines, static_cast<long>(block.FirstLine), static_cast<long>(block.LastLine));
             Report(Errors, result, CStringa("answer"));
             break;
         }
@@ -238,8 +238,8 @@ int CDomanda::ApplyParQue(int index, const CParametro* pairs, unsigned count)
         } else if (name == "divide") {
             Divide = value == "yes" ? 1 : 0;
         } else {
-            result = 11;
-            Report(Errors, 11, index, name);
+            result = kUnknownQuestionParameter;
+            Report(Errors, kUnknownQuestionParameter, index, name);
         }
     }
     return result;

@@ -76,8 +76,8 @@ int CParTest::ApplyParTest(const CParametro* pairs, unsigned count)
         else if (name == CStringa("studcomm")) StudComm = notNo;
         else if (name == CStringa("classtest")) ClassTest = WithoutEnds(value);
         else {
-            result = 10;
-            Report(Errors, 10, name);
+            result = kUnknownTestParameter;
+            Report(Errors, kUnknownTestParameter, name);
         }
     }
     return result;

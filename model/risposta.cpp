@@ -43,8 +43,8 @@ int CRisposta::ApplyParAns(int index, const CParametro* pairs, unsigned count)
         } else if (pair.Name == "correct") {
             Correct = pair.Value == "yes" ? 1 : 0;
         } else {
-            result = 13;
-            Report(Errors, 13, index, pair.Name);
+            result = kUnknownAnswerParameter;
+            Report(Errors, kUnknownAnswerParameter, index, pair.Name);
         }
     }
     return result;

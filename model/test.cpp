@@ -96,8 +96,8 @@ CTest& CTest::operator=(const CTest& other)
     for (int i = 0; i < other.QuestionCount_; ++i) {
         Questions[i] = NewQuestion(Errors);
         if (!Questions[i]) {
-            ErrorCode = 12;
-            Report(Errors, 12, QuestionCount_);
+            ErrorCode = kNoMemoryForQuestion;
+            Report(Errors, kNoMemoryForQuestion, QuestionCount_);
             break;
         }
         *Questions[i] = *other.Questions[i];
@@ -109,14 +109,14 @@ CTest& CTest::operator=(const CTest& other)
     for (const auto& student : other.Students) {
         auto copy = NewStudent(Errors);
         if (!copy) {
-            ErrorCode = 18;
-            Report(Errors, 18, StudentCount());
+            ErrorCode = kNoMemoryForStudent;
+            Report(Errors, kNoMemoryForStudent, StudentCount());
             break;
         }
         *copy = *student;
         if (!PushStudent(std::move(copy))) {
-            ErrorCode = 18;
-            Report(Errors, 18, StudentCount());
+            ErrorCode = kNoMemoryForStudent;
+            Report(Errors, kNoMemoryForStudent, StudentCount());
             break;
         }
     }
@@ -140,9 +140,9 @@ int CTest::AddQuestion()
     CDomanda* question = nullptr;
     if (QuestionCount_ < MAX_QUESTIONS) question = NewQuestion(Errors);
     if (!question) {
-        ErrorCode = 12;
-        Report(Errors, 12, QuestionCount_);
-        return 12;
+        ErrorCode = kNoMemoryForQuestion;
+        Report(Errors, kNoMemoryForQuestion, QuestionCount_);
+        return kNoMemoryForQuestion;
     }
     Questions[QuestionCount_] = question;
     QuestionCount_ += 1;
@@ -258,9 +258,9 @@ int CTest::AddStudent()
         if (student && student->Error() != 0) student.reset();
     }
     if (!student) {
-        ErrorCode = 18;
-        Report(Errors, 18, StudentCount());
-        return 18;
+        ErrorCode = kNoMemoryForStudent;
+        Report(Errors, kNoMemoryForStudent, StudentCount());
+        return kNoMemoryForStudent;
     }
     for (int i = 0; i < QuestionCount_; ++i) {
         CStudRispo* answer = student->Answer(i);
@@ -274,8 +274,8 @@ int CTest::AddStudent()
         if (index >= 0 && index < QuestionCount_) student->Answer(index)->SetRndAns(p);
     }
     if (!PushStudent(std::move(student))) {
-        ErrorCode = 18;
-        Report(Errors, 18, StudentCount());
+        ErrorCode = kNoMemoryForStudent;
+        Report(Errors, kNoMemoryForStudent, StudentCount());
     }
     return ErrorCode;
 }

@@ -78,13 +78,13 @@ void CStudente::Clear()
 int CStudente::AddAnswer()
 {
     if (AnswerCount_ >= MAX_STUDENT_ANSWERS) {
-        Report(Errors, 16);
-        return 16;
+        Report(Errors, kNoMemoryForStudentAnswer);
+        return kNoMemoryForStudentAnswer;
     }
     CStudRispo* answer = new (std::nothrow) CStudRispo(Errors);
     if (!answer) {
-        Report(Errors, 16);
-        return 16;
+        Report(Errors, kNoMemoryForStudentAnswer);
+        return kNoMemoryForStudentAnswer;
     }
     Answers[AnswerCount_++] = answer;
     return 0;
@@ -128,8 +128,8 @@ int CStudente::ReadStPar(const CStringa& testName, int studentNumber, const CPar
             // A record names its test by a path of wherever it was run.
             const CStringa named = Unquote(value);
             if (FileName(Lower(testName)) != FileName(Lower(named))) {
-                Report(Errors, 20, studentNumber, named);
-                result = 20;
+                Report(Errors, kOtherTestsRecord, studentNumber, named);
+                result = kOtherTestsRecord;
             }
         } else if (name == CStringa("namestudent")) {
             NameStudent = Unquote(value);
@@ -140,8 +140,8 @@ int CStudente::ReadStPar(const CStringa& testName, int studentNumber, const CPar
         } else if (name == CStringa("totalscore")) {
             TotalScore = ToFloat(value.ToDouble());
         } else {
-            Report(Errors, 21, studentNumber, name);
-            result = 21;
+            Report(Errors, kUnknownStudentParameter, studentNumber, name);
+            result = kUnknownStudentParameter;
         }
     }
     return result;
@@ -167,11 +167,11 @@ int CStudente::Read(const CStringa& testName, int questionCount, int studentNumb
     unsigned start = close;
     for (int i = 0; result == 0 && i < AnswerCount_; ++i) {
         const int found = GetTag(block, CStringa("Ans"), work, start, open, close, false);
-        if (found == 6) break;
+        if (found == kMissingOpeningTag) break;
         result = found;
         if (result) {
             // An answer that begins and never ends is a damaged file.
-            Report(Errors, 9, static_cast<long>(block.FirstLine), static_cast<long>(block.LastLine));
+            Report(Errors, kErrorLines, static_cast<long>(block.FirstLine), static_cast<long>(block.LastLine));
             Report(Errors, result, CStringa("Ans"));
             break;
         }

@@ -91,8 +91,8 @@ bool CStudRispo::operator==(const CStudRispo& other) const
 
 int CStudRispo::Refuse(const char* field) const
 {
-    Report(Errors, 17, CStringa(field));
-    return 17;
+    Report(Errors, kFieldNotWritable, CStringa(field));
+    return kFieldNotWritable;
 }
 
 bool CStudRispo::ChoicesWritable(int i) const
@@ -235,8 +235,8 @@ int CStudRispo::Read(int number, const CBlocco& block)
                 value.Length() > MAX_STUDENT_CHOICES ? MAX_STUDENT_CHOICES : static_cast<int>(value.Length());
             for (int i = 0; i < StNumRisp; ++i) StRndRisp[i] = PositionOf(*value.At(i));
         } else {
-            Report(Errors, 22, number, name);
-            result = 22;
+            Report(Errors, kUnknownAnsParameter, number, name);
+            result = kUnknownAnsParameter;
         }
     }
 

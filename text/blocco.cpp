@@ -29,16 +29,16 @@ int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start
     const CStringa closeTag = "</" + name + CStringa(">");
     int result = 0;
     if (!in.Text.Search(openTag, open, start)) {
-        result = 6;
+        result = kMissingOpeningTag;
     } else {
         open += openTag.Length();
         if (!in.Text.Search(closeTag, close, open))
-            result = 7;
+            result = kMissingClosingTag;
         else
             in.Text.Extract(out.Text, open, close - open);
     }
     if (result != 0 && report) {
-        Report(in.Errors, 9, static_cast<long>(in.FirstLine), static_cast<long>(in.LastLine));
+        Report(in.Errors, kErrorLines, static_cast<long>(in.FirstLine), static_cast<long>(in.LastLine));
         Report(in.Errors, result, name);
     }
     out.SetLines(in.FirstLine, in.LastLine);

@@ -14,42 +14,42 @@ CStringa mkErrore::Message(int code, const CStringa& a, const CStringa& b)
 {
     // clang-format off
     switch (code) {
-    case 2: return "Il file \"" + a + CStringa("\" non esiste");
-    case 3: return "Problemi nella lettura del file \"" + a + CStringa("\"");
-    case 4: return "Il file \"" + a + CStringa("\" e' > di ") + CStringa(MAX_SECTION_TEXT) + CStringa(" byte");
-    case 5: return CStringa("Poca memoria, non posso allocare il test");
-    case 6: return "Tag <" + a + CStringa("> errato");
-    case 7: return "Tag </" + a + CStringa("> errato");
-    case 8: return "Tag " + a + CStringa(" errato");
-    case 9: return "Errore nelle linee " + a + CStringa(" ... ") + b;
-    case 10: return "Nel tag <partest> parametro *" + a + CStringa("* non riconosciuto");
-    case 11:
+    case kFileMissing: return "Il file \"" + a + CStringa("\" non esiste");
+    case kCannotRead: return "Problemi nella lettura del file \"" + a + CStringa("\"");
+    case kSectionTooLong: return "Il file \"" + a + CStringa("\" e' > di ") + CStringa(MAX_SECTION_TEXT) + CStringa(" byte");
+    case kNoMemoryForTest: return CStringa("Poca memoria, non posso allocare il test");
+    case kMissingOpeningTag: return "Tag <" + a + CStringa("> errato");
+    case kMissingClosingTag: return "Tag </" + a + CStringa("> errato");
+    case kMissingTag: return "Tag " + a + CStringa(" errato");
+    case kErrorLines: return "Errore nelle linee " + a + CStringa(" ... ") + b;
+    case kUnknownTestParameter: return "Nel tag <partest> parametro *" + a + CStringa("* non riconosciuto");
+    case kUnknownQuestionParameter:
         return "Domanda " + a + CStringa(" : nel tag <parque> parametro *") + b
                + CStringa("* non riconosciuto");
-    case 12: return "Non riesco ad allocare la domanda" + a;
-    case 13:
+    case kNoMemoryForQuestion: return "Non riesco ad allocare la domanda" + a;
+    case kUnknownAnswerParameter:
         return "Risposta " + a + CStringa(" : nel tag <parans> parametro *") + b
                + CStringa("* non riconosciuto");
-    case 14: return "Il file \"" + a + CStringa("\" esiste gia'");
-    case 15: return "Non riesco a creare il file \"" + a + CStringa("\"");
-    case 16: return CStringa("Non ho memoria per allocare una risposta dello studente");
-    case 17: return "Non posso scrivere *" + a + CStringa("* nell'oggetto CStudRispo");
-    case 18: return "Non posso allocare le risposte dello studente " + a;
-    case 19: return CStringa("Numero studenti errato durante il salvataggio");
-    case 20: return "Studente " + a + CStringa(" con nome test \"") + b + CStringa("\" errato");
-    case 21:
+    case kFileExists: return "Il file \"" + a + CStringa("\" esiste gia'");
+    case kCannotCreate: return "Non riesco a creare il file \"" + a + CStringa("\"");
+    case kNoMemoryForStudentAnswer: return CStringa("Non ho memoria per allocare una risposta dello studente");
+    case kFieldNotWritable: return "Non posso scrivere *" + a + CStringa("* nell'oggetto CStudRispo");
+    case kNoMemoryForStudent: return "Non posso allocare le risposte dello studente " + a;
+    case kWrongStudentCount: return CStringa("Numero studenti errato durante il salvataggio");
+    case kOtherTestsRecord: return "Studente " + a + CStringa(" con nome test \"") + b + CStringa("\" errato");
+    case kUnknownStudentParameter:
         return "Studente " + a + CStringa(" : nel tag <stpar> parametro *") + b
                + CStringa("* non riconosciuto");
-    case 22:
+    case kUnknownAnsParameter:
         return "Studente " + a + CStringa(" : nel tag <Ans> parametro *") + b
                + CStringa("* non riconosciuto");
-    case 24:
+    case kMayBeIncomplete:
         return "Il file \"" + a + CStringa("\" non termina con </Test>: potrebbe essere incompleto");
-    case 25:
+    case kSectionTooLongToSave:
         return "Non posso salvare il file \"" + a + CStringa("\": ") + b + CStringa(" supera ")
                + CStringa(MAX_SECTION_TEXT) + CStringa(" byte");
-    case 26: return "Il campo " + a + CStringa(" contiene *") + b + CStringa("*, che il file non puo' contenere");
-    case 27:
+    case kTextNotStorable: return "Il campo " + a + CStringa(" contiene *") + b + CStringa("*, che il file non puo' contenere");
+    case kTooManyStudents:
         return "Il file \"" + a + CStringa("\" ha piu' di ") + CStringa(MAX_STUDENTS)
                + CStringa(" studenti: ") + b + CStringa(" non letti");
     default: return CStringa("Errore ???");

@@ -41,8 +41,8 @@ CLettore::CLettore(CErrore* errors, const CStringa& fileName) : errors_(errors),
 {
     stream_ = OpenForReading(fileName_);
     if (!stream_) {
-        error_ = 3;
-        Report(errors_, 3, fileName_);
+        error_ = kCannotRead;
+        Report(errors_, kCannotRead, fileName_);
     }
 }
 
@@ -60,8 +60,8 @@ int CLettore::Reopen()
     if (stream_) std::fclose(stream_);
     stream_ = OpenForReading(fileName_);
     if (!stream_) {
-        error_ = 3;
-        Report(errors_, 3, fileName_);
+        error_ = kCannotRead;
+        Report(errors_, kCannotRead, fileName_);
     }
     return error_;
 }
@@ -113,10 +113,10 @@ unsigned char CLettore::ReadChar()
 
 int CLettore::MissingTag(const CStringa& tag, bool report)
 {
-    error_ = 8;
+    error_ = kMissingTag;
     if (report) {
-        Report(errors_, 9, static_cast<long>(firstLine_), static_cast<long>(currentLine_));
-        Report(errors_, 8, tag);
+        Report(errors_, kErrorLines, static_cast<long>(firstLine_), static_cast<long>(currentLine_));
+        Report(errors_, kMissingTag, tag);
     }
     return error_;
 }
@@ -159,7 +159,7 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
 {
     if (error_ != 0) return error_;
     if (SkipTo('<' + name + CStringa(">"), report) != 0) {
-        error_ = 6;
+        error_ = kMissingOpeningTag;
         return error_;
     }
     const CStringa close = "</" + name + CStringa(">");
@@ -174,8 +174,8 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
             if (c == '\n') ++currentLine_;
             text_.push_back(static_cast<char>(c));
             if (text_.size() >= static_cast<std::size_t>(MAX_SECTION_TEXT)) {
-                error_ = 4;
-                Report(errors_, 4, fileName_);
+                error_ = kSectionTooLong;
+                Report(errors_, kSectionTooLong, fileName_);
                 break;
             }
             if (LowerByte(c) == LowerAt(close, i)) {
@@ -188,8 +188,8 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
             }
         }
     } catch (const std::bad_alloc&) {
-        error_ = 5;
-        Report(errors_, 5);
+        error_ = kNoMemoryForTest;
+        Report(errors_, kNoMemoryForTest);
     }
     if (found) {
         text_.resize(start);

@@ -33,9 +33,9 @@ int CTest::Load()
     reader.Watch(CStringa("</Test>"));
     while (ErrorCode == 0 && QuestionCount_ < MAX_QUESTIONS) {
         ErrorCode = reader.ReadSection(CStringa("question"), block, false);
-        if (ErrorCode == 6) {
+        if (ErrorCode == kMissingOpeningTag) {
             ErrorCode = 0;
-            if (!reader.WatchSeen()) Report(Errors, 24, TestFileName());
+            if (!reader.WatchSeen()) Report(Errors, kMayBeIncomplete, TestFileName());
             break;
         }
         if (ErrorCode == 0) ErrorCode = AddQuestion();
@@ -55,7 +55,7 @@ int CTest::LoadStudents()
 
     while (ErrorCode == 0) {
         ErrorCode = reader.ReadSection(CStringa("Student"), block, false);
-        if (ErrorCode == 6) {
+        if (ErrorCode == kMissingOpeningTag) {
             ErrorCode = 0;
             break;
         }
@@ -74,5 +74,5 @@ void CTest::ReportStudentsLeftOut(CLettore& reader)
 {
     long leftOut = 1;   // the record just read
     while (reader.SkipTo(CStringa("<Student>"), false) == 0) leftOut += 1;
-    Report(Errors, 27, StudentFileName(), CStringa(leftOut));
+    Report(Errors, kTooManyStudents, StudentFileName(), CStringa(leftOut));
 }

@@ -46,8 +46,8 @@ public:
     {
         const CStringa piece = UnstorablePiece(text, place, scrambled_);
         if (piece.Length() == 0) return 0;
-        Report(errors_, 26, CStringa(field) + CStringa(" ") + where, piece);
-        return 26;
+        Report(errors_, kTextNotStorable, CStringa(field) + CStringa(" ") + where, piece);
+        return kTextNotStorable;
     }
 
 private:
@@ -99,7 +99,7 @@ int CheckStudent(TextCheck& check, CStudente& s, int j, const CStringa& testName
 bool FitsSection(const std::string& text, CErrore* errors, const CStringa& file, const CStringa& what)
 {
     if (text.size() < static_cast<std::size_t>(MAX_SECTION_TEXT)) return true;
-    Report(errors, 25, file, what);
+    Report(errors, kSectionTooLongToSave, file, what);
     return false;
 }
 
@@ -113,16 +113,16 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
     if (!HasDirectoryPart(name)) target = dir + target;
     // Anything under that name counts, also a file this user may not read.
     if (!overwrite && PathExists(target)) {
-        ErrorCode = 14;
-        Report(Errors, 14, target);
-        return 14;
+        ErrorCode = kFileExists;
+        Report(Errors, kFileExists, target);
+        return kFileExists;
     }
 
     // Nothing is written that would load back otherwise.
     TextCheck check(Errors, Scrambled);
-    if (CheckParams(check, Params) != 0) return 26;
+    if (CheckParams(check, Params) != 0) return kTextNotStorable;
     for (int i = 0; i < QuestionCount_; ++i)
-        if (CheckQuestion(check, *Questions[i], i) != 0) return 26;
+        if (CheckQuestion(check, *Questions[i], i) != 0) return kTextNotStorable;
 
     std::ostringstream out;
     WriteTextLine(out, "<Test>", Scrambled);
@@ -130,7 +130,7 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
     WriteTextLine(out, "<!--- parametri generali Test --->", Scrambled);
     std::ostringstream params;
     Params.WriteParams(params, Scrambled);
-    if (!FitsSection(params.str(), Errors, target, CStringa("il testo del test"))) return 25;
+    if (!FitsSection(params.str(), Errors, target, CStringa("il testo del test"))) return kSectionTooLongToSave;
     out << params.str();
     for (int i = 0; i < QuestionCount_; ++i) {
         WriteBlankLine(out);
@@ -138,7 +138,7 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
         WriteLine(out, comment, Scrambled);
         std::ostringstream question;
         Questions[i]->Write(question, Scrambled);
-        if (!FitsSection(question.str(), Errors, target, "la domanda " + CStringa(i + 1))) return 25;
+        if (!FitsSection(question.str(), Errors, target, "la domanda " + CStringa(i + 1))) return kSectionTooLongToSave;
         out << question.str();
     }
     WriteBlankLine(out);
@@ -149,13 +149,13 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
     switch (ReplaceFile(target, out.str(), overwrite != 0)) {
     case ReplaceResult::Written: return 0;
     case ReplaceResult::TargetExists:
-        ErrorCode = 14;
-        Report(Errors, 14, target);
-        return 14;
+        ErrorCode = kFileExists;
+        Report(Errors, kFileExists, target);
+        return kFileExists;
     case ReplaceResult::Failed: break;
     }
-    Report(Errors, 15, target);
-    return 15;
+    Report(Errors, kCannotCreate, target);
+    return kCannotCreate;
 }
 
 int CTest::SaveCurrent() { return SaveTo(TestFileName(), 1); }
@@ -164,13 +164,13 @@ int CTest::SaveStudent(int toResultFile)
 {
     if (ErrorCode != 0) return ErrorCode;
     if (Students.empty()) {
-        Report(Errors, 15, CStringa("Studente ignoto"));
-        return 15;
+        Report(Errors, kCannotCreate, CStringa("Studente ignoto"));
+        return kCannotCreate;
     }
     CStudente& student = *Students.back();
     const CStringa name = toResultFile ? ResultFile : StudentFileName();
     TextCheck check(Errors, 0);
-    if (CheckStudent(check, student, StudentCount() - 1, BareFileName()) != 0) return 26;
+    if (CheckStudent(check, student, StudentCount() - 1, BareFileName()) != 0) return kTextNotStorable;
 
     std::ostringstream out;
     out << "<!" << std::string(70, '-') << ">\n";
@@ -182,11 +182,11 @@ int CTest::SaveStudent(int toResultFile)
     // The record goes out in one checked write; a failed append is taken
     // back, so the records already in the file stay readable.
     const std::string text = out.str();
-    if (!FitsSection(text, Errors, name, "lo studente " + CStringa(StudentCount()))) return 25;
+    if (!FitsSection(text, Errors, name, "lo studente " + CStringa(StudentCount()))) return kSectionTooLongToSave;
     const bool written = toResultFile ? WriteWholeFile(name, text) : AppendToFile(name, text);
     if (!written) {
-        Report(Errors, 15, name);
-        return 15;
+        Report(Errors, kCannotCreate, name);
+        return kCannotCreate;
     }
     return 0;
 }
