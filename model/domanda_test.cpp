@@ -243,8 +243,8 @@ TEST_F(DomandaTest, ValuesIgnoreCaseButQuotedWordsNeverMatch)
 TEST_F(DomandaTest, UnknownNameReports11OnceAndStopsBeforeTheText)
 {
     CDomanda q(&errors);
-    EXPECT_EQ(ReadContent(q, "<ParQue>Foo = 1, TimeQue = 7</ParQue><TextQue>T</TextQue>", 3), 11);
-    ASSERT_EQ(recorder.codes, std::vector<int>{11});
+    EXPECT_EQ(ReadContent(q, "<ParQue>Foo = 1, TimeQue = 7</ParQue><TextQue>T</TextQue>", 3), kUnknownQuestionParameter);
+    ASSERT_EQ(recorder.codes, std::vector<int>{kUnknownQuestionParameter});
     EXPECT_EQ(recorder.messages[0], "Domanda 3 : nel tag <parque> parametro *foo* non riconosciuto");
     EXPECT_EQ(q.GetTimeQue(), 7);
     EXPECT_EQ(q.GetTextQue(), CStringa("0"));
@@ -259,10 +259,12 @@ TEST_F(DomandaTest, ReadFailuresReturnTheirCodeAndRestartTheAnswers)
         std::vector<int> reported;
         int answers;
     } rows[] = {
-        {"<TextQue>T</TextQue>", 6, {9, 6}, 0},
-        {"<ParQue></ParQue><TextQue>T", 7, {9, 7}, 0},
-        {head + "<Answer><ParAns></ParAns><TextAns>a</TextAns>", 7, {9, 7}, 0},
-        {head + "<Answer><ParAns>Punti = 1</ParAns><TextAns>a</TextAns></Answer>", 13, {13}, 1},
+        {"<TextQue>T</TextQue>", kMissingOpeningTag, {kErrorLines, kMissingOpeningTag}, 0},
+        {"<ParQue></ParQue><TextQue>T", kMissingClosingTag, {kErrorLines, kMissingClosingTag}, 0},
+        {head + "<Answer><ParAns></ParAns><TextAns>a</TextAns>", kMissingClosingTag,
+         {kErrorLines, kMissingClosingTag}, 0},
+        {head + "<Answer><ParAns>Punti = 1</ParAns><TextAns>a</TextAns></Answer>", kUnknownAnswerParameter,
+         {kUnknownAnswerParameter}, 1},
     };
     for (const auto& row : rows) {
         CDomanda q(&errors);

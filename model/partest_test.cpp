@@ -113,7 +113,7 @@ TEST_F(ParTestTest, UnknownNameReports10AndTheOtherPairsStillApply)
     EXPECT_EQ(params.Time, 5);
     EXPECT_EQ(params.Save, 1);
     ASSERT_EQ(recorder.messages.size(), 2u);
-    EXPECT_EQ(recorder.codes[0], 10);
+    EXPECT_EQ(recorder.codes[0], kUnknownTestParameter);
     EXPECT_EQ(recorder.messages[0], "Nel tag <partest> parametro *colour* non riconosciuto");
     EXPECT_EQ(recorder.messages[1], "Nel tag <partest> parametro *size* non riconosciuto");
 }
@@ -154,14 +154,14 @@ TEST_F(ParTestTest, ReadParamsTrimsTheTextAndStopsAtTheFirstError)
     EXPECT_EQ(blank.TextTest, CStringa(""));
 
     CParTest unknown(&errors);
-    EXPECT_EQ(ReadFromFile(unknown, "<ParTest>Colour = red, Time = 5</ParTest><TextTest>Testo</TextTest>"), 10);
+    EXPECT_EQ(ReadFromFile(unknown, "<ParTest>Colour = red, Time = 5</ParTest><TextTest>Testo</TextTest>"), kUnknownTestParameter);
     EXPECT_EQ(unknown.Time, 5);
     EXPECT_EQ(unknown.TextTest, CStringa(""));   // not read after the failure
-    EXPECT_EQ(recorder.codes, (std::vector<int>{10}));
+    EXPECT_EQ(recorder.codes, (std::vector<int>{kUnknownTestParameter}));
 
     recorder.Clear();
     CParTest noText(&errors);
-    EXPECT_EQ(ReadFromFile(noText, "<ParTest>Time = 5</ParTest>"), 6);
+    EXPECT_EQ(ReadFromFile(noText, "<ParTest>Time = 5</ParTest>"), kMissingOpeningTag);
     EXPECT_EQ(noText.Time, 5);
     EXPECT_FALSE(recorder.codes.empty());
 }

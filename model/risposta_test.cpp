@@ -54,8 +54,8 @@ TEST_F(RispostaTest, ReadsPairsInEitherOrderAndTrimsTheText)
 TEST_F(RispostaTest, UnknownNameReports13OnceAndLeavesTheTextUnread)
 {
     CRisposta answer(&errors);
-    EXPECT_EQ(ReadFrom(answer, "<ParAns>Points = 3, Score = 2</ParAns><TextAns>x</TextAns>", 4), 13);
-    ASSERT_EQ(recorder.codes, std::vector<int>{13});
+    EXPECT_EQ(ReadFrom(answer, "<ParAns>Points = 3, Score = 2</ParAns><TextAns>x</TextAns>", 4), kUnknownAnswerParameter);
+    ASSERT_EQ(recorder.codes, std::vector<int>{kUnknownAnswerParameter});
     EXPECT_EQ(recorder.messages[0], "Risposta 4 : nel tag <parans> parametro *points* non riconosciuto");
     EXPECT_EQ(answer.GetScore(), 2.0f);
     EXPECT_EQ(answer.GetTextAns(), CStringa(""));
@@ -64,9 +64,9 @@ TEST_F(RispostaTest, UnknownNameReports13OnceAndLeavesTheTextUnread)
 TEST_F(RispostaTest, MissingTagsReturnTheirCodeAfterReporting)
 {
     CRisposta answer(&errors);
-    EXPECT_EQ(ReadFrom(answer, "<TextAns>x</TextAns>"), 6);
-    EXPECT_EQ(ReadFrom(answer, "<ParAns>Score = 1</ParAns><TextAns>x"), 7);
-    EXPECT_EQ(recorder.codes, (std::vector<int>{9, 6, 9, 7}));
+    EXPECT_EQ(ReadFrom(answer, "<TextAns>x</TextAns>"), kMissingOpeningTag);
+    EXPECT_EQ(ReadFrom(answer, "<ParAns>Score = 1</ParAns><TextAns>x"), kMissingClosingTag);
+    EXPECT_EQ(recorder.codes, (std::vector<int>{kErrorLines, kMissingOpeningTag, kErrorLines, kMissingClosingTag}));
     EXPECT_EQ(answer.GetScore(), 1.0f);  // the list was applied before <TextAns> failed
 }
 

@@ -42,15 +42,15 @@ TEST_F(TestDocumentTest, QuestionLimitGivesError12OnceUntilCleared)
     for (int i = 0; i < MAX_QUESTIONS; ++i) ASSERT_EQ(test.AddQuestion(), 0);
     EXPECT_TRUE(recorder.codes.empty());
 
-    EXPECT_EQ(test.AddQuestion(), 12);
+    EXPECT_EQ(test.AddQuestion(), kNoMemoryForQuestion);
     ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.codes[0], 12);
+    EXPECT_EQ(recorder.codes[0], kNoMemoryForQuestion);
     EXPECT_EQ(recorder.messages[0], "Non riesco ad allocare la domanda800");
 
     CDomanda other(&errors);
-    EXPECT_EQ(test.AddQuestion(), 12);
-    EXPECT_EQ(test.AppendQuestion(other), 12);
-    EXPECT_EQ(test.Error(), 12);
+    EXPECT_EQ(test.AddQuestion(), kNoMemoryForQuestion);
+    EXPECT_EQ(test.AppendQuestion(other), kNoMemoryForQuestion);
+    EXPECT_EQ(test.Error(), kNoMemoryForQuestion);
     EXPECT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(test.QuestionCount(), MAX_QUESTIONS);
 
@@ -73,7 +73,7 @@ TEST_F(TestDocumentTest, PendingErrorStopsEveryAddingOperationSilently)
         [&] { return test.AddStudent(); },
         [&] { return test.AppendStudent(student); },
     };
-    for (const auto& operation : operations) EXPECT_EQ(operation(), 3);
+    for (const auto& operation : operations) EXPECT_EQ(operation(), kCannotRead);
     EXPECT_EQ(test.QuestionCount(), 0);
     EXPECT_EQ(test.StudentCount(), 0);
     EXPECT_EQ(test.GetQuestion(0), nullptr);
@@ -219,14 +219,14 @@ TEST_F(TestDocumentTest, StudentLimitGivesError18WithTheCount)
     CTest test(&errors);
     for (int j = 0; j < MAX_STUDENTS; ++j) ASSERT_EQ(test.AddStudent(), 0);
 
-    EXPECT_EQ(test.AddStudent(), 18);
+    EXPECT_EQ(test.AddStudent(), kNoMemoryForStudent);
     ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.codes[0], 18);
+    EXPECT_EQ(recorder.codes[0], kNoMemoryForStudent);
     EXPECT_EQ(recorder.messages[0], "Non posso allocare le risposte dello studente " + std::to_string(MAX_STUDENTS));
 
     CStudente other(&errors);
-    EXPECT_EQ(test.AppendStudent(other), 18);
-    EXPECT_EQ(test.AddStudent(), 18);
+    EXPECT_EQ(test.AppendStudent(other), kNoMemoryForStudent);
+    EXPECT_EQ(test.AddStudent(), kNoMemoryForStudent);
     EXPECT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(test.StudentCount(), MAX_STUDENTS);
 
@@ -270,7 +270,7 @@ TEST_F(TestAssignmentTest, CopiesDocumentButNotScrambledDirectoryOrResultFile)
 
     target = source;
 
-    EXPECT_EQ(target.Error(), 7);
+    EXPECT_EQ(target.Error(), kMissingClosingTag);
     EXPECT_EQ(target.GetErrors(), source.GetErrors());
     EXPECT_EQ(target.GetPathName(), source.GetPathName());
     EXPECT_EQ(target.GetStamp(), source.GetStamp());

@@ -74,14 +74,14 @@ TEST_F(StudenteTest, TestNameIsComparedByFileNameWithoutCase)
 TEST_F(StudenteTest, BadStParLeavesNoAnswers)
 {
     CStudente student(&errors, 2);
-    EXPECT_EQ(ReadBlock(student, "<StPar>Classe = 3, NameStudent = \"Rossi\"</StPar>"), 21);
+    EXPECT_EQ(ReadBlock(student, "<StPar>Classe = 3, NameStudent = \"Rossi\"</StPar>"), kUnknownStudentParameter);
     EXPECT_EQ(std::string(student.GetNameStudent().CStr()), "Rossi");
     EXPECT_EQ(recorder.messages,
               std::vector<std::string>{"Studente 4 : nel tag <stpar> parametro *classe* non riconosciuto"});
     EXPECT_EQ(student.AnswerCount(), 0);
     recorder.Clear();
-    EXPECT_EQ(ReadBlock(student, "<Ans>IsValid = Yes</Ans>"), 6);
-    EXPECT_EQ(recorder.codes, (std::vector<int>{9, 6}));
+    EXPECT_EQ(ReadBlock(student, "<Ans>IsValid = Yes</Ans>"), kMissingOpeningTag);
+    EXPECT_EQ(recorder.codes, (std::vector<int>{kErrorLines, kMissingOpeningTag}));
     EXPECT_EQ(student.AnswerCount(), 0);
 }
 
@@ -115,9 +115,9 @@ TEST_F(StudenteTest, AnswerCountIsTheQuestionCountWhateverTheFileHolds)
 TEST_F(StudenteTest, UnclosedAnswerEndsReadingWithSevenReported)
 {
     CStudente student(&errors);
-    EXPECT_EQ(ReadBlock(student, kStPar + "<Ans>IsValid = Yes</Ans><Ans>IDAns = 1"), 7);
+    EXPECT_EQ(ReadBlock(student, kStPar + "<Ans>IsValid = Yes</Ans><Ans>IDAns = 1"), kMissingClosingTag);
     EXPECT_EQ(student.Answer(0)->GetIsValid(), 1);
-    EXPECT_EQ(recorder.codes, (std::vector<int>{9, 7}));
+    EXPECT_EQ(recorder.codes, (std::vector<int>{kErrorLines, kMissingClosingTag}));
     EXPECT_EQ(recorder.messages[1], "Tag </Ans> errato");
 }
 
@@ -136,7 +136,7 @@ TEST_F(StudenteTest, CopyOwnsItsAnswers)
 TEST_F(StudenteTest, CapacityIsEightHundredAnswers)
 {
     CStudente student(&errors, MAX_STUDENT_ANSWERS + 1);
-    EXPECT_EQ(student.Error(), 16);
+    EXPECT_EQ(student.Error(), kNoMemoryForStudentAnswer);
     EXPECT_EQ(student.AnswerCount(), MAX_STUDENT_ANSWERS);
     EXPECT_EQ(recorder.messages,
               std::vector<std::string>{"Non ho memoria per allocare una risposta dello studente"});

@@ -168,7 +168,7 @@ TEST_F(StudRispoTest, EveryChoicePositionTakesOneCharacterAndComesBack)
 TEST_F(StudRispoTest, UnknownNamesReport22AndOtherPairsApply)
 {
     CStudRispo answer(&errors);
-    EXPECT_EQ(ReadText(answer, "Foo = 1, Score = 2.5, TypeQue = Questionario, IsCorrect = maybe", 3), 22);
+    EXPECT_EQ(ReadText(answer, "Foo = 1, Score = 2.5, TypeQue = Questionario, IsCorrect = maybe", 3), kUnknownAnsParameter);
     EXPECT_EQ(recorder.messages,
               std::vector<std::string>{"Studente 3 : nel tag <Ans> parametro *foo* non riconosciuto"});
     EXPECT_EQ(answer.GetTypeQue(), TQue::Information);
@@ -231,7 +231,7 @@ TEST_F(StudRispoTest, GuardedSettersRefuseReportAndChangeNothing)
         answer.SetIsValid(c.valid);
         const CStudRispo before = answer;
         recorder.Clear();
-        EXPECT_EQ(c.put(answer), 17) << c.field;
+        EXPECT_EQ(c.put(answer), kFieldNotWritable) << c.field;
         EXPECT_EQ(answer, before) << c.field;
         EXPECT_EQ(recorder.messages, std::vector<std::string>{std::string("Non posso scrivere *") + c.field +
                                                               "* nell'oggetto CStudRispo"});

@@ -108,32 +108,32 @@ TEST_F(GetTagTest, NextRecordStartsAtThePreviousClose)
     ASSERT_EQ(GetTag(in, CStringa("Answer"), out, 0, open, close), 0);
     ASSERT_EQ(GetTag(in, CStringa("Answer"), out, close, open, close), 0);
     EXPECT_EQ(Str(out.Text), "2");
-    EXPECT_EQ(GetTag(in, CStringa("Answer"), out, close, open, close, false), 6);
+    EXPECT_EQ(GetTag(in, CStringa("Answer"), out, close, open, close, false), kMissingOpeningTag);
 }
 
 TEST_F(GetTagTest, MissingCloseReportsLinesThenTheTag)
 {
-    EXPECT_EQ(GetTag(Block("<TextQue>abc"), CStringa("TextQue"), out, 0, open, close), 7);
+    EXPECT_EQ(GetTag(Block("<TextQue>abc"), CStringa("TextQue"), out, 0, open, close), kMissingClosingTag);
     EXPECT_EQ(Str(out.Text), "unchanged");
     EXPECT_EQ(out.FirstLine, 4);
     EXPECT_EQ(out.LastLine, 9);
-    EXPECT_EQ(recorder.codes, (std::vector<int>{9, 7}));
+    EXPECT_EQ(recorder.codes, (std::vector<int>{kErrorLines, kMissingClosingTag}));
     EXPECT_EQ(recorder.messages,
               (std::vector<std::string>{"Errore nelle linee 4 ... 9", "Tag </TextQue> errato"}));
 }
 
 TEST_F(GetTagTest, MissingOpenReportsLinesThenTheTag)
 {
-    EXPECT_EQ(GetTag(Block("abc</TextQue>"), CStringa("TextQue"), out, 0, open, close), 6);
+    EXPECT_EQ(GetTag(Block("abc</TextQue>"), CStringa("TextQue"), out, 0, open, close), kMissingOpeningTag);
     EXPECT_EQ(Str(out.Text), "unchanged");
-    EXPECT_EQ(recorder.codes, (std::vector<int>{9, 6}));
+    EXPECT_EQ(recorder.codes, (std::vector<int>{kErrorLines, kMissingOpeningTag}));
     EXPECT_EQ(recorder.messages.back(), "Tag <TextQue> errato");
 }
 
 TEST_F(GetTagTest, NoReportWithoutTheFlag)
 {
-    EXPECT_EQ(GetTag(Block("<a>"), CStringa("a"), out, 0, open, close, false), 7);
-    EXPECT_EQ(GetTag(Block("<a></a>"), CStringa("a"), out, 99, open, close, false), 6);
+    EXPECT_EQ(GetTag(Block("<a>"), CStringa("a"), out, 0, open, close, false), kMissingClosingTag);
+    EXPECT_EQ(GetTag(Block("<a></a>"), CStringa("a"), out, 99, open, close, false), kMissingOpeningTag);
     EXPECT_TRUE(recorder.codes.empty());
 }
 

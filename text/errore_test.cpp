@@ -22,31 +22,31 @@ TEST(ErrorMessages, EveryCodeOfTheTable)
         int code;
         const char* message;
     } table[] = {
-        {2, "Il file \"A\" non esiste"},
-        {3, "Problemi nella lettura del file \"A\""},
-        {4, "Il file \"A\" e' > di 8388608 byte"},
-        {5, "Poca memoria, non posso allocare il test"},
-        {6, "Tag <A> errato"},
-        {7, "Tag </A> errato"},
-        {8, "Tag A errato"},
-        {9, "Errore nelle linee A ... B"},
-        {10, "Nel tag <partest> parametro *A* non riconosciuto"},
-        {11, "Domanda A : nel tag <parque> parametro *B* non riconosciuto"},
-        {12, "Non riesco ad allocare la domandaA"},
-        {13, "Risposta A : nel tag <parans> parametro *B* non riconosciuto"},
-        {14, "Il file \"A\" esiste gia'"},
-        {15, "Non riesco a creare il file \"A\""},
-        {16, "Non ho memoria per allocare una risposta dello studente"},
-        {17, "Non posso scrivere *A* nell'oggetto CStudRispo"},
-        {18, "Non posso allocare le risposte dello studente A"},
-        {19, "Numero studenti errato durante il salvataggio"},
-        {20, "Studente A con nome test \"B\" errato"},
-        {21, "Studente A : nel tag <stpar> parametro *B* non riconosciuto"},
-        {22, "Studente A : nel tag <Ans> parametro *B* non riconosciuto"},
-        {24, "Il file \"A\" non termina con </Test>: potrebbe essere incompleto"},
-        {25, "Non posso salvare il file \"A\": B supera 8388608 byte"},
-        {26, "Il campo A contiene *B*, che il file non puo' contenere"},
-        {27, "Il file \"A\" ha piu' di 10000 studenti: B non letti"},
+        {kFileMissing, "Il file \"A\" non esiste"},
+        {kCannotRead, "Problemi nella lettura del file \"A\""},
+        {kSectionTooLong, "Il file \"A\" e' > di 8388608 byte"},
+        {kNoMemoryForTest, "Poca memoria, non posso allocare il test"},
+        {kMissingOpeningTag, "Tag <A> errato"},
+        {kMissingClosingTag, "Tag </A> errato"},
+        {kMissingTag, "Tag A errato"},
+        {kErrorLines, "Errore nelle linee A ... B"},
+        {kUnknownTestParameter, "Nel tag <partest> parametro *A* non riconosciuto"},
+        {kUnknownQuestionParameter, "Domanda A : nel tag <parque> parametro *B* non riconosciuto"},
+        {kNoMemoryForQuestion, "Non riesco ad allocare la domandaA"},
+        {kUnknownAnswerParameter, "Risposta A : nel tag <parans> parametro *B* non riconosciuto"},
+        {kFileExists, "Il file \"A\" esiste gia'"},
+        {kCannotCreate, "Non riesco a creare il file \"A\""},
+        {kNoMemoryForStudentAnswer, "Non ho memoria per allocare una risposta dello studente"},
+        {kFieldNotWritable, "Non posso scrivere *A* nell'oggetto CStudRispo"},
+        {kNoMemoryForStudent, "Non posso allocare le risposte dello studente A"},
+        {kWrongStudentCount, "Numero studenti errato durante il salvataggio"},
+        {kOtherTestsRecord, "Studente A con nome test \"B\" errato"},
+        {kUnknownStudentParameter, "Studente A : nel tag <stpar> parametro *B* non riconosciuto"},
+        {kUnknownAnsParameter, "Studente A : nel tag <Ans> parametro *B* non riconosciuto"},
+        {kMayBeIncomplete, "Il file \"A\" non termina con </Test>: potrebbe essere incompleto"},
+        {kSectionTooLongToSave, "Non posso salvare il file \"A\": B supera 8388608 byte"},
+        {kTextNotStorable, "Il campo A contiene *B*, che il file non puo' contenere"},
+        {kTooManyStudents, "Il file \"A\" ha piu' di 10000 studenti: B non letti"},
         {1, "Errore ???"},
         {23, "Errore ???"},
         {28, "Errore ???"},
@@ -59,13 +59,13 @@ class ReportTest : public testing::Test, protected RecordedReports {};
 
 TEST_F(ReportTest, FreeFormsTurnNumbersIntoText)
 {
-    Report(&errors, 19);
-    Report(&errors, 3, CStringa("a.tst"));
-    Report(&errors, 12, 800);
-    Report(&errors, 11, 4, CStringa("foo"));
-    Report(&errors, 9, 3L, 17L);
-    Report(&errors, 18, 200);
-    EXPECT_EQ(recorder.codes, (std::vector<int>{19, 3, 12, 11, 9, 18}));
+    Report(&errors, kWrongStudentCount);
+    Report(&errors, kCannotRead, CStringa("a.tst"));
+    Report(&errors, kNoMemoryForQuestion, 800);
+    Report(&errors, kUnknownQuestionParameter, 4, CStringa("foo"));
+    Report(&errors, kErrorLines, 3L, 17L);
+    Report(&errors, kNoMemoryForStudent, 200);
+    EXPECT_EQ(recorder.codes, (std::vector<int>{kWrongStudentCount, kCannotRead, kNoMemoryForQuestion, kUnknownQuestionParameter, kErrorLines, kNoMemoryForStudent}));
     EXPECT_EQ(recorder.messages, (std::vector<std::string>{
                                      "Numero studenti errato durante il salvataggio",
                                      "Problemi nella lettura del file \"a.tst\"",
@@ -92,7 +92,7 @@ TEST_F(ReportTest, UnknownCodesAreShownToo)
 
 TEST_F(ReportTest, FileNameIsShownLiterally)
 {
-    Report(&errors, 3, CStringa("100%s%d.tst"));
+    Report(&errors, kCannotRead, CStringa("100%s%d.tst"));
     EXPECT_EQ(recorder.messages,
               (std::vector<std::string>{"Problemi nella lettura del file \"100%s%d.tst\""}));
 }
@@ -128,9 +128,9 @@ TEST(ErrorPresenters, WithoutPresenterEachMessageIsALineOfStderr)
     ASSERT_EQ(InstalledErrorPresenter(), nullptr);
     mkErrore errors;
     testing::internal::CaptureStderr();
-    Report(&errors, 8, CStringa("<Te%sst>"));
+    Report(&errors, kMissingTag, CStringa("<Te%sst>"));
     Report(&errors, 0);
-    Report(&errors, 5);
+    Report(&errors, kNoMemoryForTest);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Tag <Te%sst> errato\nPoca memoria, non posso allocare il test\n");
 }

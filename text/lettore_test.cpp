@@ -75,13 +75,13 @@ TEST_F(LettoreTest, ReadsASectionWithoutCommentsAndWithItsLines)
 TEST_F(LettoreTest, BrokenPartialMatchIsNotRetriedAsTheFirstCharacter)
 {
     CLettore reader(&errors, File("<<Test>"));
-    EXPECT_EQ(reader.SkipTo(CStringa("<Test>"), false), 8);
+    EXPECT_EQ(reader.SkipTo(CStringa("<Test>"), false), kMissingTag);
 }
 
 TEST_F(LettoreTest, BrokenPartialMatchHidesAClosingTag)
 {
     CLettore reader(&errors, File("<ParTest>a = 1<</ParTest>"));
-    EXPECT_EQ(reader.ReadSection(CStringa("ParTest"), out, false), 8);
+    EXPECT_EQ(reader.ReadSection(CStringa("ParTest"), out, false), kMissingTag);
     EXPECT_EQ(Str(out.Text), "unchanged");
 }
 
@@ -110,10 +110,10 @@ TEST_F(LettoreTest, SectionAtTheLimitFailsWithMessageWhenAsked)
 {
     const CStringa name = File("\n<A>" + std::string(MAX_SECTION_TEXT - 4, 'x') + "</A>");
     CLettore reader(&errors, name);
-    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), 4);
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), kSectionTooLong);
     EXPECT_EQ(Str(out.Text), "unchanged");
     EXPECT_EQ(out.LastLine, 2);
-    EXPECT_EQ(recorder.codes, std::vector<int>{4});
+    EXPECT_EQ(recorder.codes, std::vector<int>{kSectionTooLong});
     EXPECT_EQ(recorder.messages,
               std::vector<std::string>{"Il file \"" + Str(name) + "\" e' > di 8388608 byte"});
 }
@@ -123,23 +123,23 @@ TEST_F(LettoreTest, SectionAtTheLimitFailsWithMessageWhenAsked)
 TEST_F(LettoreTest, BegunSectionThatCannotBeReadIsReportedEvenUnasked)
 {
     CLettore reader(&errors, File("<A>" + std::string(MAX_SECTION_TEXT + 100, 'x') + "</A>"));
-    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, false), 4);
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, false), kSectionTooLong);
     EXPECT_EQ(Str(out.Text), "unchanged");
-    EXPECT_EQ(recorder.codes, std::vector<int>{4});
+    EXPECT_EQ(recorder.codes, std::vector<int>{kSectionTooLong});
     recorder.Clear();
     CLettore cut(&errors, File("x\n<A>\n\n", "b.tst"));
-    EXPECT_EQ(cut.ReadSection(CStringa("B"), out, false), 6);
+    EXPECT_EQ(cut.ReadSection(CStringa("B"), out, false), kMissingOpeningTag);
     EXPECT_TRUE(recorder.codes.empty());
     EXPECT_EQ(cut.Reopen(), 0);
-    EXPECT_EQ(cut.ReadSection(CStringa("A"), out, false), 8);
+    EXPECT_EQ(cut.ReadSection(CStringa("A"), out, false), kMissingTag);
     EXPECT_EQ(recorder.messages, (std::vector<std::string>{"Errore nelle linee 1 ... 4", "Tag </A> errato"}));
 }
 
 TEST_F(LettoreTest, MissingOpeningTagIsSixAfterMessagesNineAndEight)
 {
     CLettore reader(&errors, File("a\nb\n"));
-    EXPECT_EQ(reader.ReadSection(CStringa("TextTest"), out, true), 6);
-    EXPECT_EQ(reader.Error(), 6);
+    EXPECT_EQ(reader.ReadSection(CStringa("TextTest"), out, true), kMissingOpeningTag);
+    EXPECT_EQ(reader.Error(), kMissingOpeningTag);
     EXPECT_EQ(Str(out.Text), "unchanged");
     EXPECT_EQ(recorder.messages,
               (std::vector<std::string>{"Errore nelle linee 1 ... 3", "Tag <TextTest> errato"}));
@@ -147,19 +147,19 @@ TEST_F(LettoreTest, MissingOpeningTagIsSixAfterMessagesNineAndEight)
 
 TEST_F(LettoreTest, MissingClosingTagIsEightWithTheLinesSearched)
 {
-    EXPECT_EQ(ReadSectionOf("x\n<Question>\nabc\n", "Question"), 8);
+    EXPECT_EQ(ReadSectionOf("x\n<Question>\nabc\n", "Question"), kMissingTag);
     EXPECT_EQ(Block(), (Section{"unchanged", 1, 4}));
-    EXPECT_EQ(recorder.codes, (std::vector<int>{9, 8}));
+    EXPECT_EQ(recorder.codes, (std::vector<int>{kErrorLines, kMissingTag}));
     EXPECT_EQ(recorder.messages.back(), "Tag </Question> errato");
 }
 
 TEST_F(LettoreTest, ErrorIsStickyUntilReopen)
 {
     CLettore reader(&errors, File("<A>1\n</A>\n"));
-    ASSERT_EQ(reader.ReadSection(CStringa("B"), out, false), 6);
-    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), 6);
-    EXPECT_EQ(reader.SkipTo(CStringa("<A>"), true), 6);
-    EXPECT_EQ(reader.SkipTo(CStringa(""), true), 6);
+    ASSERT_EQ(reader.ReadSection(CStringa("B"), out, false), kMissingOpeningTag);
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), kMissingOpeningTag);
+    EXPECT_EQ(reader.SkipTo(CStringa("<A>"), true), kMissingOpeningTag);
+    EXPECT_EQ(reader.SkipTo(CStringa(""), true), kMissingOpeningTag);
     EXPECT_TRUE(recorder.codes.empty());
 
     EXPECT_EQ(reader.Reopen(), 0);
@@ -174,10 +174,10 @@ TEST_F(LettoreTest, ErrorIsStickyUntilReopen)
 TEST_F(LettoreTest, FailedSectionReadsNothingFurther)
 {
     CLettore reader(&errors, File("<A>\n\n"));
-    ASSERT_EQ(reader.ReadSection(CStringa("A"), out, false), 8);
+    ASSERT_EQ(reader.ReadSection(CStringa("A"), out, false), kMissingTag);
     recorder.Clear();
     out.SetLines(0, 0);
-    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), 8);
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), kMissingTag);
     EXPECT_EQ(out.FirstLine, 0);  // returned before touching the block
     EXPECT_TRUE(recorder.codes.empty());
 }
@@ -193,7 +193,7 @@ TEST_F(LettoreTest, EmptyPatternReadsNothing)
 TEST_F(LettoreTest, ScrambledFileReadsBackPlain)
 {
     CLettore reader(&errors, File(Scrambled("<Test>\n<ParTest>Name = \"Ab 0\"\n</ParTest>")));
-    ASSERT_EQ(reader.SkipTo(CStringa("<Test>"), false), 8);
+    ASSERT_EQ(reader.SkipTo(CStringa("<Test>"), false), kMissingTag);
     reader.SetScrambled(1);
     ASSERT_EQ(reader.Reopen(), 0);
     ASSERT_EQ(reader.SkipTo(CStringa("<Test>"), true), 0);
@@ -206,8 +206,8 @@ TEST_F(LettoreTest, UnopenableFileIsThreeWithItsName)
 {
     const CStringa name((dir / "none.tst").string().c_str());
     CLettore reader(&errors, name);
-    EXPECT_EQ(reader.Error(), 3);
-    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), 3);
+    EXPECT_EQ(reader.Error(), kCannotRead);
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, true), kCannotRead);
     EXPECT_EQ(recorder.messages,
               std::vector<std::string>{"Problemi nella lettura del file \"" + Str(name) + "\""});
 }
@@ -216,7 +216,7 @@ TEST_F(LettoreTest, FolderIsAFileThatCannotBeRead)
 {
     const CStringa name(dir.string().c_str());
     CLettore reader(&errors, name);
-    EXPECT_EQ(reader.Error(), 3);
+    EXPECT_EQ(reader.Error(), kCannotRead);
     EXPECT_EQ(recorder.messages,
               std::vector<std::string>{"Problemi nella lettura del file \"" + Str(name) + "\""});
 }
@@ -225,7 +225,7 @@ TEST_F(LettoreTest, EmptyFileOpensAndHasNoSections)
 {
     CLettore reader(&errors, File(""));
     EXPECT_EQ(reader.Error(), 0);
-    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, false), 6);
+    EXPECT_EQ(reader.ReadSection(CStringa("A"), out, false), kMissingOpeningTag);
     EXPECT_TRUE(recorder.codes.empty());
 }
 
@@ -233,7 +233,7 @@ TEST_F(LettoreTest, ReopenOfAFileThatAppearedLaterReads)
 {
     const CStringa name((dir / "late.tst").string().c_str());
     CLettore reader(&errors, name);
-    ASSERT_EQ(reader.Error(), 3);
+    ASSERT_EQ(reader.Error(), kCannotRead);
     File("<A>late</A>", "late.tst");
     ASSERT_EQ(reader.Reopen(), 0);
     ASSERT_EQ(reader.ReadSection(CStringa("A"), out, true), 0);
@@ -245,9 +245,9 @@ TEST_F(LettoreTest, ReopenOfAVanishedFileIsThree)
     const CStringa name = File("<A>x</A>");
     CLettore reader(&errors, name);
     std::filesystem::remove(name.CStr());
-    EXPECT_EQ(reader.Reopen(), 3);
-    EXPECT_EQ(reader.Error(), 3);
-    EXPECT_EQ(recorder.codes, std::vector<int>{3});
+    EXPECT_EQ(reader.Reopen(), kCannotRead);
+    EXPECT_EQ(reader.Error(), kCannotRead);
+    EXPECT_EQ(recorder.codes, std::vector<int>{kCannotRead});
 }
 
 }  // namespace

@@ -148,7 +148,7 @@ TEST_F(CaricatoreTest, MinimalFileGivesADefaultTest)
 TEST_F(CaricatoreTest, EmptyFileIsTakenForAScrambledOneWithoutTest)
 {
     const auto test = LoadText("");
-    EXPECT_EQ(test->Error(), 8);
+    EXPECT_EQ(test->Error(), kMissingTag);
     EXPECT_EQ(test->IsScrambled(), 1);
     EXPECT_EQ(recorder.messages, (Messages{"Errore nelle linee 1 ... 1", "Tag <Test> errato"}));
 }
@@ -156,7 +156,7 @@ TEST_F(CaricatoreTest, EmptyFileIsTakenForAScrambledOneWithoutTest)
 TEST_F(CaricatoreTest, MissingFileIsNamedWithItsExtension)
 {
     const auto test = Load("manca");
-    EXPECT_EQ(test->Error(), 3);
+    EXPECT_EQ(test->Error(), kCannotRead);
     EXPECT_EQ(recorder.messages, Messages{"Problemi nella lettura del file \"" + dir + "manca.tst\""});
 }
 
@@ -165,7 +165,7 @@ TEST_F(CaricatoreTest, FailedLoadClearsTheQuestionsButKeepsTheParameters)
     const auto test = LoadText(kCapitali);
     ASSERT_EQ(test->QuestionCount(), 2);
     test->SetPathName(CStringa((dir + "manca").c_str()));
-    EXPECT_EQ(test->Load(), 3);
+    EXPECT_EQ(test->Load(), kCannotRead);
     EXPECT_EQ(test->QuestionCount(), 0);
     EXPECT_EQ(Str(test->GetParams().Name), "Capitali");
 }
@@ -175,8 +175,8 @@ TEST_F(CaricatoreTest, StickyErrorStopsLoadingBeforeAnythingIsRead)
     const auto test = LoadText(kCapitali);
     test->SetError(10);
     test->SetPathName(CStringa((dir + "manca").c_str()));
-    EXPECT_EQ(test->Load(), 10);
-    EXPECT_EQ(test->LoadStudents(), 10);
+    EXPECT_EQ(test->Load(), kUnknownTestParameter);
+    EXPECT_EQ(test->LoadStudents(), kUnknownTestParameter);
     EXPECT_EQ(test->QuestionCount(), 2);
     EXPECT_TRUE(recorder.messages.empty());
 }
@@ -211,38 +211,40 @@ TEST_P(BadFileTest, ReportsWhatItFoundAndStops)
 INSTANTIATE_TEST_SUITE_P(
     Loader, BadFileTest,
     testing::Values(
-        BadFile{"no ParTest", "<Test>\n<TextTest></TextTest>\n", 6,
+        BadFile{"no ParTest", "<Test>\n<TextTest></TextTest>\n", kMissingOpeningTag,
                 {"Errore nelle linee 1 ... 3", "Tag <partest> errato"}, 0},
-        BadFile{"ParTest not closed", "<Test>\n<ParTest>Name = \"x\"\n", 8,
+        BadFile{"ParTest not closed", "<Test>\n<ParTest>Name = \"x\"\n", kMissingTag,
                 {"Errore nelle linee 1 ... 3", "Tag </partest> errato"}, 0},
-        BadFile{"no TextTest", "<Test>\n<ParTest></ParTest>\n", 6,
+        BadFile{"no TextTest", "<Test>\n<ParTest></ParTest>\n", kMissingOpeningTag,
                 {"Errore nelle linee 2 ... 3", "Tag <texttest> errato"}, 0},
-        BadFile{"TextTest not closed", "<Test><ParTest></ParTest>\n<TextTest>\nabc\n", 8,
+        BadFile{"TextTest not closed", "<Test><ParTest></ParTest>\n<TextTest>\nabc\n", kMissingTag,
                 {"Errore nelle linee 1 ... 4", "Tag </texttest> errato"}, 0},
-        BadFile{"unknown ParTest names", "<Test><ParTest>Colour = red, Time = 5, Size = 2</ParTest>", 10,
+        BadFile{"unknown ParTest names", "<Test><ParTest>Colour = red, Time = 5, Size = 2</ParTest>",
+                kUnknownTestParameter,
                 {"Nel tag <partest> parametro *colour* non riconosciuto",
                  "Nel tag <partest> parametro *size* non riconosciuto"}, 0},
-        BadFile{"question not closed", kHead + kQuestion + "<Question><ParQue></ParQue>\n", 8,
+        BadFile{"question not closed", kHead + kQuestion + "<Question><ParQue></ParQue>\n", kMissingTag,
                 {"Errore nelle linee 4 ... 6", "Tag </question> errato"}, 1},
         BadFile{"question section too long",
-                kHead + "<Question>" + std::string(MAX_SECTION_TEXT, ' ') + "</Question>", 4,
+                kHead + "<Question>" + std::string(MAX_SECTION_TEXT, ' ') + "</Question>", kSectionTooLong,
                 {"Il file \"DIR/quiz.tst\" e' > di 8388608 byte"}, 0},
         BadFile{"unknown ParQue name stops the loading",
-                kHead + kQuestion + "<Question><ParQue>Foo = 1</ParQue></Question>\n" + kQuestion, 11,
+                kHead + kQuestion + "<Question><ParQue>Foo = 1</ParQue></Question>\n" + kQuestion,
+                kUnknownQuestionParameter,
                 {"Domanda 1 : nel tag <parque> parametro *foo* non riconosciuto"}, 2},
-        BadFile{"question without TextQue", kHead + "\n<Question><ParQue></ParQue></Question>", 6,
+        BadFile{"question without TextQue", kHead + "\n<Question><ParQue></ParQue></Question>", kMissingOpeningTag,
                 {"Errore nelle linee 3 ... 5", "Tag <textque> errato"}, 1},
         BadFile{"unknown ParAns name",
                 kHead + "<Question><ParQue></ParQue><TextQue>q</TextQue><Answer><ParAns>Punti = 2"
                         "</ParAns><TextAns>a</TextAns></Answer></Question>",
-                13, {"Risposta 0 : nel tag <parans> parametro *punti* non riconosciuto"}, 1}));
+                kUnknownAnswerParameter, {"Risposta 0 : nel tag <parans> parametro *punti* non riconosciuto"}, 1}));
 
 // The message of a too long section names the file, which lives in the
 // fixture's directory.
 TEST_F(CaricatoreTest, TooLongParametersNameTheFile)
 {
     const auto test = LoadText("<Test><ParTest>" + std::string(MAX_SECTION_TEXT, ' ') + "</ParTest>");
-    EXPECT_EQ(test->Error(), 4);
+    EXPECT_EQ(test->Error(), kSectionTooLong);
     EXPECT_EQ(recorder.messages, Messages{"Il file \"" + dir + "quiz.tst\" e' > di 8388608 byte"});
 }
 
@@ -304,7 +306,7 @@ TEST_F(CaricatoreTest, StudentRecordsFollowTheQuestions)
 TEST_F(CaricatoreTest, LoadStudentsWithoutStudentFileNamesIt)
 {
     auto test = LoadText(kCapitali);
-    EXPECT_EQ(test->LoadStudents(), 3);
+    EXPECT_EQ(test->LoadStudents(), kCannotRead);
     EXPECT_EQ(test->StudentCount(), 0);
     EXPECT_EQ(recorder.messages, Messages{"Problemi nella lettura del file \"" + dir + "quiz.stu\""});
 }
@@ -339,7 +341,7 @@ TEST_F(CaricatoreTest, RecordOfAnotherTestStopsTheStudents)
 {
     auto test = LoadText(kCapitali);
     Write("quiz.stu", kStudentRecord + Replaced(kStudentRecord, "quiz.tst", "altra.tst") + kStudentRecord);
-    EXPECT_EQ(test->LoadStudents(), 20);
+    EXPECT_EQ(test->LoadStudents(), kOtherTestsRecord);
     EXPECT_EQ(test->StudentCount(), 2);
     EXPECT_EQ(recorder.messages, Messages{"Studente 1 con nome test \"altra.tst\" errato"});
 }

@@ -141,7 +141,7 @@ TEST_F(ScrittoreTest, ReadOnlyFileIsNotSavedOver)
     const std::string before = ReadFile(dir + "quiz.tst");
     ASSERT_EQ(chmod((dir + "quiz.tst").c_str(), 0444), 0);
     test.AddQuestion();
-    EXPECT_EQ(test.SaveCurrent(), 15);
+    EXPECT_EQ(test.SaveCurrent(), kCannotCreate);
     EXPECT_EQ(ReadFile(dir + "quiz.tst"), before);
 }
 
@@ -188,15 +188,15 @@ TEST_F(ScrittoreTest, ExistingFileWithoutOverwriteIsKeptAndTheErrorSticks)
 {
     WriteFile(dir + "quiz.tst", "vecchio");
     test.AddQuestion();
-    EXPECT_EQ(test.SaveTo(CStringa("quiz"), 0), 14);
+    EXPECT_EQ(test.SaveTo(CStringa("quiz"), 0), kFileExists);
     EXPECT_EQ(recorder.messages, Messages{"Il file \"" + dir + "quiz.tst\" esiste gia'"});
     EXPECT_EQ(ReadFile(dir + "quiz.tst"), "vecchio");
 
     recorder.Clear();
-    EXPECT_EQ(test.SaveTo(CStringa("altro"), 1), 14);
-    EXPECT_EQ(test.Load(), 14);
-    EXPECT_EQ(test.LoadStudents(), 14);
-    EXPECT_EQ(test.SaveStudent(0), 14);
+    EXPECT_EQ(test.SaveTo(CStringa("altro"), 1), kFileExists);
+    EXPECT_EQ(test.Load(), kFileExists);
+    EXPECT_EQ(test.LoadStudents(), kFileExists);
+    EXPECT_EQ(test.SaveStudent(0), kFileExists);
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_EQ(Files(), std::vector<std::string>{"quiz.tst"});
 
@@ -209,7 +209,7 @@ TEST_F(ScrittoreTest, UnreadableFileCountsAsExisting)
     if (geteuid() == 0) GTEST_SKIP() << "root may read any file";
     WriteFile(dir + "quiz.tst", "vecchio");
     ASSERT_EQ(chmod((dir + "quiz.tst").c_str(), 0), 0);
-    EXPECT_EQ(test.SaveTo(CStringa("quiz"), 0), 14);
+    EXPECT_EQ(test.SaveTo(CStringa("quiz"), 0), kFileExists);
     ASSERT_EQ(chmod((dir + "quiz.tst").c_str(), 0600), 0);
     EXPECT_EQ(ReadFile(dir + "quiz.tst"), "vecchio");
 }
@@ -257,7 +257,7 @@ TEST_F(ScrittoreTest, FailedWriteKeepsThePreviousFileByteForByte)
     int result = 0;
     ASSERT_NO_FATAL_FAILURE(WithFileSizeLimit(before.size() + 100, [&] { result = test.SaveCurrent(); }));
 
-    EXPECT_EQ(result, 15);
+    EXPECT_EQ(result, kCannotCreate);
     EXPECT_EQ(recorder.messages, Messages{"Non riesco a creare il file \"" + dir + "quiz.tst\""});
     EXPECT_EQ(test.Error(), 0);
     EXPECT_EQ(ReadFile(dir + "quiz.tst"), before);
@@ -360,7 +360,7 @@ TEST_F(StudentiTest, TwoAppendsAreReadBackInOrder)
 
 TEST_F(StudentiTest, WithoutStudentsThereIsNothingToSave)
 {
-    EXPECT_EQ(test.SaveStudent(0), 15);
+    EXPECT_EQ(test.SaveStudent(0), kCannotCreate);
     EXPECT_EQ(recorder.messages, Messages{"Non riesco a creare il file \"Studente ignoto\""});
     EXPECT_EQ(test.Error(), 0);
     EXPECT_FALSE(FileExists(Path("quiz.stu")));
@@ -387,7 +387,7 @@ TEST_F(StudentiTest, FailedAppendLeavesTheStudentFileAsItWas)
     int result = 0;
     ASSERT_NO_FATAL_FAILURE(WithFileSizeLimit(before.size() + 50, [&] { result = test.SaveStudent(0); }));
 
-    EXPECT_EQ(result, 15);
+    EXPECT_EQ(result, kCannotCreate);
     EXPECT_EQ(recorder.messages, Messages{"Non riesco a creare il file \"" + dir + "quiz.stu\""});
     EXPECT_EQ(ReadFile(dir + "quiz.stu"), before);
 }
@@ -676,7 +676,7 @@ TEST_F(ScrittoreTest, StudentTextsTheFileCannotHoldAreRefused)
     ASSERT_EQ(test.AddStudent(), 0);
     test.LastStudent()->Answer(0)->SetIsValid(1);
     test.LastStudent()->Answer(0)->PutLineAns("un \"virgolettato\"");
-    EXPECT_EQ(test.SaveStudent(0), 26);
+    EXPECT_EQ(test.SaveStudent(0), kTextNotStorable);
     EXPECT_EQ(recorder.messages, Messages{"Il campo LineAns della risposta 1 dello studente 1 contiene *\"*, "
                                           "che il file non puo' contenere"});
     EXPECT_TRUE(Files().empty());
