@@ -49,10 +49,10 @@ CStudRispo* AnswerAt(CStudente* student, int i)
 // The sum of a figure of the questions a run asks: the first `asked` enabled
 // ones in storage order.
 template <typename Figure>
-long double SumOverAsked(CDomanda* const* questions, int count, int asked, Figure figure)
+long double SumOverAsked(const std::vector<std::unique_ptr<CDomanda>>& questions, int asked, Figure figure)
 {
     long double sum = 0;
-    for (int i = 0, taken = 0; i < count && taken < asked; ++i) {
+    for (std::size_t i = 0, taken = 0; i < questions.size() && static_cast<int>(taken) < asked; ++i) {
         if (!questions[i]->GetEnableQue()) continue;
         sum += std::invoke(figure, *questions[i]);
         taken += 1;
@@ -144,17 +144,17 @@ int CompareNames(const CStringa& a, const CStringa& b)
 
 double CTest::TestMaxScore()
 {
-    return static_cast<double>(SumOverAsked(Questions, QuestionCount_, AskedCount(), &CDomanda::MaxScore));
+    return static_cast<double>(SumOverAsked(Questions, AskedCount(), &CDomanda::MaxScore));
 }
 
 double CTest::TestMinScore()
 {
-    return static_cast<double>(SumOverAsked(Questions, QuestionCount_, AskedCount(), &CDomanda::MinScore));
+    return static_cast<double>(SumOverAsked(Questions, AskedCount(), &CDomanda::MinScore));
 }
 
 double CTest::TestScoreVariance()
 {
-    return static_cast<double>(SumOverAsked(Questions, QuestionCount_, AskedCount(), &CDomanda::ScoreVariance));
+    return static_cast<double>(SumOverAsked(Questions, AskedCount(), &CDomanda::ScoreVariance));
 }
 
 double CTest::TestScoreStdDev()
@@ -166,7 +166,7 @@ double CTest::TestMeanScore()
 {
     const int asked = AskedCount();
     if (asked <= 0) return 0;
-    return static_cast<double>(SumOverAsked(Questions, QuestionCount_, asked, &CDomanda::MeanScore) / asked);
+    return static_cast<double>(SumOverAsked(Questions, asked, &CDomanda::MeanScore) / asked);
 }
 
 // Class scores.
@@ -307,31 +307,31 @@ int CTest::CountByJudgement(TCorrect c) const
 
 int CTest::QuestionTimeByJudgement(TCorrect c, int q) const
 {
-    if (q < 0 || q >= QuestionCount_) return 0;
+    if (q < 0 || q >= QuestionCount()) return 0;
     return ClampToInt(SumOverAnswers(Students, q, SecondsIfJudged(c)));
 }
 
 int CTest::QuestionCountByJudgement(TCorrect c, int q) const
 {
-    if (q < 0 || q >= QuestionCount_) return 0;
+    if (q < 0 || q >= QuestionCount()) return 0;
     return ClampToInt(SumOverAnswers(Students, q, OneIfJudged(c)));
 }
 
 int CTest::QuestionTime(int q) const
 {
-    if (q < 0 || q >= QuestionCount_) return 0;
+    if (q < 0 || q >= QuestionCount()) return 0;
     return ClampToInt(SumOverAnswers(Students, q, Seconds));
 }
 
 int CTest::QuestionAnsweredCount(int q) const
 {
-    if (q < 0 || q >= QuestionCount_) return 0;
+    if (q < 0 || q >= QuestionCount()) return 0;
     return ClampToInt(SumOverAnswers(Students, q, OneIfGiven));
 }
 
 int CTest::QuestionSendBacks(int q) const
 {
-    if (q < 0 || q >= QuestionCount_) return 0;
+    if (q < 0 || q >= QuestionCount()) return 0;
     return ClampToInt(SumOverAnswers(Students, q, SendBacksIfGiven));
 }
 

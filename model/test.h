@@ -87,7 +87,7 @@ public:
     const CStringa& GetResultFile() const { return ResultFile; }
 
     // Questions.
-    int QuestionCount() const { return QuestionCount_; }
+    int QuestionCount() const { return static_cast<int>(Questions.size()); }
     int AddQuestion();
     int AppendQuestion(const CDomanda& q);
     void RemoveQuestion(int index);
@@ -149,8 +149,6 @@ private:
     // Counts the <Student> sections left in reader beyond MAX_STUDENTS and
     // reports them (27): the records loaded stay.
     void ReportStudentsLeftOut(CLettore& reader);
-    // Appends a record; false when memory runs out.
-    bool PushStudent(std::unique_ptr<CStudente> student);
 
     CErrore* Errors;
     int ErrorCode = 0;
@@ -160,10 +158,9 @@ private:
     CStringa Stamp;
     CStringa ResultFile;
     CParTest Params;
-    int QuestionCount_ = 0;
     int EnabledCount_ = -1;
-    CDomanda* Questions[MAX_QUESTIONS] = {};
-    int* ShownOrder = nullptr;
+    std::vector<std::unique_ptr<CDomanda>> Questions;
+    std::vector<int> ShownOrder;   // MAX_QUESTIONS entries, -1 past the enabled ones
     StudentList Students;
     std::vector<int> ScoreOrder;
     std::vector<int> NameOrder;

@@ -41,7 +41,7 @@ void CStudente::CopyFrom(const CStudente& other)
     ErrorCode = other.ErrorCode;
     if (ErrorCode) return;
     DeleteAnswers();
-    for (int i = 0; i < other.AnswerCount_; ++i) {
+    for (int i = 0; i < other.AnswerCount(); ++i) {
         const int result = AddAnswer();
         if (result) {
             ErrorCode = result;
@@ -57,11 +57,11 @@ void CStudente::CopyFrom(const CStudente& other)
 
 bool CStudente::operator==(const CStudente& other) const
 {
-    if (ErrorCode != other.ErrorCode || AnswerCount_ != other.AnswerCount_ ||
+    if (ErrorCode != other.ErrorCode || AnswerCount() != other.AnswerCount() ||
         NameStudent != other.NameStudent || TimeInit != other.TimeInit || TimeLength != other.TimeLength ||
         TotalScore != other.TotalScore)
         return false;
-    for (int i = 0; i < AnswerCount_; ++i)
+    for (int i = 0; i < AnswerCount(); ++i)
         if (*Answers[i] != *other.Answers[i]) return false;
     return true;
 }
@@ -77,33 +77,24 @@ void CStudente::Clear()
 
 int CStudente::AddAnswer()
 {
-    if (AnswerCount_ >= MAX_STUDENT_ANSWERS) {
+    auto answer = AnswerCount() < MAX_STUDENT_ANSWERS ? MakeOrNull<CStudRispo>(Errors) : nullptr;
+    if (!answer || !AppendOrFail(Answers, std::move(answer))) {
         Report(Errors, kNoMemoryForStudentAnswer);
         return kNoMemoryForStudentAnswer;
     }
-    CStudRispo* answer = new (std::nothrow) CStudRispo(Errors);
-    if (!answer) {
-        Report(Errors, kNoMemoryForStudentAnswer);
-        return kNoMemoryForStudentAnswer;
-    }
-    Answers[AnswerCount_++] = answer;
     return 0;
 }
 
 void CStudente::DeleteAnswers()
 {
-    for (int i = 0; i < AnswerCount_; ++i) {
-        delete Answers[i];
-        Answers[i] = nullptr;
-    }
-    AnswerCount_ = 0;
+    Answers.clear();
 }
 
 CStudRispo* CStudente::Answer(int i)
 {
-    if (AnswerCount_ == 0 && AddAnswer() != 0) return nullptr;
-    if (ErrorCode == 0 && i >= 0 && i < AnswerCount_) return Answers[i];
-    return Answers[0];
+    if (AnswerCount() == 0 && AddAnswer() != 0) return nullptr;
+    if (ErrorCode == 0 && i >= 0 && i < AnswerCount()) return Answers[i].get();
+    return Answers[0].get();
 }
 
 void CStudente::WriteStPar(std::ostream& out, const CStringa& testName) const
@@ -161,11 +152,11 @@ int CStudente::Read(const CStringa& testName, int questionCount, int studentNumb
     }
 
     DeleteAnswers();
-    while (result == 0 && AnswerCount_ < questionCount && AnswerCount_ < MAX_STUDENT_ANSWERS)
+    while (result == 0 && AnswerCount() < questionCount && AnswerCount() < MAX_STUDENT_ANSWERS)
         result = AddAnswer();
 
     unsigned start = close;
-    for (int i = 0; result == 0 && i < AnswerCount_; ++i) {
+    for (int i = 0; result == 0 && i < AnswerCount(); ++i) {
         const int found = GetTag(block, CStringa("Ans"), work, start, open, close, false);
         if (found == kMissingOpeningTag) break;
         result = found;
@@ -181,7 +172,7 @@ int CStudente::Read(const CStringa& testName, int questionCount, int studentNumb
         answer.SetIDAns(i);
         result = answer.Read(i, work);
         const int id = answer.GetIDAns();
-        if (result == 0 && id >= 0 && id < AnswerCount_) *Answers[id] = answer;
+        if (result == 0 && id >= 0 && id < AnswerCount()) *Answers[id] = answer;
     }
     return result;
 }

@@ -2,6 +2,8 @@
 #define QUADRIVO_STUDENT_STUDENTE_H
 
 #include <iosfwd>
+#include <memory>
+#include <vector>
 
 #include "student/studrispo.h"
 #include "text/limiti.h"
@@ -41,7 +43,7 @@ public:
     // 0..AnswerCount()-1, or a record with an error code, gives answer 0, so
     // the result is null only when not even one answer could be allocated.
     CStudRispo* Answer(int i);
-    int AnswerCount() const { return AnswerCount_; }
+    int AnswerCount() const { return static_cast<int>(Answers.size()); }
     int Error() const { return ErrorCode; }
 
     const CStringa& GetNameStudent() const { return NameStudent; }
@@ -72,8 +74,7 @@ private:
 
     CErrore* Errors;
     int ErrorCode = 0;
-    int AnswerCount_ = 0;
-    CStudRispo* Answers[MAX_STUDENT_ANSWERS] = {};
+    std::vector<std::unique_ptr<CStudRispo>> Answers;
     CStringa NameStudent;
     CStringa TimeInit;
     CStringa TimeLength;

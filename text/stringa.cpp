@@ -8,6 +8,17 @@
 
 namespace {
 
+// A buffer of count bytes, or null when memory runs out: the string is then
+// left without buffer, never an exception.
+std::unique_ptr<char[]> NewBuffer(unsigned count)
+{
+    try {
+        return std::make_unique_for_overwrite<char[]>(count);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
 unsigned TextLength(const char* s) { return static_cast<unsigned>(std::strlen(s)); }
 
 // Classification and folding of the C locale, written out so that a locale
@@ -21,7 +32,7 @@ char LowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A'
 
 CStringa::CStringa() { Assign("", 0); }
 
-CStringa::CStringa(const CStringa& s) { Assign(s.data_ ? s.data_ : "", s.Length()); }
+CStringa::CStringa(const CStringa& s) { Assign(s.data_ ? s.data_.get() : "", s.Length()); }
 
 CStringa::CStringa(const char* s) { Assign(s, TextLength(s)); }
 
@@ -64,23 +75,21 @@ CStringa::~CStringa() { Release(); }
 
 void CStringa::Release()
 {
-    delete[] data_;
-    data_ = nullptr;
+    data_.reset();
     state_ = 0;
 }
 
 void CStringa::Assign(const char* text, unsigned count)
 {
-    char* fresh = new (std::nothrow) char[count + 1];
+    auto fresh = NewBuffer(count + 1);
     if (!fresh) {
         Release();
         return;
     }
     // Copy before releasing: text may point into the old buffer.
-    std::memcpy(fresh, text, count);
+    std::memcpy(fresh.get(), text, count);
     fresh[count] = '\0';
-    delete[] data_;
-    data_ = fresh;
+    data_ = std::move(fresh);
     length_ = count;
     state_ = 1;
 }
@@ -88,7 +97,7 @@ void CStringa::Assign(const char* text, unsigned count)
 CStringa& CStringa::operator=(const CStringa& s)
 {
     if (this == &s || !IsOk() || !s.IsOk()) return *this;
-    Assign(s.data_, s.length_);
+    Assign(s.data_.get(), s.length_);
     return *this;
 }
 
@@ -102,13 +111,12 @@ CStringa& CStringa::operator+=(const CStringa& s)
 {
     if (!IsOk() || !s.IsOk()) return *this;
     const unsigned total = length_ + s.length_;
-    char* fresh = new (std::nothrow) char[total + 1];
+    auto fresh = NewBuffer(total + 1);
     if (!fresh) return *this;
-    std::memcpy(fresh, data_, length_);
-    std::memcpy(fresh + length_, s.data_, s.length_);
+    std::memcpy(fresh.get(), data_.get(), length_);
+    std::memcpy(fresh.get() + length_, s.data_.get(), s.length_);
     fresh[total] = '\0';
-    delete[] data_;
-    data_ = fresh;
+    data_ = std::move(fresh);
     length_ = total;
     return *this;
 }
@@ -117,29 +125,29 @@ unsigned CStringa::Length() const { return state_ ? length_ : 0; }
 
 bool CStringa::IsOk() const { return state_ == 1; }
 
-const char* CStringa::CStr() const { return data_; }
+const char* CStringa::CStr() const { return data_.get(); }
 
 const char* CStringa::At(unsigned pos) const
 {
     if (!data_) return nullptr;
-    return data_ + (pos > length_ ? length_ : pos);
+    return data_.get() + (pos > length_ ? length_ : pos);
 }
 
 char* CStringa::CopyTo(char* buf) const
 {
-    if (IsOk()) std::memcpy(buf, data_, length_ + 1);
+    if (IsOk()) std::memcpy(buf, data_.get(), length_ + 1);
     return buf;
 }
 
-int CStringa::ToInt() const { return IsOk() ? std::atoi(data_) : 0; }
+int CStringa::ToInt() const { return IsOk() ? std::atoi(data_.get()) : 0; }
 
-double CStringa::ToDouble() const { return IsOk() ? std::atof(data_) : 0.0; }
+double CStringa::ToDouble() const { return IsOk() ? std::atof(data_.get()) : 0.0; }
 
 void CStringa::Extract(CStringa& dest, unsigned pos, unsigned count) const
 {
     if (!IsOk() || !dest.IsOk()) return;
     if (pos > length_ || count > length_ - pos) return;
-    dest.Assign(data_ + pos, count);
+    dest.Assign(data_.get() + pos, count);
 }
 
 void CStringa::ExtractRange(CStringa& dest, unsigned from, unsigned to) const
@@ -179,27 +187,25 @@ void CStringa::Remove(unsigned from, unsigned to)
 {
     if (!IsOk() || from > to || to >= length_) return;
     const unsigned count = length_ - (to - from + 1);
-    char* fresh = new (std::nothrow) char[count + 1];
+    auto fresh = NewBuffer(count + 1);
     if (!fresh) return;
-    std::memcpy(fresh, data_, from);
-    std::memcpy(fresh + from, data_ + to + 1, length_ - to - 1);
+    std::memcpy(fresh.get(), data_.get(), from);
+    std::memcpy(fresh.get() + from, data_.get() + to + 1, length_ - to - 1);
     fresh[count] = '\0';
-    delete[] data_;
-    data_ = fresh;
+    data_ = std::move(fresh);
     length_ = count;
 }
 
 void CStringa::Insert(unsigned pos, char c)
 {
     if (!IsOk() || pos > length_) return;
-    char* fresh = new (std::nothrow) char[length_ + 2];
+    auto fresh = NewBuffer(length_ + 2);
     if (!fresh) return;
-    std::memcpy(fresh, data_, pos);
+    std::memcpy(fresh.get(), data_.get(), pos);
     fresh[pos] = c;
-    std::memcpy(fresh + pos + 1, data_ + pos, length_ - pos);
+    std::memcpy(fresh.get() + pos + 1, data_.get() + pos, length_ - pos);
     fresh[length_ + 1] = '\0';
-    delete[] data_;
-    data_ = fresh;
+    data_ = std::move(fresh);
     length_ += 1;
 }
 
@@ -232,14 +238,14 @@ bool CStringa::Search(const CStringa& pattern, unsigned& pos, unsigned start) co
 
 bool operator==(const CStringa& a, const CStringa& b)
 {
-    return a.IsOk() && b.IsOk() && a.length_ == b.length_ && std::strcmp(a.data_, b.data_) == 0;
+    return a.IsOk() && b.IsOk() && a.length_ == b.length_ && std::strcmp(a.data_.get(), b.data_.get()) == 0;
 }
 
 bool operator!=(const CStringa& a, const CStringa& b) { return !(a == b); }
 
 bool operator>(const CStringa& a, const CStringa& b)
 {
-    return a.IsOk() && b.IsOk() && std::strcmp(a.data_, b.data_) > 0;
+    return a.IsOk() && b.IsOk() && std::strcmp(a.data_.get(), b.data_.get()) > 0;
 }
 
 unsigned Length(const CStringa& s) { return s.Length(); }

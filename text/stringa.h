@@ -2,6 +2,7 @@
 #define QUADRIVO_TEXT_STRINGA_H
 
 #include <iosfwd>
+#include <memory>
 
 // The one string type of the program: 8-bit characters, an owned buffer of
 // exactly Length() + 1 bytes terminated by NUL, and an ok flag. A string is
@@ -79,7 +80,7 @@ private:
 
     unsigned length_ = 0;
     int state_ = 0;
-    char* data_ = nullptr;
+    std::unique_ptr<char[]> data_;
 };
 
 unsigned Length(const CStringa& s);

@@ -9,31 +9,30 @@
 
 namespace {
 
-// While set, the allocator's nothrow array form fails: the only way a string
-// loses its buffer.
-bool failNothrowArrays = false;
+// While set, array allocations fail: the only way a string loses its buffer.
+bool failArrays = false;
 
 class AllocationFailure {
 public:
-    AllocationFailure() { failNothrowArrays = true; }
-    ~AllocationFailure() { failNothrowArrays = false; }
+    AllocationFailure() { failArrays = true; }
+    ~AllocationFailure() { failArrays = false; }
     AllocationFailure(const AllocationFailure&) = delete;
     AllocationFailure& operator=(const AllocationFailure&) = delete;
 };
 
 }  // namespace
 
-// Delegates to the throwing form so that the sanitizers pair every buffer
-// with its own array delete.
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+// The program's array allocations go through these, so that a test can make
+// them fail; each pair allocates and frees with the same functions.
+void* operator new[](std::size_t size)
 {
-    if (failNothrowArrays) return nullptr;
-    try {
-        return ::operator new[](size);
-    } catch (...) {
-        return nullptr;
-    }
+    void* block = failArrays ? nullptr : std::malloc(size ? size : 1);
+    if (!block) throw std::bad_alloc();
+    return block;
 }
+
+void operator delete[](void* block) noexcept { std::free(block); }
+void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 
 namespace {
 

@@ -2,8 +2,36 @@
 #define QUADRIVO_TEXT_UTILITA_H
 
 #include <iosfwd>
+#include <memory>
+#include <new>
+#include <utility>
 
 #include "text/stringa.h"
+
+// An object made on the heap, or null when memory runs out: callers turn
+// null into their error code, so that no exception escapes the library.
+template <typename T, typename... Args>
+std::unique_ptr<T> MakeOrNull(Args&&... args)
+{
+    try {
+        return std::make_unique<T>(std::forward<Args>(args)...);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+// Appends item to list (a std::vector); false, list unchanged, when memory
+// runs out.
+template <typename List, typename Item>
+bool AppendOrFail(List& list, Item&& item)
+{
+    try {
+        list.push_back(std::forward<Item>(item));
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
 
 bool FileExists(const CStringa& name);       // the file opens for reading
 void CreateIfMissing(const CStringa& name);  // an empty file; failures are silent

@@ -31,7 +31,7 @@ int CTest::Load()
     // The writer ends every file with "</Test>": a file whose questions end
     // without it may have been cut between two of them.
     reader.Watch(CStringa("</Test>"));
-    while (ErrorCode == 0 && QuestionCount_ < MAX_QUESTIONS) {
+    while (ErrorCode == 0 && QuestionCount() < MAX_QUESTIONS) {
         ErrorCode = reader.ReadSection(CStringa("question"), block, false);
         if (ErrorCode == kMissingOpeningTag) {
             ErrorCode = 0;
@@ -39,7 +39,7 @@ int CTest::Load()
             break;
         }
         if (ErrorCode == 0) ErrorCode = AddQuestion();
-        if (ErrorCode == 0) ErrorCode = Questions[QuestionCount_ - 1]->Read(QuestionCount_ - 1, block);
+        if (ErrorCode == 0) ErrorCode = Questions[QuestionCount() - 1]->Read(QuestionCount() - 1, block);
     }
     if (ErrorCode == 0) BuildOrder();
     return ErrorCode;
@@ -65,7 +65,7 @@ int CTest::LoadStudents()
         }
         if (ErrorCode == 0) ErrorCode = AddStudent();
         if (ErrorCode == 0)
-            ErrorCode = LastStudent()->Read(BareFileName(), QuestionCount_, StudentCount() - 1, block);
+            ErrorCode = LastStudent()->Read(BareFileName(), QuestionCount(), StudentCount() - 1, block);
     }
     return ErrorCode;
 }

@@ -121,7 +121,7 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
     // Nothing is written that would load back otherwise.
     TextCheck check(Errors, Scrambled);
     if (CheckParams(check, Params) != 0) return kTextNotStorable;
-    for (int i = 0; i < QuestionCount_; ++i)
+    for (int i = 0; i < QuestionCount(); ++i)
         if (CheckQuestion(check, *Questions[i], i) != 0) return kTextNotStorable;
 
     std::ostringstream out;
@@ -132,7 +132,7 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
     Params.WriteParams(params, Scrambled);
     if (!FitsSection(params.str(), Errors, target, CStringa("il testo del test"))) return kSectionTooLongToSave;
     out << params.str();
-    for (int i = 0; i < QuestionCount_; ++i) {
+    for (int i = 0; i < QuestionCount(); ++i) {
         WriteBlankLine(out);
         CStringa comment = "<!--- domanda " + CStringa(i + 1) + " --->";
         WriteLine(out, comment, Scrambled);
