@@ -13,6 +13,12 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
 export QT_QPA_PLATFORM=offscreen
 
+# Here every optional dependency is required: a missing one fails the
+# configure instead of leaving its tests out.
+require_all=(-DCMAKE_REQUIRE_FIND_PACKAGE_GTest=ON
+  -DCMAKE_REQUIRE_FIND_PACKAGE_nlohmann_json=ON
+  -DCMAKE_REQUIRE_FIND_PACKAGE_Qt6=ON)
+
 # Fuzz targets: clang and libFuzzer, library only.
 if [ -d fuzz ]; then
   cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -21,6 +27,6 @@ if [ -d fuzz ]; then
   bash fuzz/run.sh build-fuzz "${QV_FUZZ_SECONDS:-20}"
 fi
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON >/dev/null
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON "${require_all[@]}" >/dev/null
 cmake --build build-asan -j "$jobs"
-ctest --test-dir build-asan --output-on-failure -j "$jobs"
+ctest --test-dir build-asan --output-on-failure --no-tests=error -j "$jobs"
