@@ -21,12 +21,10 @@ require_all=(-DCMAKE_REQUIRE_FIND_PACKAGE_GTest=ON
   -DCMAKE_REQUIRE_FIND_PACKAGE_Qt6=ON)
 
 # Fuzz targets: clang and libFuzzer, library only.
-if [ -d fuzz ]; then
-  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ -DQV_FUZZ=ON -DQV_EDITOR=OFF -DQV_TESTS=OFF >/dev/null
-  cmake --build build-fuzz -j "$jobs"
-  bash fuzz/run.sh build-fuzz "${QV_FUZZ_SECONDS:-20}"
-fi
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++ -DQV_FUZZ=ON -DQV_EDITOR=OFF -DQV_TESTS=OFF >/dev/null
+cmake --build build-fuzz -j "$jobs"
+bash fuzz/run.sh build-fuzz "${QV_FUZZ_SECONDS:-20}"
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON "${require_all[@]}" >/dev/null
 cmake --build build-asan -j "$jobs"
