@@ -1,15 +1,33 @@
 #!/usr/bin/env bash
 # Installs, on Debian 12, what building and testing the project needs and the
-# machine lacks. Runs apt-get only when a package is missing.
+# machine lacks. Runs apt-get only when a package is missing. Elsewhere it
+# installs nothing and says what the build needs.
 set -euo pipefail
 
+# libclang-rt-dev follows the default clang's version: the fuzz targets and
+# clang's sanitizers need its runtimes.
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev
   xvfb xauth fonts-dejavu-core
 )
+
+if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+  cat >&2 <<MSG
+install-deps.sh: no dpkg-query or apt-get here, so nothing was installed.
+Install with this system's package manager:
+  the library:  CMake 3.25 or newer, Ninja and a C++20 compiler (nothing else)
+  tsttool:      nlohmann-json 3
+  the tests:    GoogleTest
+  the editor:   Qt 6 (Widgets, Svg, Test; the offscreen platform plugin)
+  fuzz targets: clang with its libFuzzer and sanitizer runtimes
+  screenshots:  Xvfb, xauth and the DejaVu fonts
+On Debian 12 these are: ${packages[*]}
+MSG
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do

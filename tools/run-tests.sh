@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with AddressSanitizer and
 # UndefinedBehaviorSanitizer, runs the fuzz targets for a short fixed time,
-# then every test through CTest. Any failure or sanitizer report fails it.
+# then every test through CTest, then builds a small program against the
+# installed library. Any failure or sanitizer report fails it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,14 +14,33 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
 export QT_QPA_PLATFORM=offscreen
 
-# Fuzz targets: clang and libFuzzer, library only.
-if [ -d fuzz ]; then
-  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ -DQV_FUZZ=ON -DQV_EDITOR=OFF -DQV_TESTS=OFF >/dev/null
-  cmake --build build-fuzz -j "$jobs"
-  bash fuzz/run.sh build-fuzz "${QV_FUZZ_SECONDS:-20}"
-fi
+# Here every optional dependency is required: a missing one fails the
+# configure instead of leaving its tests out.
+require_all=(-DCMAKE_REQUIRE_FIND_PACKAGE_GTest=ON
+  -DCMAKE_REQUIRE_FIND_PACKAGE_nlohmann_json=ON
+  -DCMAKE_REQUIRE_FIND_PACKAGE_Qt6=ON)
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON >/dev/null
+# Fuzz targets: clang and libFuzzer, library only.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++ -DQV_FUZZ=ON -DQV_EDITOR=OFF -DQV_TESTS=OFF >/dev/null
+cmake --build build-fuzz -j "$jobs"
+bash fuzz/run.sh build-fuzz "${QV_FUZZ_SECONDS:-20}"
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON "${require_all[@]}" >/dev/null
 cmake --build build-asan -j "$jobs"
-ctest --test-dir build-asan --output-on-failure -j "$jobs"
+ctest --test-dir build-asan --output-on-failure --no-tests=error -j "$jobs"
+
+# The library as another project gets it: configured as if nothing but the
+# compiler were there, installed into a temporary prefix, and found there
+# with find_package(Quadrivo) by tools/consumer, which loads the sample.
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON \
+  -DCMAKE_DISABLE_FIND_PACKAGE_nlohmann_json=ON \
+  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON >/dev/null
+cmake --build build-package -j "$jobs"
+cmake --install build-package --prefix "$prefix/install" >/dev/null
+cmake -S tools/consumer -B "$prefix/consumer" -G Ninja -DCMAKE_PREFIX_PATH="$prefix/install" >/dev/null
+cmake --build "$prefix/consumer"
+"$prefix/consumer/consumer" examples/geografia.tst
