@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "model/test.h"
-#include "tstfile/errore.h"
+#include "text/errore.h"
 
 namespace quadrivo {}
 using namespace quadrivo;
