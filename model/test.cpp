@@ -35,7 +35,6 @@ void CTest::Reset()
     Questions.clear();
     ShownOrder.assign(MAX_QUESTIONS, -1);
     Students.clear();
-    Randomize();
     Stamp = "";
     ResultFile = "";
 }

@@ -1,7 +1,10 @@
 #include "text/utilita.h"
 
 #include <charconv>
+#include <algorithm>
 #include <climits>
+#include <numeric>
+#include <random>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -24,25 +27,36 @@ void CreateIfMissing(const CStringa& name)
     std::ofstream created(name.CStr());
 }
 
+namespace {
+
+std::mt19937& Generator()
+{
+    static std::mt19937 generator(std::random_device{}() ^ static_cast<unsigned>(std::time(nullptr)));
+    return generator;
+}
+
+}  // namespace
+
 void Randomize()
 {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    Generator().seed(std::random_device{}() ^ static_cast<unsigned>(std::time(nullptr)));
+}
+
+void SeedRandom(unsigned seed)
+{
+    Generator().seed(seed);
 }
 
 int Random(int lo, int hi)
 {
-    const long long span = static_cast<long long>(hi) - lo + 1;
-    return static_cast<int>(std::rand() % span + lo);
+    return std::uniform_int_distribution<int>(lo, hi)(Generator());
 }
 
 void RandomPermutation(int* order, int n)
 {
-    for (int i = 0; i < n; ++i) order[i] = -1;
-    int k = 0;
-    while (k < n) {
-        const int j = Random(0, n - 1);
-        if (order[j] == -1) order[j] = k++;
-    }
+    if (n <= 0) return;
+    std::iota(order, order + n, 0);
+    std::shuffle(order, order + n, Generator());
 }
 
 namespace {

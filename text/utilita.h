@@ -36,7 +36,11 @@ bool AppendOrFail(List& list, Item&& item)
 bool FileExists(const CStringa& name);       // the file opens for reading
 void CreateIfMissing(const CStringa& name);  // an empty file; failures are silent
 
-void Randomize();                            // seeds rand() with the time
+// The program's one random generator, seeded once from the system at its
+// first use. Randomize seeds it afresh from the system; SeedRandom fixes its
+// sequence, for tests.
+void Randomize();
+void SeedRandom(unsigned seed);
 int Random(int lo, int hi);                  // lo..hi; requires hi >= lo
 // order[0..n-1] becomes a random permutation of 0..n-1.
 void RandomPermutation(int* order, int n);

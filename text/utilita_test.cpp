@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <set>
+#include <vector>
 #include <sstream>
 #include <string>
 
@@ -18,7 +19,7 @@ std::string Str(const CStringa& s)
 
 TEST(Random, StaysWithinItsBounds)
 {
-    std::srand(7);
+    SeedRandom(7);
     std::set<int> seen;
     for (int i = 0; i < 200; ++i) {
         EXPECT_EQ(Random(5, 5), 5);
@@ -31,7 +32,7 @@ TEST(Random, StaysWithinItsBounds)
 
 TEST(RandomPermutation, HoldsEveryValueOnce)
 {
-    std::srand(11);
+    SeedRandom(11);
     for (int n : {1, 4, 37}) {
         int order[37];
         RandomPermutation(order, n);
@@ -43,6 +44,22 @@ TEST(RandomPermutation, HoldsEveryValueOnce)
     int untouched[1] = {42};
     RandomPermutation(untouched, 0);
     EXPECT_EQ(untouched[0], 42);
+}
+
+// Two tests made in the same second no longer draw the same orders, and a
+// fixed seed gives a test the same ones again.
+TEST(RandomPermutation, OneGeneratorThatTestsCanFix)
+{
+    auto draw = [] {
+        std::vector<int> order(20);
+        RandomPermutation(order.data(), 20);
+        return order;
+    };
+    SeedRandom(3);
+    const std::vector<int> first = draw();
+    EXPECT_NE(draw(), first);
+    SeedRandom(3);
+    EXPECT_EQ(draw(), first);
 }
 
 TEST(Round, HalvesGoAwayFromZero)

@@ -14,6 +14,8 @@
 #include <unistd.h>
 #endif
 
+#include "text/utilita.h"
+
 namespace {
 
 bool Usable(const CStringa& name) { return name.IsOk() && name.Length() > 0; }
@@ -85,7 +87,7 @@ int CreateTempBeside(const std::string& dir, const std::string& path, std::strin
     static unsigned long long counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         unsigned long long seed = (static_cast<unsigned long long>(::getpid()) << 32) ^ ++counter ^
-                                  static_cast<unsigned long long>(std::rand());
+                                  static_cast<unsigned long long>(Random(0, 1 << 30));
         std::string suffix;
         for (int i = 0; i < 6; ++i, seed /= 36) suffix += kLetters[seed % 36];
         temp = dir + "." + path.substr(dir.size(), 64) + "-" + suffix;
