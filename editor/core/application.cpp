@@ -1,3 +1,6 @@
 #include "editor/core/application.h"
 
-Application::Application(Platform& platform) : platform(platform) {}
+Application::Application(Dialogs& dialogs, SettingsStore& settings, ProgramLauncher& programs, Files& files)
+    : dialogs(dialogs), settings(settings), programs(programs), files(files)
+{
+}

@@ -7,17 +7,24 @@
 #include "model/test.h"
 #include "tstfile/errore.h"
 
-class Platform;
+class Dialogs;
+class Files;
+class ProgramLauncher;
+class SettingsStore;
 
 // The state of one run of the editor, shared by the main window and every
-// dialog. Made once at start; platform must outlive it. Not copyable.
+// dialog. Made once at start; the four services must outlive it, and one
+// object may provide several of them. Not copyable.
 class Application {
 public:
-    explicit Application(Platform& platform);
+    Application(Dialogs& dialogs, SettingsStore& settings, ProgramLauncher& programs, Files& files);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    Platform& platform;
+    Dialogs& dialogs;
+    SettingsStore& settings;
+    ProgramLauncher& programs;
+    Files& files;
 
     mkErrore errorReporter;
     CTest currentTest{&errorReporter};   // the questionnaire being edited

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editor/core/application.h"
+#include "editor/core/files.h"
 #include "editor/core/frame.h"
 
 namespace {
@@ -11,13 +12,13 @@ namespace {
 // Shows the wait cursor for the lifetime of the guard.
 class WaitCursor {
 public:
-    explicit WaitCursor(Platform& platform) : platform_(platform) { platform_.BeginWaitCursor(); }
-    ~WaitCursor() { platform_.EndWaitCursor(); }
+    explicit WaitCursor(Dialogs& dialogs) : dialogs_(dialogs) { dialogs_.BeginWaitCursor(); }
+    ~WaitCursor() { dialogs_.EndWaitCursor(); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
 private:
-    Platform& platform_;
+    Dialogs& dialogs_;
 };
 
 std::size_t NamePartStart(const std::string& path)
@@ -39,7 +40,7 @@ FileDialogRequest TestRequest(const Application& app, const char* title)
 
 void RestoreSavedDirectory(Application& app)
 {
-    if (!app.savedDirectory.empty()) app.platform.SetCurrentDirectory(app.savedDirectory);
+    if (!app.savedDirectory.empty()) app.files.SetWorkingFolder(app.savedDirectory);
 }
 
 enum class TestDialog { Open, Save };
@@ -50,10 +51,10 @@ enum class TestDialog { Open, Save };
 // elsewhere.
 bool AskTestPath(Application& app, TestDialog dialog)
 {
-    app.savedDirectory = app.platform.CurrentDirectory();
+    app.savedDirectory = app.files.WorkingFolder();
     std::string path;
-    const bool chosen = dialog == TestDialog::Open ? app.platform.OpenFileName(OpenTestRequest(app), path)
-                                                   : app.platform.SaveFileName(SaveTestRequest(app), path);
+    const bool chosen = dialog == TestDialog::Open ? app.dialogs.OpenFileName(OpenTestRequest(app), path)
+                                                   : app.dialogs.SaveFileName(SaveTestRequest(app), path);
     if (!chosen) {
         RestoreSavedDirectory(app);
         return false;
@@ -142,14 +143,14 @@ bool LoadTestFile(Application& app, const std::string& path, bool changeDirector
     bool loaded = false;
     std::vector<std::string> messages;
     {
-        WaitCursor wait(app.platform);
+        WaitCursor wait(app.dialogs);
         GatheredReports gathered;
         if (changeDirectory && nameStart > 0) {
-            app.savedDirectory = app.platform.CurrentDirectory();
+            app.savedDirectory = app.files.WorkingFolder();
             // When the folder cannot be entered, the whole path is read, so
             // that a file of the same name in the start-up folder is never
             // taken for it and the loader names the path it could not open.
-            if (!app.platform.SetCurrentDirectory(path.substr(0, nameStart))) name = path;
+            if (!app.files.SetWorkingFolder(path.substr(0, nameStart))) name = path;
         }
         CTest test(&app.errorReporter, CStringa(path.c_str()), CStringa(name.c_str()));
         if (test.Error() == 0) {
@@ -190,7 +191,7 @@ bool SaveTestFile(Application& app, const std::string& path)
     const CStringa previousName = app.currentTest.GetPathName();
     bool written;
     {
-        WaitCursor wait(app.platform);
+        WaitCursor wait(app.dialogs);
         app.currentTest.SetPathName(CStringa(path.c_str()));
         written = WriteCurrentTest(app);
     }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "editor/core/platform.h"
+#include "editor/core/dialogs.h"
 
 class Application;
 

@@ -10,7 +10,8 @@
 #include "editor/core/application.h"
 #include "editor/core/dialogtext.h"
 #include "editor/core/frame.h"
-#include "editor/core/platform.h"
+#include "editor/core/dialogs.h"
+#include "editor/core/files.h"
 #include "editor/core/numberfield.h"
 #include "editor/core/textcheck.h"
 #include "model/domanda.h"
@@ -311,7 +312,7 @@ bool WriteRunFileOf(Application& app, const Data& data)
     // Beside the questionnaire its relative image names hold; a folder that
     // cannot be written sends the try to the system's temporary folder.
     std::string name;
-    if (!app.platform.CreateTempFile(".", name) && !app.platform.CreateTempFile(app.platform.TempFolder(), name)) {
+    if (!app.files.CreateTempFile(".", name) && !app.files.CreateTempFile(app.files.TempFolder(), name)) {
         ShowInfo(app, "Non riesco a creare il questionario temporaneo per provare la domanda.");
         return false;
     }
@@ -463,7 +464,7 @@ int SetChoiceRowCount(Application& app, ChoiceDialogData& data, int count)
             first == last ? "Vuoi veramente cancellare la risposta " + std::to_string(first) + "?"
                           : "Vuoi veramente cancellare le risposte da " + std::to_string(first) + " a " +
                                 std::to_string(last) + "?";
-        if (!app.platform.AskYesNo(question)) return data.count;
+        if (!app.dialogs.AskYesNo(question)) return data.count;
     }
     for (int i = count; i < kChoiceRows; ++i) data.rows[i] = ChoiceRow();
     data.count = count;
@@ -586,10 +587,10 @@ bool ChooseImage(Application& app, std::string& image)
     request.proposed = chosen;
     request.maxPath = kImagePathCapacity - 2;
 
-    const std::string directory = app.platform.CurrentDirectory();
+    const std::string directory = app.files.WorkingFolder();
     std::string path;
-    const bool confirmed = app.platform.OpenFileName(request, path);
-    app.platform.SetCurrentDirectory(directory);
+    const bool confirmed = app.dialogs.OpenFileName(request, path);
+    app.files.SetWorkingFolder(directory);
     if (!confirmed) return false;
     chosen = path.substr(0, kImagePathCapacity - 1);
     image = chosen;
@@ -603,6 +604,6 @@ bool WriteRunFile(Application& app, const TextDialogData& data) { return WriteRu
 void DeleteRunFile(Application& app)
 {
     if (!HasFileName(app.runTest)) return;
-    app.platform.RemoveFile(ToStd(app.runTest.TestFileName()));
+    app.files.RemoveFile(ToStd(app.runTest.TestFileName()));
     app.runTest.SetPathName(CStringa(""));
 }

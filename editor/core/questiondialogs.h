@@ -104,7 +104,7 @@ struct TextDialogData : TextContent {
 void InitChoiceDialog(Application& app, ChoiceDialogData& data);
 void InitTextDialog(Application& app, TextDialogData& data);
 
-// Runs one command of a dialog; messages go to app.platform.ShowInfo. Ok
+// Runs one command of a dialog; messages go to app.dialogs.ShowInfo. Ok
 // and Esegui domanda refuse, besides the dialog's own checks, a number
 // field changed to what is not a number in its range, what a questionnaire
 // could not give back (CheckChoiceStorable), and Ok a new question for a

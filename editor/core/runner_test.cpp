@@ -112,14 +112,14 @@ TEST_F(RunnerTest, ChooseProgramProposesTheLastChoiceAndKeepsTheDirectory)
 {
     ScratchDirectory scratch;
     std::filesystem::create_directory(scratch.Path() / "bin");
-    const std::string start = platform.CurrentDirectory();
+    const std::string start = platform.WorkingFolder();
     const std::string program = scratch.File("bin/runner");
     platform.openAnswers = {program, std::nullopt};
 
     EXPECT_EQ(ChooseProgram(app), program);
-    EXPECT_EQ(platform.CurrentDirectory(), start);
+    EXPECT_EQ(platform.WorkingFolder(), start);
     EXPECT_EQ(ChooseProgram(app), std::nullopt);
-    EXPECT_EQ(platform.CurrentDirectory(), start);
+    EXPECT_EQ(platform.WorkingFolder(), start);
 
     ASSERT_EQ(platform.openRequests.size(), 2u);
     EXPECT_EQ(platform.openRequests[0].title, "Scegli programma...");

@@ -1,7 +1,7 @@
 #ifndef QUADRIVO_EDITOR_CORE_SCRIPTED_PLATFORM_H
 #define QUADRIVO_EDITOR_CORE_SCRIPTED_PLATFORM_H
 
-// A Platform for tests: the answers of message boxes and file dialogs are
+// The editor's services for tests, in one object: the answers of message boxes and file dialogs are
 // queued in advance, and what the editor shows, stores and starts is
 // recorded. The current directory and files are the real ones, because the
 // file library reads and writes relative to the process's directory. Header
@@ -21,11 +21,14 @@
 #include <vector>
 
 #include "editor/core/application.h"
+#include "editor/core/dialogs.h"
+#include "editor/core/files.h"
 #include "editor/core/frame.h"
-#include "editor/core/platform.h"
+#include "editor/core/programlauncher.h"
+#include "editor/core/settingsstore.h"
 #include "tstfile/errore.h"
 
-class ScriptedPlatform : public Platform {
+class ScriptedPlatform : public Dialogs, public SettingsStore, public ProgramLauncher, public Files {
 public:
     // --- Answers, taken from the front. An empty queue answers No or
     // cancels, and the call is still recorded.
@@ -79,12 +82,12 @@ public:
         return Answer(saveAnswers, path);
     }
 
-    std::string CurrentDirectory() override { return std::filesystem::current_path().string(); }
+    std::string WorkingFolder() override { return std::filesystem::current_path().string(); }
 
-    bool SetCurrentDirectory(const std::string& directory) override
+    bool SetWorkingFolder(const std::string& folder) override
     {
         std::error_code error;
-        std::filesystem::current_path(directory, error);
+        std::filesystem::current_path(folder, error);
         return !error;
     }
 
@@ -146,6 +149,9 @@ public:
         return std::filesystem::is_regular_file(path, error) ? path.string() : "";
     }
 
+    // Programs have no extension, as on the systems the tests run on.
+    ProgramFileTypes ProgramTypes() override { return {{{"Tutti i file (*)", "*"}}, ""}; }
+
     bool IsFile(const std::string& path) override
     {
         std::error_code error;
@@ -182,14 +188,14 @@ private:
     // real dialogs do.
     bool Answer(std::deque<std::optional<std::string>>& answers, std::string& path)
     {
-        if (dialogBrowsesTo) SetCurrentDirectory(*dialogBrowsesTo);
+        if (dialogBrowsesTo) SetWorkingFolder(*dialogBrowsesTo);
         if (answers.empty()) return false;
         const std::optional<std::string> answer = answers.front();
         answers.pop_front();
         if (!answer) return false;
         path = *answer;
         const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-        if (!folder.empty()) SetCurrentDirectory(folder.string());
+        if (!folder.empty()) SetWorkingFolder(folder.string());
         return true;
     }
 };
@@ -198,7 +204,7 @@ private:
 // messages shown through it, so that they land in platform.infos too.
 struct ScriptedEditor {
     ScriptedPlatform platform;
-    Application app{platform};
+    Application app{platform, platform, platform, platform};
     PlatformErrorPresenter presenter{platform};
     ScopedErrorPresenter presenterScope{&presenter};
 };

@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
         QApplication::installTranslator(&translator);
 
     QtPlatform platform;
-    Application app(platform);
+    Application app(platform, platform, platform, platform);
     PlatformErrorPresenter presenter(platform);
     ScopedErrorPresenter presenterScope(&presenter);
 

@@ -147,16 +147,6 @@ bool QtPlatform::RunFileDialog(const FileDialogRequest& request, bool save, std:
     return true;
 }
 
-std::string QtPlatform::CurrentDirectory()
-{
-    return ToNativeBytes(QDir::toNativeSeparators(QDir::currentPath()));
-}
-
-bool QtPlatform::SetCurrentDirectory(const std::string& directory)
-{
-    return !directory.empty() && QDir::setCurrent(FromNativeBytes(directory));
-}
-
 void QtPlatform::BeginWaitCursor()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -231,6 +221,27 @@ std::string QtPlatform::ProgramBesideEditor(const std::string& name)
     const QString found =
         QStandardPaths::findExecutable(FromNativeBytes(name), {QCoreApplication::applicationDirPath()});
     return found.isEmpty() ? std::string() : ToNativeBytes(QDir::toNativeSeparators(found));
+}
+
+ProgramFileTypes QtPlatform::ProgramTypes()
+{
+#ifdef Q_OS_WIN
+    return {{{"Eseguibili(*.exe)", "*.exe"}, {"Tutti i file (*.*)", "*.*"}}, "exe"};
+#else
+    // Programs here have no extension: a first filter of "*.exe" would hide
+    // them all, and a default extension would be added to a typed name.
+    return {{{"Tutti i file (*)", "*"}}, ""};
+#endif
+}
+
+std::string QtPlatform::WorkingFolder()
+{
+    return ToNativeBytes(QDir::toNativeSeparators(QDir::currentPath()));
+}
+
+bool QtPlatform::SetWorkingFolder(const std::string& folder)
+{
+    return !folder.empty() && QDir::setCurrent(FromNativeBytes(folder));
 }
 
 bool QtPlatform::IsFile(const std::string& path)

@@ -89,14 +89,14 @@ TEST_F(QtPlatformTest, TempFileIsNewEmptyAndInTheCurrentFolder)
     platform.RemoveFile(first);   // already gone: nothing happens
 }
 
-TEST_F(QtPlatformTest, CurrentDirectoryFollowsTheProcess)
+TEST_F(QtPlatformTest, WorkingFolderFollowsTheProcess)
 {
     QtPlatform platform(Store());
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
-    EXPECT_TRUE(platform.SetCurrentDirectory(ToNativeBytes(folder.filePath(QStringLiteral("sub")))));
-    EXPECT_EQ(QFileInfo(FromNativeBytes(platform.CurrentDirectory())).fileName(), QStringLiteral("sub"));
-    EXPECT_FALSE(platform.SetCurrentDirectory("no such folder"));
-    EXPECT_FALSE(platform.SetCurrentDirectory(""));
+    EXPECT_TRUE(platform.SetWorkingFolder(ToNativeBytes(folder.filePath(QStringLiteral("sub")))));
+    EXPECT_EQ(QFileInfo(FromNativeBytes(platform.WorkingFolder())).fileName(), QStringLiteral("sub"));
+    EXPECT_FALSE(platform.SetWorkingFolder("no such folder"));
+    EXPECT_FALSE(platform.SetWorkingFolder(""));
 }
 
 TEST_F(QtPlatformTest, StartProgramRunsWithoutShellAndReportsAMissingProgram)
