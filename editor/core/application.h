@@ -41,15 +41,29 @@ public:
     int lastSelection = 0;     // the chooser's selection, kept between openings
     int lastKindChoice = 505;  // the new-question dialog's radio button, kept too
 
+    // The editor's current folder, an absolute path. The file dialogs start
+    // in it; a loaded test's bare name, the temporary questionnaire of a
+    // tried question and a relative program name are taken in it; the
+    // runner starts in it. It starts as the process's working folder, which
+    // the editor does not change for longer than one file operation
+    // (CurrentFolderScope).
+    const std::string& CurrentFolder() const { return currentFolder_; }
+    // Makes folder current, a relative one taken in the current folder;
+    // false, and nothing changed, when it cannot be entered.
+    bool ChangeFolder(const std::string& folder);
+
     // The proposed and chosen path of the questionnaire file dialogs; starts
     // as the command-line tail. At most kPathCapacity - 1 characters.
     std::string fileBuffer;
-    std::string savedDirectory;   // current directory before a dialog or load
+    std::string savedDirectory;   // current folder before a dialog or load
     // The runner dialog's Sfoglia proposes its last choice of the run.
     std::string programChoice;
 
     static constexpr std::size_t kPathCapacity = 512;
     static constexpr std::size_t kTextCapacity = 5000;   // long texts in dialogs
+
+private:
+    std::string currentFolder_;
 };
 
 #endif

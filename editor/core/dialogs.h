@@ -17,7 +17,9 @@ struct FileDialogRequest {
     std::string title;
     std::vector<FileFilter> filters;   // the first one is selected
     std::string defaultExtension;      // without the dot: "tst"
-    std::string proposed;              // the path proposed in the name field
+    std::string folder;                // where the dialog starts
+    std::string proposed;              // the path proposed in the name field,
+                                       // a relative one taken in folder
     bool mustExist = false;            // open: the file must exist
     bool overwritePrompt = false;      // save: ask before replacing a file
     std::size_t maxPath = 510;         // longer choices are refused
@@ -39,8 +41,8 @@ public:
     // A modal box captioned "Attenzione" with Yes and No; true unless No.
     virtual bool AskYesNo(const std::string& text) = 0;
 
-    // Common file dialogs. True with the chosen full path when confirmed; a
-    // confirmed dialog leaves the chosen file's folder current.
+    // Common file dialogs. True with the chosen full path when confirmed.
+    // They change no folder, neither the editor's nor the process's.
     virtual bool OpenFileName(const FileDialogRequest& request, std::string& path) = 0;
     virtual bool SaveFileName(const FileDialogRequest& request, std::string& path) = 0;
 

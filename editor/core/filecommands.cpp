@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "editor/core/application.h"
-#include "editor/core/files.h"
+#include "editor/core/currentfolderscope.h"
 #include "editor/core/frame.h"
 
 namespace {
@@ -34,32 +34,31 @@ FileDialogRequest TestRequest(const Application& app, const char* title)
     request.title = title;
     request.filters = {{"Questionari (*.tst)", "*.tst"}, {"Tutti i file (*.*)", "*.*"}};
     request.defaultExtension = "tst";
+    request.folder = app.CurrentFolder();
     request.proposed = app.fileBuffer;
     return request;
 }
 
 void RestoreSavedDirectory(Application& app)
 {
-    if (!app.savedDirectory.empty()) app.files.SetWorkingFolder(app.savedDirectory);
+    if (!app.savedDirectory.empty()) app.ChangeFolder(app.savedDirectory);
 }
 
 enum class TestDialog { Open, Save };
 
-// Asks for a questionnaire's path: true with the choice in app.fileBuffer.
-// The directory current before is kept in app.savedDirectory; a cancelled
-// dialog makes it current again, since the dialog may have browsed
-// elsewhere.
+// Asks for a questionnaire's path: true with the choice in app.fileBuffer
+// and its folder current, the folder current before kept in
+// app.savedDirectory.
 bool AskTestPath(Application& app, TestDialog dialog)
 {
-    app.savedDirectory = app.files.WorkingFolder();
+    app.savedDirectory = app.CurrentFolder();
     std::string path;
     const bool chosen = dialog == TestDialog::Open ? app.dialogs.OpenFileName(OpenTestRequest(app), path)
                                                    : app.dialogs.SaveFileName(SaveTestRequest(app), path);
-    if (!chosen) {
-        RestoreSavedDirectory(app);
-        return false;
-    }
+    if (!chosen) return false;
     app.fileBuffer = path.substr(0, Application::kPathCapacity - 1);
+    const std::size_t nameStart = NamePartStart(path);
+    if (nameStart > 0) app.ChangeFolder(path.substr(0, nameStart));
     return true;
 }
 
@@ -74,6 +73,7 @@ bool WriteCurrentTest(Application& app)
     bool written;
     std::string reports;
     {
+        CurrentFolderScope inFolder(app);
         GatheredReports gathered;
         errno = 0;
         written = app.currentTest.SaveTo(app.currentTest.TestFileName(), 1) == 0;
@@ -129,7 +129,7 @@ bool LoadCommand(Application& app)
 {
     const std::string proposed = app.fileBuffer;
     if (!AskTestPath(app, TestDialog::Open)) return false;
-    // The dialog has made the file's folder current.
+    // AskTestPath has made the file's folder current.
     if (LoadTestFile(app, app.fileBuffer, false)) return true;
     // A later Salva come... must not propose the file that failed.
     app.fileBuffer = proposed;
@@ -146,12 +146,13 @@ bool LoadTestFile(Application& app, const std::string& path, bool changeDirector
         WaitCursor wait(app.dialogs);
         GatheredReports gathered;
         if (changeDirectory && nameStart > 0) {
-            app.savedDirectory = app.files.WorkingFolder();
+            app.savedDirectory = app.CurrentFolder();
             // When the folder cannot be entered, the whole path is read, so
             // that a file of the same name in the start-up folder is never
             // taken for it and the loader names the path it could not open.
-            if (!app.files.SetWorkingFolder(path.substr(0, nameStart))) name = path;
+            if (!app.ChangeFolder(path.substr(0, nameStart))) name = path;
         }
+        CurrentFolderScope inFolder(app);
         CTest test(&app.errorReporter, CStringa(path.c_str()), CStringa(name.c_str()));
         if (test.Error() == 0) {
             app.currentTest = test;

@@ -14,7 +14,8 @@ public:
     Files& operator=(const Files&) = delete;
     virtual ~Files() = default;
 
-    // The process's working folder, as an absolute path.
+    // The process's working folder, as an absolute path. The editor keeps a
+    // current folder of its own (Application::CurrentFolder).
     virtual std::string WorkingFolder() = 0;
     // Makes folder the process's working folder; false when it cannot be
     // entered.

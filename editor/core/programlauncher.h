@@ -28,10 +28,12 @@ public:
     virtual ~ProgramLauncher() = default;
 
     // Starts program with arguments, each handed over as it is (no shell
-    // splits or expands them), in the current directory, without waiting.
-    // A program named without a folder is looked for on the system's
-    // program search path.
-    virtual StartResult StartProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
+    // splits or expands them), with folder as its working folder, without
+    // waiting. A program named without a folder is looked for on the
+    // system's program search path; one with a relative folder is taken in
+    // folder.
+    virtual StartResult StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                                     const std::string& folder) = 0;
     // The path of the program called name in the folder of the editor's own
     // executable; empty when there is none.
     virtual std::string ProgramBesideEditor(const std::string& name) = 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editor/core/application.h"
+#include "editor/core/currentfolderscope.h"
 #include "editor/core/dialogtext.h"
 #include "editor/core/frame.h"
 #include "editor/core/dialogs.h"
@@ -311,6 +312,7 @@ bool WriteRunFileOf(Application& app, const Data& data)
     Read(app, data, true, false);
     // Beside the questionnaire its relative image names hold; a folder that
     // cannot be written sends the try to the system's temporary folder.
+    CurrentFolderScope inFolder(app);
     std::string name;
     if (!app.files.CreateTempFile(".", name) && !app.files.CreateTempFile(app.files.TempFolder(), name)) {
         ShowInfo(app, "Non riesco a creare il questionario temporaneo per provare la domanda.");
@@ -584,13 +586,12 @@ bool ChooseImage(Application& app, std::string& image)
     request.title = "Scegli immagine...";
     request.filters = {{"Immagini gif(*.gif)", "*.gif"}, {"Tutti i file (*.*)", "*.*"}};
     request.defaultExtension = "gif";
+    request.folder = app.CurrentFolder();
     request.proposed = chosen;
     request.maxPath = kImagePathCapacity - 2;
 
-    const std::string directory = app.files.WorkingFolder();
     std::string path;
     const bool confirmed = app.dialogs.OpenFileName(request, path);
-    app.files.SetWorkingFolder(directory);
     if (!confirmed) return false;
     chosen = path.substr(0, kImagePathCapacity - 1);
     image = chosen;
@@ -604,6 +605,7 @@ bool WriteRunFile(Application& app, const TextDialogData& data) { return WriteRu
 void DeleteRunFile(Application& app)
 {
     if (!HasFileName(app.runTest)) return;
+    CurrentFolderScope inFolder(app);
     app.files.RemoveFile(ToStd(app.runTest.TestFileName()));
     app.runTest.SetPathName(CStringa(""));
 }

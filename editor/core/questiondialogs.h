@@ -166,13 +166,13 @@ std::string ImageField();               // "Immagine"
 std::string AnswerTextField(int row);   // a row of a choice dialog
 std::string AnswerScoreField(int row);
 
-// "Scegli immagine...": true with the chosen path in image. The directory
-// current before the dialog is current again afterwards; the last chosen
-// path is proposed again.
+// "Scegli immagine...": true with the chosen path in image. The dialog
+// starts in the current folder and leaves it current; the last chosen path
+// is proposed again.
 bool ChooseImage(Application& app, std::string& image);
 
 // Writes app.editQuestion, read from the dialog, as the only question of
-// app.runTest into a new temporary questionnaire: in the current directory,
+// app.runTest into a new temporary questionnaire: in the current folder,
 // where the questionnaire's relative image names hold, or when that cannot
 // be written, in the system's temporary folder. app.currentTest and
 // app.modified are left alone. True when written; otherwise the user has

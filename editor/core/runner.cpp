@@ -1,6 +1,7 @@
 #include "editor/core/runner.h"
 
 #include "editor/core/application.h"
+#include "editor/core/currentfolderscope.h"
 #include "editor/core/files.h"
 #include "editor/core/frame.h"
 #include "editor/core/programlauncher.h"
@@ -20,7 +21,7 @@ std::optional<std::string> RunnerProgram(SettingsStore& settings)
 ProgramCall RunnerCall(Application& app, const std::string& field)
 {
     ProgramCall call;
-    if (app.files.IsFile(field)) {
+    if (CurrentFolderScope inFolder(app); app.files.IsFile(field)) {
         call.program = field;
         return call;
     }
@@ -56,7 +57,7 @@ void RunProgram(Application& app, const std::optional<std::string>& opened, cons
     ProgramCall call = RunnerCall(app, field);
     call.arguments.insert(call.arguments.end(), arguments.begin(), arguments.end());
     const StartResult result = call.program.empty() ? StartResult::NotFound
-                                                    : app.programs.StartProgram(call.program, call.arguments);
+                                                    : app.programs.StartProgram(call.program, call.arguments, app.CurrentFolder());
     if (result == StartResult::Started) return;
     std::string message = "Errore nell'eseguire il comando\r\n" + RunnerCommandLine(call.program, call.arguments);
     if (result == StartResult::NotFound)
@@ -71,6 +72,7 @@ FileDialogRequest ChooseProgramRequest(const Application& app)
     ProgramFileTypes types = app.programs.ProgramTypes();
     request.filters = std::move(types.filters);
     request.defaultExtension = std::move(types.defaultExtension);
+    request.folder = app.CurrentFolder();
     request.proposed = app.programChoice;
     request.maxPath = 510;
     return request;
@@ -78,10 +80,8 @@ FileDialogRequest ChooseProgramRequest(const Application& app)
 
 std::optional<std::string> ChooseProgram(Application& app)
 {
-    const std::string saved = app.files.WorkingFolder();
     std::string path;
     const bool chosen = app.dialogs.OpenFileName(ChooseProgramRequest(app), path);
-    app.files.SetWorkingFolder(saved);
     if (!chosen) return std::nullopt;
     app.programChoice = path.substr(0, kProgramCapacity - 1);
     return app.programChoice;

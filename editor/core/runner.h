@@ -12,14 +12,16 @@ class SettingsStore;
 
 // The runner dialog "Esegui con...": the test-runner program in one field,
 // started on a questionnaire file (the argument, see settings.h) in the
-// current directory. The editor does not wait for it.
+// editor's current folder, where the file's bare name holds. The editor
+// does not wait for it.
 
 // What the program field shows when the dialog opens: the "command" setting
 // (default "quadrivo"); none when the settings cannot be read.
 std::optional<std::string> RunnerProgram(SettingsStore& settings);
 
 // The program field as a program and its own arguments: one path when it
-// names an existing file (blanks and all), otherwise a command line split
+// names an existing file (blanks and all; a relative path taken in the
+// current folder), otherwise a command line split
 // into words. A program named without a folder is taken from the editor's
 // own folder when it is there, so that the runner shipped with the editor
 // wins over the system's search path.
@@ -43,8 +45,8 @@ void RunProgram(Application& app, const std::optional<std::string>& opened, cons
                 const std::vector<std::string>& arguments);
 
 // Sfoglia: a file dialog for the program, proposing the last choice of the
-// run, with the system's kinds of program file; the current directory
-// stays as it was. The chosen path, or none.
+// run, with the system's kinds of program file; the dialog starts in the
+// current folder and leaves it current. The chosen path, or none.
 std::optional<std::string> ChooseProgram(Application& app);
 FileDialogRequest ChooseProgramRequest(const Application& app);
 

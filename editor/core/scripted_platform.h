@@ -1,11 +1,12 @@
 #ifndef QUADRIVO_EDITOR_CORE_SCRIPTED_PLATFORM_H
 #define QUADRIVO_EDITOR_CORE_SCRIPTED_PLATFORM_H
 
-// The editor's services for tests, in one object: the answers of message boxes and file dialogs are
-// queued in advance, and what the editor shows, stores and starts is
-// recorded. The current directory and files are the real ones, because the
-// file library reads and writes relative to the process's directory. Header
-// only, for the core's and the Qt layer's tests.
+// The editor's services for tests, in one object: the answers of message
+// boxes and file dialogs are queued in advance, and what the editor shows,
+// stores and starts is recorded. The working folder and files are the real
+// ones, because the file library reads and writes relative to the
+// process's working folder. Header only, for the core's and the Qt layer's
+// tests.
 
 #include <gtest/gtest.h>
 
@@ -41,8 +42,9 @@ public:
     bool tempFileWorks = true;             // false: no temporary file anywhere
     bool currentFolderWritable = true;     // false: none in the current one
     std::string tempFolder = std::filesystem::temp_directory_path().string();
-    // A folder that every file dialog makes current while the user browses,
-    // confirmed or not, as the system's dialogs may do.
+    // A folder that every file dialog makes the process's working folder
+    // while the user browses, confirmed or not, as some systems' dialogs
+    // do: the editor must not depend on that folder.
     std::optional<std::string> dialogBrowsesTo;
 
     // --- What happened.
@@ -52,6 +54,7 @@ public:
     std::vector<FileDialogRequest> saveRequests;
     std::vector<std::string> settingWrites;   // "name=value", in order
     std::vector<std::vector<std::string>> started;   // program, then arguments
+    std::vector<std::string> startedIn;              // the working folder of each
     std::vector<std::string> removed;         // RemoveFile names
     int waitCursorShows = 0;
     int waitCursorDepth = 0;   // Begin minus End; 0 when balanced
@@ -134,8 +137,10 @@ public:
         return true;
     }
 
-    StartResult StartProgram(const std::string& program, const std::vector<std::string>& arguments) override
+    StartResult StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                             const std::string& folder) override
     {
+        startedIn.push_back(folder);
         started.push_back({program});
         started.back().insert(started.back().end(), arguments.begin(), arguments.end());
         return startResult;
@@ -184,8 +189,6 @@ public:
     }
 
 private:
-    // A confirmed dialog leaves the chosen file's folder current, as the
-    // real dialogs do.
     bool Answer(std::deque<std::optional<std::string>>& answers, std::string& path)
     {
         if (dialogBrowsesTo) SetWorkingFolder(*dialogBrowsesTo);
@@ -194,8 +197,6 @@ private:
         answers.pop_front();
         if (!answer) return false;
         path = *answer;
-        const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-        if (!folder.empty()) SetWorkingFolder(folder.string());
         return true;
     }
 };
@@ -218,10 +219,12 @@ protected:
     Application& app = editor.app;
 };
 
-// A fresh empty folder for one test, made current; the previous current
-// directory comes back and the folder is removed at the end.
+// A fresh empty folder for one test, made the process's working folder; the
+// previous working folder comes back and the folder is removed at the end.
 class ScratchDirectory {
 public:
+    // The folder is the current folder of app too, which was made before.
+    explicit ScratchDirectory(Application& app) : ScratchDirectory() { app.ChangeFolder(path_.string()); }
     ScratchDirectory() : previous_(std::filesystem::current_path())
     {
         std::random_device random;

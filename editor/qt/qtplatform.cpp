@@ -126,9 +126,10 @@ bool QtPlatform::RunFileDialog(const FileDialogRequest& request, bool save, std:
     if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
     dialog.setDefaultSuffix(FromWindows1252(request.defaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
-    dialog.setDirectory(QDir::currentPath());
+    const QDir folder(FromNativeBytes(request.folder));
+    dialog.setDirectory(folder);
     if (!request.proposed.empty()) {
-        const QFileInfo proposed(FromNativeBytes(request.proposed));
+        const QFileInfo proposed(folder, FromNativeBytes(request.proposed));
         dialog.setDirectory(proposed.absolutePath());
         dialog.selectFile(proposed.fileName());
     }
@@ -140,9 +141,6 @@ bool QtPlatform::RunFileDialog(const FileDialogRequest& request, bool save, std:
         ShowInfo("Il percorso scelto supera i " + std::to_string(request.maxPath) + " caratteri ammessi.");
         return false;
     }
-    // As the system's dialogs do, a confirmed dialog leaves the chosen
-    // file's folder current.
-    QDir::setCurrent(QFileInfo(chosen).absolutePath());
     path = bytes;
     return true;
 }
@@ -205,15 +203,19 @@ bool QtPlatform::Stored()
     return settings_->status() == QSettings::NoError;
 }
 
-StartResult QtPlatform::StartProgram(const std::string& program, const std::vector<std::string>& arguments)
+StartResult QtPlatform::StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                                     const std::string& folder)
 {
-    const QString path = FromNativeBytes(program);
+    const QDir workingFolder(FromNativeBytes(folder));
+    QString path = FromNativeBytes(program);
     const bool bare = !path.contains(QLatin1Char('/')) && !path.contains(QLatin1Char('\\'));
+    if (!bare) path = workingFolder.absoluteFilePath(path);
     const bool found = bare ? !QStandardPaths::findExecutable(path).isEmpty() : QFileInfo(path).isFile();
-    if (path.isEmpty() || !found) return StartResult::NotFound;
+    if (program.empty() || !found) return StartResult::NotFound;
     QStringList words;
     for (const std::string& argument : arguments) words << FromNativeBytes(argument);
-    return QProcess::startDetached(path, words, QDir::currentPath()) ? StartResult::Started : StartResult::Failed;
+    return QProcess::startDetached(path, words, workingFolder.absolutePath()) ? StartResult::Started
+                                                                               : StartResult::Failed;
 }
 
 std::string QtPlatform::ProgramBesideEditor(const std::string& name)

@@ -42,7 +42,8 @@ public:
     bool StoreSettingNumber(const std::string& name, int value) override;
 
     // No shell runs: the program gets the arguments as they are.
-    StartResult StartProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+    StartResult StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                             const std::string& folder) override;
     std::string ProgramBesideEditor(const std::string& name) override;
     ProgramFileTypes ProgramTypes() override;
 

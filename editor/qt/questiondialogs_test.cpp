@@ -64,7 +64,7 @@ protected:
 
     CDomanda& Stored(int index) { return *app.currentTest.GetQuestion(index); }
 
-    ScratchDirectory scratch;
+    ScratchDirectory scratch{app};
 };
 
 TEST_F(QuestionWidgetsTest, NewSingleAnswerQuestionIsTypedAndStored)
