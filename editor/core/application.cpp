@@ -8,6 +8,11 @@ Application::Application(Dialogs& dialogs, SettingsStore& settings, ProgramLaunc
 {
 }
 
+void Application::ClearReportedError(CTest& test)
+{
+    test.SetError(0);
+}
+
 bool Application::ChangeFolder(const std::string& folder)
 {
     // Entered from the current folder, the system resolves a relative

@@ -52,6 +52,14 @@ public:
     // false, and nothing changed, when it cannot be entered.
     bool ChangeFolder(const std::string& folder);
 
+    // The file library keeps a test's first error code and from then on
+    // refuses every load, save and append on that test without a word. The
+    // editor has shown the error when it happened, and a failed command
+    // leaves the test whole, as it was: so the editor clears the code
+    // after a load, save, append or try that failed, and before a save, so
+    // that a refusal of earlier never blocks what the user does next.
+    static void ClearReportedError(CTest& test);
+
     // The proposed and chosen path of the questionnaire file dialogs; starts
     // as the command-line tail. At most kPathCapacity - 1 characters.
     std::string fileBuffer;

@@ -66,10 +66,8 @@ bool AskTestPath(Application& app, TestDialog dialog)
 // wrong is shown in one box.
 bool WriteCurrentTest(Application& app)
 {
-    // A code left by an earlier refused operation (a question beyond the
-    // limit) would make every save return at once without a word; the test
-    // itself is whole, so it is written.
-    app.currentTest.SetError(0);
+    // The test itself is whole, whatever an earlier refusal left in it.
+    Application::ClearReportedError(app.currentTest);
     bool written;
     std::string reports;
     {
@@ -165,7 +163,7 @@ bool LoadTestFile(Application& app, const std::string& path, bool changeDirector
     }
     ShowLoadReports(app, path, messages, loaded);
     if (!loaded) {
-        app.currentTest.SetError(0);
+        Application::ClearReportedError(app.currentTest);
         RestoreSavedDirectory(app);
         return false;
     }
@@ -202,6 +200,6 @@ bool SaveTestFile(Application& app, const std::string& path)
     }
     app.currentTest.SetPathName(previousName);
     RestoreSavedDirectory(app);
-    app.currentTest.SetError(0);
+    Application::ClearReportedError(app.currentTest);
     return false;
 }

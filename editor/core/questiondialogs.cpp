@@ -217,8 +217,7 @@ void StoreEditQuestion(Application& app, bool run)
         if (*app.currentTest.GetQuestion(app.editIndex) == app.editQuestion) return;
         app.currentTest.SetQuestion(app.editIndex, app.editQuestion);
     } else if (app.currentTest.AppendQuestion(app.editQuestion) != 0)
-        // Reported already; a sticky error would stop every later save.
-        app.currentTest.SetError(0);
+        Application::ClearReportedError(app.currentTest);
     app.modified = 1;
 }
 
@@ -306,8 +305,8 @@ void Refill(Application& app, TextDialogData& data) { FillTextDialogFull(app, da
 template <class Data>
 bool WriteRunFileOf(Application& app, const Data& data)
 {
-    // A failed try leaves its error in runTest; it must not block the next.
-    app.runTest.SetError(0);
+    // A failed try must not block the next.
+    Application::ClearReportedError(app.runTest);
     app.runTest.ClearQuestions();
     Read(app, data, true, false);
     // Beside the questionnaire its relative image names hold; a folder that
