@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "editor/core/newquestion.h"
 #include "model/domanda.h"
 #include "model/test.h"
 #include "tstfile/errore.h"
@@ -39,7 +40,8 @@ public:
     int editingExisting = 0;   // the question dialog edits question editIndex
     int editIndex = 0;
     int lastSelection = 0;     // the chooser's selection, kept between openings
-    int lastKindChoice = 505;  // the new-question dialog's radio button, kept too
+    // The new-question dialog's choice, kept too.
+    QuestionKind lastKindChoice = QuestionKind::OneSolution;
 
     // The editor's current folder, an absolute path. The file dialogs start
     // in it; a loaded test's bare name, the temporary questionnaire of a
@@ -64,8 +66,10 @@ public:
     // as the command-line tail. At most kPathCapacity - 1 characters.
     std::string fileBuffer;
     std::string savedDirectory;   // current folder before a dialog or load
-    // The runner dialog's Sfoglia proposes its last choice of the run.
+    // The runner dialog's Sfoglia and the question dialogs' "Immagine..."
+    // propose their last choice of the run.
     std::string programChoice;
+    std::string imageChoice;
 
     static constexpr std::size_t kPathCapacity = 512;
     static constexpr std::size_t kTextCapacity = 5000;   // long texts in dialogs

@@ -9,10 +9,10 @@
 
 #include "editor/core/application.h"
 #include "editor/core/currentfolderscope.h"
-#include "editor/core/dialogtext.h"
-#include "editor/core/frame.h"
 #include "editor/core/dialogs.h"
+#include "editor/core/dialogtext.h"
 #include "editor/core/files.h"
+#include "editor/core/frame.h"
 #include "editor/core/numberfield.h"
 #include "editor/core/textcheck.h"
 #include "model/domanda.h"
@@ -572,6 +572,18 @@ bool CheckTextStorable(Application& app, const TextDialogData& data)
     return CheckRecordLength(app, candidate);
 }
 
+std::string TooltipText(QuestionCommand command)
+{
+    switch (command) {
+    case QuestionCommand::Copy: return TooltipText(Command::Copy);
+    case QuestionCommand::Paste: return TooltipText(Command::Paste);
+    case QuestionCommand::Run: return TooltipText(Command::RunQuestion);
+    case QuestionCommand::UndoPaste: return TooltipText(Command::UndoPaste);
+    case QuestionCommand::Image: return TooltipText(Command::ChooseImage);
+    default: return "";
+    }
+}
+
 std::string QuestionTextField() { return "Testo domanda"; }
 std::string ImageField() { return "Immagine"; }
 std::string AnswerTextField(int row) { return "Risposta " + std::to_string(row); }
@@ -579,21 +591,19 @@ std::string AnswerScoreField(int row) { return "Punti risposta " + std::to_strin
 
 bool ChooseImage(Application& app, std::string& image)
 {
-    // Kept for the whole run, so the last chosen image is proposed again.
-    static std::string chosen;
     FileDialogRequest request;
     request.title = "Scegli immagine...";
     request.filters = {{"Immagini gif(*.gif)", "*.gif"}, {"Tutti i file (*.*)", "*.*"}};
     request.defaultExtension = "gif";
     request.folder = app.CurrentFolder();
-    request.proposed = chosen;
+    request.proposed = app.imageChoice;
     request.maxPath = kImagePathCapacity - 2;
 
     std::string path;
     const bool confirmed = app.dialogs.OpenFileName(request, path);
     if (!confirmed) return false;
-    chosen = path.substr(0, kImagePathCapacity - 1);
-    image = chosen;
+    app.imageChoice = path.substr(0, kImagePathCapacity - 1);
+    image = app.imageChoice;
     return true;
 }
 

@@ -36,6 +36,10 @@ enum class QuestionCommand {
     Image = 618,
 };
 
+// The tooltip of a command's toolbar button, the same as the main window's
+// for that command; empty for a command without one.
+std::string TooltipText(QuestionCommand command);
+
 // What the dialog does after a command.
 enum class CommandResult {
     Stay,          // stays open, showing the data as the command left it
