@@ -1,21 +1,21 @@
 #!/usr/bin/env bash
-# Opens the editor under a virtual display on the sample questionnaire,
-# visits its windows through the menu and saves one PNG per window into DIR.
-# Usage: tools/screenshots.sh DIR [EDITOR]
-# EDITOR defaults to build/bin/quadrivo-editor.
+# Opens the editor's windows under a virtual display on the sample
+# questionnaire, visits them through the menu and saves one PNG per window
+# into DIR. Usage: tools/screenshots.sh DIR [TOUR]
+# TOUR, the tour program, defaults to build/bin/quadrivo-screenshots.
 set -euo pipefail
 
 if [ $# -lt 1 ]; then
-  echo "usage: $0 DIR [EDITOR]" >&2
+  echo "usage: $0 DIR [TOUR]" >&2
   exit 2
 fi
 root="$(cd "$(dirname "$0")/.." && pwd)"
 dir="$(mkdir -p "$1" && cd "$1" && pwd)"
-editor="$(realpath "${2:-$root/build/bin/quadrivo-editor}")"
+tour="$(realpath "${2:-$root/build/bin/quadrivo-screenshots}")"
 sample="$root/examples/geografia.tst"
 
-if [ ! -x "$editor" ]; then
-  echo "No editor at $editor: build it first (cmake --build build)." >&2
+if [ ! -x "$tour" ]; then
+  echo "No tour program at $tour: build it first (cmake --build build)." >&2
   exit 1
 fi
 
@@ -24,7 +24,10 @@ fi
 config="$(mktemp -d)"
 trap 'rm -rf "$config"' EXIT
 
+# A sanitized build reports leaks inside system libraries at exit.
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/tools/lsan.supp}"
+
 cd "$(dirname "$sample")"
-XDG_CONFIG_HOME="$config" QV_SCREENSHOT_TOUR="$dir" \
-  timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$editor" "$(basename "$sample")"
+XDG_CONFIG_HOME="$config" \
+  timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$tour" "$dir" "$(basename "$sample")"
 ls "$dir"/*.png

@@ -3,21 +3,29 @@
 
 #include <string>
 
+#include "editor/core/newquestion.h"
 #include "model/domanda.h"
 #include "model/test.h"
 #include "text/errore.h"
 
-class Platform;
+class Dialogs;
+class Files;
+class ProgramLauncher;
+class SettingsStore;
 
 // The state of one run of the editor, shared by the main window and every
-// dialog. Made once at start; platform must outlive it. Not copyable.
+// dialog. Made once at start; the four services must outlive it, and one
+// object may provide several of them. Not copyable.
 class Application {
 public:
-    explicit Application(Platform& platform);
+    Application(Dialogs& dialogs, SettingsStore& settings, ProgramLauncher& programs, Files& files);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    Platform& platform;
+    Dialogs& dialogs;
+    SettingsStore& settings;
+    ProgramLauncher& programs;
+    Files& files;
 
     mkErrore errorReporter;
     CTest currentTest{&errorReporter};   // the questionnaire being edited
@@ -32,17 +40,42 @@ public:
     int editingExisting = 0;   // the question dialog edits question editIndex
     int editIndex = 0;
     int lastSelection = 0;     // the chooser's selection, kept between openings
-    int lastKindChoice = 505;  // the new-question dialog's radio button, kept too
+    // The new-question dialog's choice, kept too.
+    QuestionKind lastKindChoice = QuestionKind::OneSolution;
+
+    // The editor's current folder, an absolute path. The file dialogs start
+    // in it; a loaded test's bare name, the temporary questionnaire of a
+    // tried question and a relative program name are taken in it; the
+    // runner starts in it. It starts as the process's working folder, which
+    // the editor does not change for longer than one file operation
+    // (CurrentFolderScope).
+    const std::string& CurrentFolder() const { return currentFolder_; }
+    // Makes folder current, a relative one taken in the current folder;
+    // false, and nothing changed, when it cannot be entered.
+    bool ChangeFolder(const std::string& folder);
+
+    // The file library keeps a test's first error code and from then on
+    // refuses every load, save and append on that test without a word. The
+    // editor has shown the error when it happened, and a failed command
+    // leaves the test whole, as it was: so the editor clears the code
+    // after a load, save, append or try that failed, and before a save, so
+    // that a refusal of earlier never blocks what the user does next.
+    static void ClearReportedError(CTest& test);
 
     // The proposed and chosen path of the questionnaire file dialogs; starts
     // as the command-line tail. At most kPathCapacity - 1 characters.
     std::string fileBuffer;
-    std::string savedDirectory;   // current directory before a dialog or load
-    // The runner dialog's Sfoglia proposes its last choice of the run.
+    std::string savedDirectory;   // current folder before a dialog or load
+    // The runner dialog's Sfoglia and the question dialogs' "Immagine..."
+    // propose their last choice of the run.
     std::string programChoice;
+    std::string imageChoice;
 
     static constexpr std::size_t kPathCapacity = 512;
     static constexpr std::size_t kTextCapacity = 5000;   // long texts in dialogs
+
+private:
+    std::string currentFolder_;
 };
 
 #endif

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editor/core/application.h"
+#include "editor/core/currentfolderscope.h"
 #include "editor/core/frame.h"
 
 namespace {
@@ -11,13 +12,13 @@ namespace {
 // Shows the wait cursor for the lifetime of the guard.
 class WaitCursor {
 public:
-    explicit WaitCursor(Platform& platform) : platform_(platform) { platform_.BeginWaitCursor(); }
-    ~WaitCursor() { platform_.EndWaitCursor(); }
+    explicit WaitCursor(Dialogs& dialogs) : dialogs_(dialogs) { dialogs_.BeginWaitCursor(); }
+    ~WaitCursor() { dialogs_.EndWaitCursor(); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
 private:
-    Platform& platform_;
+    Dialogs& dialogs_;
 };
 
 std::size_t NamePartStart(const std::string& path)
@@ -33,32 +34,31 @@ FileDialogRequest TestRequest(const Application& app, const char* title)
     request.title = title;
     request.filters = {{"Questionari (*.tst)", "*.tst"}, {"Tutti i file (*.*)", "*.*"}};
     request.defaultExtension = "tst";
+    request.folder = app.CurrentFolder();
     request.proposed = app.fileBuffer;
     return request;
 }
 
 void RestoreSavedDirectory(Application& app)
 {
-    if (!app.savedDirectory.empty()) app.platform.SetCurrentDirectory(app.savedDirectory);
+    if (!app.savedDirectory.empty()) app.ChangeFolder(app.savedDirectory);
 }
 
 enum class TestDialog { Open, Save };
 
-// Asks for a questionnaire's path: true with the choice in app.fileBuffer.
-// The directory current before is kept in app.savedDirectory; a cancelled
-// dialog makes it current again, since the dialog may have browsed
-// elsewhere.
+// Asks for a questionnaire's path: true with the choice in app.fileBuffer
+// and its folder current, the folder current before kept in
+// app.savedDirectory.
 bool AskTestPath(Application& app, TestDialog dialog)
 {
-    app.savedDirectory = app.platform.CurrentDirectory();
+    app.savedDirectory = app.CurrentFolder();
     std::string path;
-    const bool chosen = dialog == TestDialog::Open ? app.platform.OpenFileName(OpenTestRequest(app), path)
-                                                   : app.platform.SaveFileName(SaveTestRequest(app), path);
-    if (!chosen) {
-        RestoreSavedDirectory(app);
-        return false;
-    }
+    const bool chosen = dialog == TestDialog::Open ? app.dialogs.OpenFileName(OpenTestRequest(app), path)
+                                                   : app.dialogs.SaveFileName(SaveTestRequest(app), path);
+    if (!chosen) return false;
     app.fileBuffer = path.substr(0, Application::kPathCapacity - 1);
+    const std::size_t nameStart = NamePartStart(path);
+    if (nameStart > 0) app.ChangeFolder(path.substr(0, nameStart));
     return true;
 }
 
@@ -66,13 +66,12 @@ bool AskTestPath(Application& app, TestDialog dialog)
 // wrong is shown in one box.
 bool WriteCurrentTest(Application& app)
 {
-    // A code left by an earlier refused operation (a question beyond the
-    // limit) would make every save return at once without a word; the test
-    // itself is whole, so it is written.
-    app.currentTest.SetError(0);
+    // The test itself is whole, whatever an earlier refusal left in it.
+    Application::ClearReportedError(app.currentTest);
     bool written;
     std::string reports;
     {
+        CurrentFolderScope inFolder(app);
         GatheredReports gathered;
         errno = 0;
         written = app.currentTest.SaveTo(app.currentTest.TestFileName(), 1) == 0;
@@ -128,7 +127,7 @@ bool LoadCommand(Application& app)
 {
     const std::string proposed = app.fileBuffer;
     if (!AskTestPath(app, TestDialog::Open)) return false;
-    // The dialog has made the file's folder current.
+    // AskTestPath has made the file's folder current.
     if (LoadTestFile(app, app.fileBuffer, false)) return true;
     // A later Salva come... must not propose the file that failed.
     app.fileBuffer = proposed;
@@ -142,15 +141,16 @@ bool LoadTestFile(Application& app, const std::string& path, bool changeDirector
     bool loaded = false;
     std::vector<std::string> messages;
     {
-        WaitCursor wait(app.platform);
+        WaitCursor wait(app.dialogs);
         GatheredReports gathered;
         if (changeDirectory && nameStart > 0) {
-            app.savedDirectory = app.platform.CurrentDirectory();
+            app.savedDirectory = app.CurrentFolder();
             // When the folder cannot be entered, the whole path is read, so
             // that a file of the same name in the start-up folder is never
             // taken for it and the loader names the path it could not open.
-            if (!app.platform.SetCurrentDirectory(path.substr(0, nameStart))) name = path;
+            if (!app.ChangeFolder(path.substr(0, nameStart))) name = path;
         }
+        CurrentFolderScope inFolder(app);
         CTest test(&app.errorReporter, CStringa(path.c_str()), CStringa(name.c_str()));
         if (test.Error() == 0) {
             app.currentTest = test;
@@ -163,7 +163,7 @@ bool LoadTestFile(Application& app, const std::string& path, bool changeDirector
     }
     ShowLoadReports(app, path, messages, loaded);
     if (!loaded) {
-        app.currentTest.SetError(0);
+        Application::ClearReportedError(app.currentTest);
         RestoreSavedDirectory(app);
         return false;
     }
@@ -190,7 +190,7 @@ bool SaveTestFile(Application& app, const std::string& path)
     const CStringa previousName = app.currentTest.GetPathName();
     bool written;
     {
-        WaitCursor wait(app.platform);
+        WaitCursor wait(app.dialogs);
         app.currentTest.SetPathName(CStringa(path.c_str()));
         written = WriteCurrentTest(app);
     }
@@ -200,6 +200,6 @@ bool SaveTestFile(Application& app, const std::string& path)
     }
     app.currentTest.SetPathName(previousName);
     RestoreSavedDirectory(app);
-    app.currentTest.SetError(0);
+    Application::ClearReportedError(app.currentTest);
     return false;
 }

@@ -4,6 +4,8 @@
 
 #include <fstream>
 
+#include "editor/core/questiondialogs.h"
+#include "editor/core/runner.h"
 #include "editor/core/scripted_platform.h"
 
 namespace {
@@ -30,9 +32,9 @@ protected:
         return test.GetParams().Name.CStr();
     }
 
-    std::string Current() { return fs::current_path().string(); }
+    std::string Current() { return app.CurrentFolder(); }
 
-    ScratchDirectory scratch;
+    ScratchDirectory scratch{app};
 };
 
 TEST_F(FileCommandsTest, FileNamePartTakesBothSeparators)
@@ -130,6 +132,27 @@ TEST_F(FileCommandsTest, LoadCommandOpensTheChosenFile)
     EXPECT_EQ(request.defaultExtension, "tst");
     EXPECT_TRUE(request.mustExist);
     EXPECT_EQ(request.maxPath, 510u);
+}
+
+TEST_F(FileCommandsTest, LoadMovesTheEditorsFolderNotTheProcessesAndEveryDialogStartsThere)
+{
+    const fs::path file = scratch.Path() / "sub" / "quiz.tst";
+    WriteTest(file, "Quiz", 1);
+    platform.openAnswers = {file.string()};
+    ASSERT_TRUE(LoadCommand(app));
+    EXPECT_EQ(platform.openRequests.at(0).folder, scratch.Path().string());
+    EXPECT_EQ(fs::path(Current()), file.parent_path());
+    EXPECT_EQ(fs::current_path(), scratch.Path());
+
+    std::string image;
+    ChooseImage(app, image);
+    ChooseProgram(app);
+    SaveAsCommand(app);
+    for (const std::vector<FileDialogRequest>* requests : {&platform.openRequests, &platform.saveRequests})
+        for (const FileDialogRequest& request : *requests)
+            if (&request != &platform.openRequests[0])
+                EXPECT_EQ(fs::path(request.folder), file.parent_path()) << request.title;
+    EXPECT_EQ(platform.openRequests.size() + platform.saveRequests.size(), 4u);
 }
 
 TEST_F(FileCommandsTest, ScrambledQuestionnaireIsSavedBackScrambledAndNewIsPlain)

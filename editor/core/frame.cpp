@@ -4,7 +4,7 @@
 
 #include "editor/core/application.h"
 #include "editor/core/filecommands.h"
-#include "editor/core/platform.h"
+#include "editor/core/dialogs.h"
 #include "editor/core/questiondialogs.h"
 
 namespace {
@@ -82,7 +82,7 @@ bool HasFileName(const CTest& test)
 
 void ShowInfo(Application& app, const std::string& text)
 {
-    app.platform.ShowInfo(text.substr(0, kMessageCapacity - 1));
+    app.dialogs.ShowInfo(text.substr(0, kMessageCapacity - 1));
 }
 
 bool ConfirmDiscard(Application& app)
@@ -92,12 +92,12 @@ bool ConfirmDiscard(Application& app)
 
 bool AskDiscard(Application& app)
 {
-    return app.platform.AskYesNo("Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?");
+    return app.dialogs.AskYesNo("Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?");
 }
 
 bool ConfirmDelete(Application& app)
 {
-    return app.platform.AskYesNo("Vuoi veramente cancellare la domanda?");
+    return app.dialogs.AskYesNo("Vuoi veramente cancellare la domanda?");
 }
 
 std::string AboutText()
@@ -184,5 +184,5 @@ std::string CreateFailureReason(int errnum)
 
 void PlatformErrorPresenter::Present(int, const CStringa& message)
 {
-    platform_.ShowInfo(message.IsOk() ? message.CStr() : "");
+    dialogs_.ShowInfo(message.IsOk() ? message.CStr() : "");
 }

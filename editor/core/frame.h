@@ -8,7 +8,7 @@
 
 class Application;
 class CTest;
-class Platform;
+class Dialogs;
 
 // The commands of the main window and of the question dialogs' toolbars.
 // The values are the ids the tooltip texts are keyed by.
@@ -122,15 +122,15 @@ private:
 // be created ("la cartella non esiste"); empty for the other reasons.
 std::string CreateFailureReason(int errnum);
 
-// Shows the file library's messages as "Informazione" boxes through the
-// platform. platform must outlive the presenter.
+// Shows the file library's messages as "Informazione" boxes. dialogs must
+// outlive the presenter.
 class PlatformErrorPresenter : public ErrorPresenter {
 public:
-    explicit PlatformErrorPresenter(Platform& platform) : platform_(platform) {}
+    explicit PlatformErrorPresenter(Dialogs& dialogs) : dialogs_(dialogs) {}
     void Present(int code, const CStringa& message) override;
 
 private:
-    Platform& platform_;
+    Dialogs& dialogs_;
 };
 
 #endif

@@ -3,42 +3,32 @@
 #include "editor/core/application.h"
 #include "model/domanda.h"
 
-int OpenNewQuestion(Application& app)
+QuestionKind OpenNewQuestion(Application& app)
 {
     app.editingExisting = 0;
     return app.lastKindChoice;
 }
 
-QuestionDialogKind PrepareNewQuestion(Application& app, int checked)
+QuestionDialogKind PrepareNewQuestion(Application& app, std::optional<QuestionKind> checked)
 {
     app.editQuestion = CDomanda(&app.errorReporter);
-    switch (checked) {
-    case kSeveralSolutionsButton:
-    case kTextButton:
-    case kOneSolutionButton:
-    case kNumberButton:
-        app.lastKindChoice = checked;
-        break;
-    default:
-        break;
-    }
+    if (checked) app.lastKindChoice = *checked;
     CDomanda& question = app.editQuestion;
     switch (app.lastKindChoice) {
-    case kSeveralSolutionsButton:
+    case QuestionKind::SeveralSolutions:
         question.SetTypeQue(TQue::MultipleAnswer);
         question.SetSelection(TSel::Multiple);
         return QuestionDialogKind::MultiAns;
-    case kOneSolutionButton:
+    case QuestionKind::OneSolution:
         question.SetTypeQue(TQue::MultipleAnswer);
         question.SetSelection(TSel::Single);
         return QuestionDialogKind::SingleAns;
-    case kTextButton:
+    case QuestionKind::Text:
         question.SetTypeQue(TQue::SingleText);
         return QuestionDialogKind::TextAns;
-    case kNumberButton:
+    case QuestionKind::Number:
         question.SetTypeQue(TQue::SingleNumber);
         return QuestionDialogKind::TextAns;
-    default:
-        return QuestionDialogKind::None;
     }
+    return QuestionDialogKind::None;
 }

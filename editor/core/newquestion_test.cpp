@@ -8,7 +8,7 @@
 namespace {
 
 struct KindCase {
-    int button;
+    QuestionKind button;
     TQue type;
     TSel selection;
     QuestionDialogKind kind;
@@ -36,19 +36,19 @@ TEST_P(NewQuestionKindTest, MakesAnEmptyQuestionOfTheChosenKindAndProposesItNext
 INSTANTIATE_TEST_SUITE_P(
     Buttons, NewQuestionKindTest,
     ::testing::Values(
-        KindCase{kSeveralSolutionsButton, TQue::MultipleAnswer, TSel::Multiple, QuestionDialogKind::MultiAns},
-        KindCase{kOneSolutionButton, TQue::MultipleAnswer, TSel::Single, QuestionDialogKind::SingleAns},
-        KindCase{kTextButton, TQue::SingleText, TSel::Single, QuestionDialogKind::TextAns},
-        KindCase{kNumberButton, TQue::SingleNumber, TSel::Single, QuestionDialogKind::TextAns}));
+        KindCase{QuestionKind::SeveralSolutions, TQue::MultipleAnswer, TSel::Multiple, QuestionDialogKind::MultiAns},
+        KindCase{QuestionKind::OneSolution, TQue::MultipleAnswer, TSel::Single, QuestionDialogKind::SingleAns},
+        KindCase{QuestionKind::Text, TQue::SingleText, TSel::Single, QuestionDialogKind::TextAns},
+        KindCase{QuestionKind::Number, TQue::SingleNumber, TSel::Single, QuestionDialogKind::TextAns}));
 
 TEST(NewQuestionTest, FirstProposalIsOneSolutionAndNoCheckKeepsTheLastChoice)
 {
     ScriptedEditor editor;
     Application& app = editor.app;
-    EXPECT_EQ(OpenNewQuestion(app), kOneSolutionButton);
-    app.lastKindChoice = kTextButton;
-    EXPECT_EQ(PrepareNewQuestion(app, 0), QuestionDialogKind::TextAns);
-    EXPECT_EQ(app.lastKindChoice, kTextButton);
+    EXPECT_EQ(OpenNewQuestion(app), QuestionKind::OneSolution);
+    app.lastKindChoice = QuestionKind::Text;
+    EXPECT_EQ(PrepareNewQuestion(app, std::nullopt), QuestionDialogKind::TextAns);
+    EXPECT_EQ(app.lastKindChoice, QuestionKind::Text);
 }
 
 }  // namespace

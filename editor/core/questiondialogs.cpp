@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "editor/core/application.h"
+#include "editor/core/currentfolderscope.h"
+#include "editor/core/dialogs.h"
 #include "editor/core/dialogtext.h"
+#include "editor/core/files.h"
 #include "editor/core/frame.h"
-#include "editor/core/platform.h"
 #include "editor/core/numberfield.h"
 #include "editor/core/textcheck.h"
 #include "model/domanda.h"
@@ -215,8 +217,7 @@ void StoreEditQuestion(Application& app, bool run)
         if (*app.currentTest.GetQuestion(app.editIndex) == app.editQuestion) return;
         app.currentTest.SetQuestion(app.editIndex, app.editQuestion);
     } else if (app.currentTest.AppendQuestion(app.editQuestion) != 0)
-        // Reported already; a sticky error would stop every later save.
-        app.currentTest.SetError(0);
+        Application::ClearReportedError(app.currentTest);
     app.modified = 1;
 }
 
@@ -304,14 +305,15 @@ void Refill(Application& app, TextDialogData& data) { FillTextDialogFull(app, da
 template <class Data>
 bool WriteRunFileOf(Application& app, const Data& data)
 {
-    // A failed try leaves its error in runTest; it must not block the next.
-    app.runTest.SetError(0);
+    // A failed try must not block the next.
+    Application::ClearReportedError(app.runTest);
     app.runTest.ClearQuestions();
     Read(app, data, true, false);
     // Beside the questionnaire its relative image names hold; a folder that
     // cannot be written sends the try to the system's temporary folder.
+    CurrentFolderScope inFolder(app);
     std::string name;
-    if (!app.platform.CreateTempFile(".", name) && !app.platform.CreateTempFile(app.platform.TempFolder(), name)) {
+    if (!app.files.CreateTempFile(".", name) && !app.files.CreateTempFile(app.files.TempFolder(), name)) {
         ShowInfo(app, "Non riesco a creare il questionario temporaneo per provare la domanda.");
         return false;
     }
@@ -463,7 +465,7 @@ int SetChoiceRowCount(Application& app, ChoiceDialogData& data, int count)
             first == last ? "Vuoi veramente cancellare la risposta " + std::to_string(first) + "?"
                           : "Vuoi veramente cancellare le risposte da " + std::to_string(first) + " a " +
                                 std::to_string(last) + "?";
-        if (!app.platform.AskYesNo(question)) return data.count;
+        if (!app.dialogs.AskYesNo(question)) return data.count;
     }
     for (int i = count; i < kChoiceRows; ++i) data.rows[i] = ChoiceRow();
     data.count = count;
@@ -570,6 +572,18 @@ bool CheckTextStorable(Application& app, const TextDialogData& data)
     return CheckRecordLength(app, candidate);
 }
 
+std::string TooltipText(QuestionCommand command)
+{
+    switch (command) {
+    case QuestionCommand::Copy: return TooltipText(Command::Copy);
+    case QuestionCommand::Paste: return TooltipText(Command::Paste);
+    case QuestionCommand::Run: return TooltipText(Command::RunQuestion);
+    case QuestionCommand::UndoPaste: return TooltipText(Command::UndoPaste);
+    case QuestionCommand::Image: return TooltipText(Command::ChooseImage);
+    default: return "";
+    }
+}
+
 std::string QuestionTextField() { return "Testo domanda"; }
 std::string ImageField() { return "Immagine"; }
 std::string AnswerTextField(int row) { return "Risposta " + std::to_string(row); }
@@ -577,22 +591,19 @@ std::string AnswerScoreField(int row) { return "Punti risposta " + std::to_strin
 
 bool ChooseImage(Application& app, std::string& image)
 {
-    // Kept for the whole run, so the last chosen image is proposed again.
-    static std::string chosen;
     FileDialogRequest request;
     request.title = "Scegli immagine...";
     request.filters = {{"Immagini gif(*.gif)", "*.gif"}, {"Tutti i file (*.*)", "*.*"}};
     request.defaultExtension = "gif";
-    request.proposed = chosen;
+    request.folder = app.CurrentFolder();
+    request.proposed = app.imageChoice;
     request.maxPath = kImagePathCapacity - 2;
 
-    const std::string directory = app.platform.CurrentDirectory();
     std::string path;
-    const bool confirmed = app.platform.OpenFileName(request, path);
-    app.platform.SetCurrentDirectory(directory);
+    const bool confirmed = app.dialogs.OpenFileName(request, path);
     if (!confirmed) return false;
-    chosen = path.substr(0, kImagePathCapacity - 1);
-    image = chosen;
+    app.imageChoice = path.substr(0, kImagePathCapacity - 1);
+    image = app.imageChoice;
     return true;
 }
 
@@ -603,6 +614,7 @@ bool WriteRunFile(Application& app, const TextDialogData& data) { return WriteRu
 void DeleteRunFile(Application& app)
 {
     if (!HasFileName(app.runTest)) return;
-    app.platform.RemoveFile(ToStd(app.runTest.TestFileName()));
+    CurrentFolderScope inFolder(app);
+    app.files.RemoveFile(ToStd(app.runTest.TestFileName()));
     app.runTest.SetPathName(CStringa(""));
 }

@@ -36,6 +36,10 @@ enum class QuestionCommand {
     Image = 618,
 };
 
+// The tooltip of a command's toolbar button, the same as the main window's
+// for that command; empty for a command without one.
+std::string TooltipText(QuestionCommand command);
+
 // What the dialog does after a command.
 enum class CommandResult {
     Stay,          // stays open, showing the data as the command left it
@@ -104,7 +108,7 @@ struct TextDialogData : TextContent {
 void InitChoiceDialog(Application& app, ChoiceDialogData& data);
 void InitTextDialog(Application& app, TextDialogData& data);
 
-// Runs one command of a dialog; messages go to app.platform.ShowInfo. Ok
+// Runs one command of a dialog; messages go to app.dialogs.ShowInfo. Ok
 // and Esegui domanda refuse, besides the dialog's own checks, a number
 // field changed to what is not a number in its range, what a questionnaire
 // could not give back (CheckChoiceStorable), and Ok a new question for a
@@ -166,13 +170,13 @@ std::string ImageField();               // "Immagine"
 std::string AnswerTextField(int row);   // a row of a choice dialog
 std::string AnswerScoreField(int row);
 
-// "Scegli immagine...": true with the chosen path in image. The directory
-// current before the dialog is current again afterwards; the last chosen
-// path is proposed again.
+// "Scegli immagine...": true with the chosen path in image. The dialog
+// starts in the current folder and leaves it current; the last chosen path
+// is proposed again.
 bool ChooseImage(Application& app, std::string& image);
 
 // Writes app.editQuestion, read from the dialog, as the only question of
-// app.runTest into a new temporary questionnaire: in the current directory,
+// app.runTest into a new temporary questionnaire: in the current folder,
 // where the questionnaire's relative image names hold, or when that cannot
 // be written, in the system's temporary folder. app.currentTest and
 // app.modified are left alone. True when written; otherwise the user has

@@ -557,7 +557,7 @@ TEST_F(QuestionDialogTest, ChooseImageAsksForGifsAndRestoresTheDirectory)
     ChoiceDialogData data;
     EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Image), CommandResult::Stay);
     EXPECT_EQ(data.image, chosen);
-    EXPECT_EQ(std::filesystem::current_path(), scratch.Path());
+    EXPECT_EQ(std::filesystem::path(app.CurrentFolder()), scratch.Path());
     ASSERT_EQ(platform.openRequests.size(), 1u);
     const FileDialogRequest& request = platform.openRequests[0];
     EXPECT_EQ(request.title, "Scegli immagine...");

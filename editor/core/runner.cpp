@@ -1,7 +1,10 @@
 #include "editor/core/runner.h"
 
 #include "editor/core/application.h"
+#include "editor/core/currentfolderscope.h"
+#include "editor/core/files.h"
 #include "editor/core/frame.h"
+#include "editor/core/programlauncher.h"
 #include "editor/core/settings.h"
 
 namespace {
@@ -10,15 +13,15 @@ constexpr std::size_t kProgramCapacity = 512;
 
 }  // namespace
 
-std::optional<std::string> RunnerProgram(Platform& platform)
+std::optional<std::string> RunnerProgram(SettingsStore& settings)
 {
-    return ReadSettingString(platform, "command", "quadrivo");
+    return ReadSettingString(settings, "command", "quadrivo");
 }
 
-ProgramCall RunnerCall(Platform& platform, const std::string& field)
+ProgramCall RunnerCall(Application& app, const std::string& field)
 {
     ProgramCall call;
-    if (platform.IsFile(field)) {
+    if (CurrentFolderScope inFolder(app); app.files.IsFile(field)) {
         call.program = field;
         return call;
     }
@@ -27,7 +30,7 @@ ProgramCall RunnerCall(Platform& platform, const std::string& field)
     call.program = words.front();
     call.arguments.assign(words.begin() + 1, words.end());
     if (call.program.find_first_of("/\\") == std::string::npos) {
-        const std::string beside = platform.ProgramBesideEditor(call.program);
+        const std::string beside = app.programs.ProgramBesideEditor(call.program);
         if (!beside.empty()) call.program = beside;
     }
     return call;
@@ -50,11 +53,11 @@ void RunProgram(Application& app, const std::optional<std::string>& opened, cons
                 const std::vector<std::string>& arguments)
 {
     const std::string field = typed.substr(0, kProgramCapacity - 1);
-    if (!opened || field != *opened) WriteSettingString(app.platform, "command", field);
-    ProgramCall call = RunnerCall(app.platform, field);
+    if (!opened || field != *opened) WriteSettingString(app.settings, "command", field);
+    ProgramCall call = RunnerCall(app, field);
     call.arguments.insert(call.arguments.end(), arguments.begin(), arguments.end());
     const StartResult result = call.program.empty() ? StartResult::NotFound
-                                                    : app.platform.StartProgram(call.program, call.arguments);
+                                                    : app.programs.StartProgram(call.program, call.arguments, app.CurrentFolder());
     if (result == StartResult::Started) return;
     std::string message = "Errore nell'eseguire il comando\r\n" + RunnerCommandLine(call.program, call.arguments);
     if (result == StartResult::NotFound)
@@ -66,14 +69,10 @@ FileDialogRequest ChooseProgramRequest(const Application& app)
 {
     FileDialogRequest request;
     request.title = "Scegli programma...";
-#ifdef _WIN32
-    request.filters = {{"Eseguibili(*.exe)", "*.exe"}, {"Tutti i file (*.*)", "*.*"}};
-    request.defaultExtension = "exe";
-#else
-    // Programs here have no extension: a first filter of "*.exe" would hide
-    // them all, and a default extension would be added to a typed name.
-    request.filters = {{"Tutti i file (*)", "*"}};
-#endif
+    ProgramFileTypes types = app.programs.ProgramTypes();
+    request.filters = std::move(types.filters);
+    request.defaultExtension = std::move(types.defaultExtension);
+    request.folder = app.CurrentFolder();
     request.proposed = app.programChoice;
     request.maxPath = 510;
     return request;
@@ -81,10 +80,8 @@ FileDialogRequest ChooseProgramRequest(const Application& app)
 
 std::optional<std::string> ChooseProgram(Application& app)
 {
-    const std::string saved = app.platform.CurrentDirectory();
     std::string path;
-    const bool chosen = app.platform.OpenFileName(ChooseProgramRequest(app), path);
-    app.platform.SetCurrentDirectory(saved);
+    const bool chosen = app.dialogs.OpenFileName(ChooseProgramRequest(app), path);
     if (!chosen) return std::nullopt;
     app.programChoice = path.substr(0, kProgramCapacity - 1);
     return app.programChoice;

@@ -5,20 +5,23 @@
 #include <string>
 #include <vector>
 
-#include "editor/core/platform.h"
+#include "editor/core/dialogs.h"
 
 class Application;
+class SettingsStore;
 
 // The runner dialog "Esegui con...": the test-runner program in one field,
 // started on a questionnaire file (the argument, see settings.h) in the
-// current directory. The editor does not wait for it.
+// editor's current folder, where the file's bare name holds. The editor
+// does not wait for it.
 
 // What the program field shows when the dialog opens: the "command" setting
 // (default "quadrivo"); none when the settings cannot be read.
-std::optional<std::string> RunnerProgram(Platform& platform);
+std::optional<std::string> RunnerProgram(SettingsStore& settings);
 
 // The program field as a program and its own arguments: one path when it
-// names an existing file (blanks and all), otherwise a command line split
+// names an existing file (blanks and all; a relative path taken in the
+// current folder), otherwise a command line split
 // into words. A program named without a folder is taken from the editor's
 // own folder when it is there, so that the runner shipped with the editor
 // wins over the system's search path.
@@ -26,7 +29,7 @@ struct ProgramCall {
     std::string program;
     std::vector<std::string> arguments;
 };
-ProgramCall RunnerCall(Platform& platform, const std::string& field);
+ProgramCall RunnerCall(Application& app, const std::string& field);
 
 // The command line as the messages show it: the words, those with blanks or
 // quotes in double quotes; cut to the 4999 characters of the text buffer.
@@ -42,7 +45,8 @@ void RunProgram(Application& app, const std::optional<std::string>& opened, cons
                 const std::vector<std::string>& arguments);
 
 // Sfoglia: a file dialog for the program, proposing the last choice of the
-// run; the current directory stays as it was. The chosen path, or none.
+// run, with the system's kinds of program file; the dialog starts in the
+// current folder and leaves it current. The chosen path, or none.
 std::optional<std::string> ChooseProgram(Application& app);
 FileDialogRequest ChooseProgramRequest(const Application& app);
 

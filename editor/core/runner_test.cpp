@@ -99,6 +99,18 @@ TEST_F(RunnerTest, ProgramFieldIsOnePathWhenItNamesAFileElseACommandLine)
     EXPECT_TRUE(platform.infos.empty());
 }
 
+TEST_F(RunnerTest, RunnerStartsInTheEditorsFolderWhereARelativeProgramIsFound)
+{
+    ScratchDirectory scratch{app};
+    std::filesystem::create_directories(scratch.Path() / "sub" / "bin");
+    std::ofstream(scratch.Path() / "sub" / "bin" / "run er") << "";
+    ASSERT_TRUE(app.ChangeFolder("sub"));
+    RunProgram(app, "bin/run er", "bin/run er", WholeTestArguments(app));
+    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{"bin/run er", "storia.tst"}}));
+    EXPECT_EQ(platform.startedIn, std::vector<std::string>{scratch.File("sub")});
+    EXPECT_EQ(std::filesystem::current_path(), scratch.Path());
+}
+
 TEST_F(RunnerTest, ProgramNotFoundSaysWhereToSetIt)
 {
     platform.startResult = StartResult::NotFound;
@@ -112,14 +124,14 @@ TEST_F(RunnerTest, ChooseProgramProposesTheLastChoiceAndKeepsTheDirectory)
 {
     ScratchDirectory scratch;
     std::filesystem::create_directory(scratch.Path() / "bin");
-    const std::string start = platform.CurrentDirectory();
+    const std::string start = app.CurrentFolder();
     const std::string program = scratch.File("bin/runner");
     platform.openAnswers = {program, std::nullopt};
 
     EXPECT_EQ(ChooseProgram(app), program);
-    EXPECT_EQ(platform.CurrentDirectory(), start);
+    EXPECT_EQ(app.CurrentFolder(), start);
     EXPECT_EQ(ChooseProgram(app), std::nullopt);
-    EXPECT_EQ(platform.CurrentDirectory(), start);
+    EXPECT_EQ(app.CurrentFolder(), start);
 
     ASSERT_EQ(platform.openRequests.size(), 2u);
     EXPECT_EQ(platform.openRequests[0].title, "Scegli programma...");

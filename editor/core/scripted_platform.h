@@ -1,11 +1,12 @@
 #ifndef QUADRIVO_EDITOR_CORE_SCRIPTED_PLATFORM_H
 #define QUADRIVO_EDITOR_CORE_SCRIPTED_PLATFORM_H
 
-// A Platform for tests: the answers of message boxes and file dialogs are
-// queued in advance, and what the editor shows, stores and starts is
-// recorded. The current directory and files are the real ones, because the
-// file library reads and writes relative to the process's directory. Header
-// only, for the core's and the Qt layer's tests.
+// The editor's services for tests, in one object: the answers of message
+// boxes and file dialogs are queued in advance, and what the editor shows,
+// stores and starts is recorded. The working folder and files are the real
+// ones, because the file library reads and writes relative to the
+// process's working folder. Header only, for the core's and the Qt layer's
+// tests.
 
 #include <gtest/gtest.h>
 
@@ -21,11 +22,14 @@
 #include <vector>
 
 #include "editor/core/application.h"
+#include "editor/core/dialogs.h"
+#include "editor/core/files.h"
 #include "editor/core/frame.h"
-#include "editor/core/platform.h"
+#include "editor/core/programlauncher.h"
+#include "editor/core/settingsstore.h"
 #include "text/errore.h"
 
-class ScriptedPlatform : public Platform {
+class ScriptedPlatform : public Dialogs, public SettingsStore, public ProgramLauncher, public Files {
 public:
     // --- Answers, taken from the front. An empty queue answers No or
     // cancels, and the call is still recorded.
@@ -38,8 +42,9 @@ public:
     bool tempFileWorks = true;             // false: no temporary file anywhere
     bool currentFolderWritable = true;     // false: none in the current one
     std::string tempFolder = std::filesystem::temp_directory_path().string();
-    // A folder that every file dialog makes current while the user browses,
-    // confirmed or not, as the system's dialogs may do.
+    // A folder that every file dialog makes the process's working folder
+    // while the user browses, confirmed or not, as some systems' dialogs
+    // do: the editor must not depend on that folder.
     std::optional<std::string> dialogBrowsesTo;
 
     // --- What happened.
@@ -49,6 +54,7 @@ public:
     std::vector<FileDialogRequest> saveRequests;
     std::vector<std::string> settingWrites;   // "name=value", in order
     std::vector<std::vector<std::string>> started;   // program, then arguments
+    std::vector<std::string> startedIn;              // the working folder of each
     std::vector<std::string> removed;         // RemoveFile names
     int waitCursorShows = 0;
     int waitCursorDepth = 0;   // Begin minus End; 0 when balanced
@@ -79,12 +85,12 @@ public:
         return Answer(saveAnswers, path);
     }
 
-    std::string CurrentDirectory() override { return std::filesystem::current_path().string(); }
+    std::string WorkingFolder() override { return std::filesystem::current_path().string(); }
 
-    bool SetCurrentDirectory(const std::string& directory) override
+    bool SetWorkingFolder(const std::string& folder) override
     {
         std::error_code error;
-        std::filesystem::current_path(directory, error);
+        std::filesystem::current_path(folder, error);
         return !error;
     }
 
@@ -131,8 +137,10 @@ public:
         return true;
     }
 
-    StartResult StartProgram(const std::string& program, const std::vector<std::string>& arguments) override
+    StartResult StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                             const std::string& folder) override
     {
+        startedIn.push_back(folder);
         started.push_back({program});
         started.back().insert(started.back().end(), arguments.begin(), arguments.end());
         return startResult;
@@ -145,6 +153,9 @@ public:
         std::error_code error;
         return std::filesystem::is_regular_file(path, error) ? path.string() : "";
     }
+
+    // Programs have no extension, as on the systems the tests run on.
+    ProgramFileTypes ProgramTypes() override { return {{{"Tutti i file (*)", "*"}}, ""}; }
 
     bool IsFile(const std::string& path) override
     {
@@ -178,18 +189,14 @@ public:
     }
 
 private:
-    // A confirmed dialog leaves the chosen file's folder current, as the
-    // real dialogs do.
     bool Answer(std::deque<std::optional<std::string>>& answers, std::string& path)
     {
-        if (dialogBrowsesTo) SetCurrentDirectory(*dialogBrowsesTo);
+        if (dialogBrowsesTo) SetWorkingFolder(*dialogBrowsesTo);
         if (answers.empty()) return false;
         const std::optional<std::string> answer = answers.front();
         answers.pop_front();
         if (!answer) return false;
         path = *answer;
-        const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-        if (!folder.empty()) SetCurrentDirectory(folder.string());
         return true;
     }
 };
@@ -198,7 +205,7 @@ private:
 // messages shown through it, so that they land in platform.infos too.
 struct ScriptedEditor {
     ScriptedPlatform platform;
-    Application app{platform};
+    Application app{platform, platform, platform, platform};
     PlatformErrorPresenter presenter{platform};
     ScopedErrorPresenter presenterScope{&presenter};
 };
@@ -212,10 +219,12 @@ protected:
     Application& app = editor.app;
 };
 
-// A fresh empty folder for one test, made current; the previous current
-// directory comes back and the folder is removed at the end.
+// A fresh empty folder for one test, made the process's working folder; the
+// previous working folder comes back and the folder is removed at the end.
 class ScratchDirectory {
 public:
+    // The folder is the current folder of app too, which was made before.
+    explicit ScratchDirectory(Application& app) : ScratchDirectory() { app.ChangeFolder(path_.string()); }
     ScratchDirectory() : previous_(std::filesystem::current_path())
     {
         std::random_device random;

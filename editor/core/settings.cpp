@@ -1,7 +1,7 @@
 #include "editor/core/settings.h"
 
 #include "editor/core/application.h"
-#include "editor/core/platform.h"
+#include "editor/core/settingsstore.h"
 
 namespace {
 
@@ -16,46 +16,46 @@ std::string Text(const CStringa& s) { return s.IsOk() ? s.CStr() : ""; }
 
 }  // namespace
 
-std::optional<std::string> ReadSettingString(Platform& platform, const std::string& name,
+std::optional<std::string> ReadSettingString(SettingsStore& store, const std::string& name,
                                              const std::string& fallback)
 {
     for (int attempt = 0; attempt < 2; ++attempt) {
         std::string value;
-        if (platform.QuerySettingString(name, value) && value.size() < kSettingCapacity)
+        if (store.QuerySettingString(name, value) && value.size() < kSettingCapacity)
             return value.substr(0, value.find('\0'));
-        if (attempt == 0) platform.StoreSettingString(name, fallback);
+        if (attempt == 0) store.StoreSettingString(name, fallback);
     }
     return std::nullopt;
 }
 
-int ReadSettingNumber(Platform& platform, const std::string& name, int fallback)
+int ReadSettingNumber(SettingsStore& store, const std::string& name, int fallback)
 {
     int value = 0;
-    if (platform.QuerySettingNumber(name, value)) return value;
-    platform.StoreSettingNumber(name, fallback);
-    if (platform.QuerySettingNumber(name, value)) return value;
+    if (store.QuerySettingNumber(name, value)) return value;
+    store.StoreSettingNumber(name, fallback);
+    if (store.QuerySettingNumber(name, value)) return value;
     return fallback;
 }
 
-bool WriteSettingString(Platform& platform, const std::string& name, const std::string& value)
+bool WriteSettingString(SettingsStore& store, const std::string& name, const std::string& value)
 {
     // A longer text would be thrown away for the default at the next read.
     if (value.size() >= kSettingCapacity) return false;
-    return platform.StoreSettingString(name, value);
+    return store.StoreSettingString(name, value);
 }
 
-DialogFont ReadDialogFont(Platform& platform)
+DialogFont ReadDialogFont(SettingsStore& store)
 {
     DialogFont font;
-    font.pointSize = ReadSettingNumber(platform, "fontsize", kFallbackFont.pointSize);
-    font.face = ReadSettingString(platform, "fontname", kFallbackFont.face).value_or("");
+    font.pointSize = ReadSettingNumber(store, "fontsize", kFallbackFont.pointSize);
+    font.face = ReadSettingString(store, "fontname", kFallbackFont.face).value_or("");
     if (font.pointSize < 1 || font.pointSize > kLargestPointSize) return kFallbackFont;
     return font;
 }
 
 std::vector<std::string> QuestionArguments(Application& app)
 {
-    const std::string prefix = ReadSettingString(app.platform, "argument", "-question 1 ").value_or("");
+    const std::string prefix = ReadSettingString(app.settings, "argument", "-question 1 ").value_or("");
     std::vector<std::string> arguments = SplitCommandLine(prefix);
     const std::string file = Text(app.runTest.TestFileName());
     if (!arguments.empty() && prefix.back() != ' ' && prefix.back() != '\t')

@@ -6,21 +6,21 @@
 #include <vector>
 
 class Application;
-class Platform;
+class SettingsStore;
 
 // The editor's settings: a value missing (or, for texts, of 128 bytes or
 // more) is replaced by the default in the store at the first read.
-std::optional<std::string> ReadSettingString(Platform& platform, const std::string& name,
+std::optional<std::string> ReadSettingString(SettingsStore& store, const std::string& name,
                                              const std::string& fallback);
-int ReadSettingNumber(Platform& platform, const std::string& name, int fallback);
-bool WriteSettingString(Platform& platform, const std::string& name, const std::string& value);
+int ReadSettingNumber(SettingsStore& store, const std::string& name, int fallback);
+bool WriteSettingString(SettingsStore& store, const std::string& name, const std::string& value);
 
 // The font of the question dialogs' text fields: "fontname" and "fontsize".
 struct DialogFont {
     std::string face;   // empty: the platform's default face
     int pointSize = 10;
 };
-DialogFont ReadDialogFont(Platform& platform);
+DialogFont ReadDialogFont(SettingsStore& store);
 
 // The runner's arguments for one tried-out question: the words of the
 // "argument" setting, then the file name of app.runTest; when the setting

@@ -9,7 +9,7 @@
 
 void SetDialogFonts(Application& app, std::initializer_list<QWidget*> fields)
 {
-    const DialogFont setting = ReadDialogFont(app.platform);
+    const DialogFont setting = ReadDialogFont(app.settings);
     for (QWidget* field : fields) {
         if (!field) continue;
         QFont font = field->font();

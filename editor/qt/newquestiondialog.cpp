@@ -6,20 +6,27 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "editor/core/newquestion.h"
 #include "editor/qt/dialogbuttons.h"
 #include "editor/qt/questiondialogs.h"
 
 namespace {
 
-QGroupBox* MakeKindFrame(const QString& title, QButtonGroup* group,
-                         std::initializer_list<std::pair<int, QString>> kinds)
+struct KindButton {
+    QuestionKind kind;
+    QString name;
+    QString text;
+};
+
+// A frame of radio buttons in group, each listed in buttons with its kind.
+QGroupBox* MakeKindFrame(const QString& title, QButtonGroup* group, std::initializer_list<KindButton> kinds,
+                         std::vector<std::pair<QuestionKind, QRadioButton*>>& buttons)
 {
     auto* layout = new QVBoxLayout;
-    for (const auto& [id, text] : kinds) {
-        auto* button = new QRadioButton(text);
-        button->setObjectName(QStringLiteral("kind%1").arg(id));
-        group->addButton(button, id);
+    for (const KindButton& kind : kinds) {
+        auto* button = new QRadioButton(kind.text);
+        button->setObjectName(kind.name);
+        group->addButton(button);
+        buttons.emplace_back(kind.kind, button);
         layout->addWidget(button);
     }
     layout->addStretch(1);
@@ -34,30 +41,37 @@ NewQuestionDialog::NewQuestionDialog(Application& app, QWidget* parent) : QDialo
     setObjectName(QStringLiteral("newQuestionDialog"));
 
     // The four buttons are one group across both frames.
-    kinds_ = new QButtonGroup(this);
+    auto* group = new QButtonGroup(this);
     auto* frames = new QHBoxLayout;
-    frames->addWidget(MakeKindFrame(QStringLiteral("Risposta multipla"), kinds_,
-                                    {{kSeveralSolutionsButton, QStringLiteral("Più soluzioni corrette")},
-                                     {kOneSolutionButton, QStringLiteral("Una soluzione corretta")}}));
-    frames->addWidget(MakeKindFrame(QStringLiteral("Risposta singola aperta"), kinds_,
-                                    {{kTextButton, QStringLiteral("Testo")},
-                                     {kNumberButton, QStringLiteral("Numero")}}));
+    frames->addWidget(MakeKindFrame(
+        QStringLiteral("Risposta multipla"), group,
+        {{QuestionKind::SeveralSolutions, QStringLiteral("kind503"), QStringLiteral("Più soluzioni corrette")},
+         {QuestionKind::OneSolution, QStringLiteral("kind505"), QStringLiteral("Una soluzione corretta")}},
+        kinds_));
+    frames->addWidget(MakeKindFrame(QStringLiteral("Risposta singola aperta"), group,
+                                    {{QuestionKind::Text, QStringLiteral("kind504"), QStringLiteral("Testo")},
+                                     {QuestionKind::Number, QStringLiteral("kind506"), QStringLiteral("Numero")}},
+                                    kinds_));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(frames);
     layout->addWidget(MakeOkCancelFrame(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    if (QAbstractButton* proposed = kinds_->button(OpenNewQuestion(app_))) {
-        proposed->setChecked(true);
-        proposed->setFocus();
+    const QuestionKind proposed = OpenNewQuestion(app_);
+    for (const auto& [kind, button] : kinds_) {
+        if (kind != proposed) continue;
+        button->setChecked(true);
+        button->setFocus();
     }
 }
 
 void NewQuestionDialog::accept()
 {
-    const int checked = kinds_->checkedId();
-    const QuestionDialogKind kind = PrepareNewQuestion(app_, checked < 0 ? 0 : checked);
+    std::optional<QuestionKind> checked;
+    for (const auto& [kind, button] : kinds_)
+        if (button->isChecked()) checked = kind;
+    const QuestionDialogKind kind = PrepareNewQuestion(app_, checked);
     RunQuestionDialog(this, app_, kind);
     QDialog::accept();
 }

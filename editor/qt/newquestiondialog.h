@@ -2,14 +2,19 @@
 #define QUADRIVO_EDITOR_QT_NEWQUESTIONDIALOG_H
 
 #include <QDialog>
+#include <utility>
+#include <vector>
+
+#include "editor/core/newquestion.h"
 
 class Application;
-class QButtonGroup;
+class QRadioButton;
 
 // "Seleziona il tipo di domanda": four kinds of question, the last one
 // chosen proposed. Ok makes an empty question of the checked kind and opens
 // its question dialog over this one; the dialog closes when that returns.
-// Test hooks: the radio buttons' objectNames "kind503" to "kind506".
+// Test hooks: the radio buttons' objectNames "kind503" to "kind506", after
+// the ids of the dialog's template.
 class NewQuestionDialog : public QDialog {
     Q_OBJECT
 
@@ -20,7 +25,7 @@ public:
 
 private:
     Application& app_;
-    QButtonGroup* kinds_;
+    std::vector<std::pair<QuestionKind, QRadioButton*>> kinds_;
 };
 
 #endif

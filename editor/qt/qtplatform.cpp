@@ -126,9 +126,10 @@ bool QtPlatform::RunFileDialog(const FileDialogRequest& request, bool save, std:
     if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
     dialog.setDefaultSuffix(FromWindows1252(request.defaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
-    dialog.setDirectory(QDir::currentPath());
+    const QDir folder(FromNativeBytes(request.folder));
+    dialog.setDirectory(folder);
     if (!request.proposed.empty()) {
-        const QFileInfo proposed(FromNativeBytes(request.proposed));
+        const QFileInfo proposed(folder, FromNativeBytes(request.proposed));
         dialog.setDirectory(proposed.absolutePath());
         dialog.selectFile(proposed.fileName());
     }
@@ -140,21 +141,8 @@ bool QtPlatform::RunFileDialog(const FileDialogRequest& request, bool save, std:
         ShowInfo("Il percorso scelto supera i " + std::to_string(request.maxPath) + " caratteri ammessi.");
         return false;
     }
-    // As the system's dialogs do, a confirmed dialog leaves the chosen
-    // file's folder current.
-    QDir::setCurrent(QFileInfo(chosen).absolutePath());
     path = bytes;
     return true;
-}
-
-std::string QtPlatform::CurrentDirectory()
-{
-    return ToNativeBytes(QDir::toNativeSeparators(QDir::currentPath()));
-}
-
-bool QtPlatform::SetCurrentDirectory(const std::string& directory)
-{
-    return !directory.empty() && QDir::setCurrent(FromNativeBytes(directory));
 }
 
 void QtPlatform::BeginWaitCursor()
@@ -215,15 +203,19 @@ bool QtPlatform::Stored()
     return settings_->status() == QSettings::NoError;
 }
 
-StartResult QtPlatform::StartProgram(const std::string& program, const std::vector<std::string>& arguments)
+StartResult QtPlatform::StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                                     const std::string& folder)
 {
-    const QString path = FromNativeBytes(program);
+    const QDir workingFolder(FromNativeBytes(folder));
+    QString path = FromNativeBytes(program);
     const bool bare = !path.contains(QLatin1Char('/')) && !path.contains(QLatin1Char('\\'));
+    if (!bare) path = workingFolder.absoluteFilePath(path);
     const bool found = bare ? !QStandardPaths::findExecutable(path).isEmpty() : QFileInfo(path).isFile();
-    if (path.isEmpty() || !found) return StartResult::NotFound;
+    if (program.empty() || !found) return StartResult::NotFound;
     QStringList words;
     for (const std::string& argument : arguments) words << FromNativeBytes(argument);
-    return QProcess::startDetached(path, words, QDir::currentPath()) ? StartResult::Started : StartResult::Failed;
+    return QProcess::startDetached(path, words, workingFolder.absolutePath()) ? StartResult::Started
+                                                                               : StartResult::Failed;
 }
 
 std::string QtPlatform::ProgramBesideEditor(const std::string& name)
@@ -231,6 +223,27 @@ std::string QtPlatform::ProgramBesideEditor(const std::string& name)
     const QString found =
         QStandardPaths::findExecutable(FromNativeBytes(name), {QCoreApplication::applicationDirPath()});
     return found.isEmpty() ? std::string() : ToNativeBytes(QDir::toNativeSeparators(found));
+}
+
+ProgramFileTypes QtPlatform::ProgramTypes()
+{
+#ifdef Q_OS_WIN
+    return {{{"Eseguibili(*.exe)", "*.exe"}, {"Tutti i file (*.*)", "*.*"}}, "exe"};
+#else
+    // Programs here have no extension: a first filter of "*.exe" would hide
+    // them all, and a default extension would be added to a typed name.
+    return {{{"Tutti i file (*)", "*"}}, ""};
+#endif
+}
+
+std::string QtPlatform::WorkingFolder()
+{
+    return ToNativeBytes(QDir::toNativeSeparators(QDir::currentPath()));
+}
+
+bool QtPlatform::SetWorkingFolder(const std::string& folder)
+{
+    return !folder.empty() && QDir::setCurrent(FromNativeBytes(folder));
 }
 
 bool QtPlatform::IsFile(const std::string& path)

@@ -3,15 +3,19 @@
 
 #include <memory>
 
-#include "editor/core/platform.h"
+#include "editor/core/dialogs.h"
+#include "editor/core/files.h"
+#include "editor/core/programlauncher.h"
+#include "editor/core/settingsstore.h"
 
 class QSettings;
 class QWidget;
 
-// The editor's platform on Qt: message boxes and file dialogs over the
-// active window, the process's current directory, the override cursor, a
-// QSettings store and detached processes. Needs a QApplication.
-class QtPlatform : public Platform {
+// The editor's services on Qt, in one object: message boxes and file
+// dialogs over the active window, the override cursor, a QSettings store,
+// detached processes and the process's working folder. Needs a
+// QApplication.
+class QtPlatform : public Dialogs, public SettingsStore, public ProgramLauncher, public Files {
 public:
     // The user's settings: the key "SOFTWARE\Pellastro" of the current
     // user on Windows, elsewhere Pellastro.ini in the user's configuration
@@ -29,9 +33,6 @@ public:
     bool OpenFileName(const FileDialogRequest& request, std::string& path) override;
     bool SaveFileName(const FileDialogRequest& request, std::string& path) override;
 
-    std::string CurrentDirectory() override;
-    bool SetCurrentDirectory(const std::string& directory) override;
-
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
 
@@ -41,8 +42,13 @@ public:
     bool StoreSettingNumber(const std::string& name, int value) override;
 
     // No shell runs: the program gets the arguments as they are.
-    StartResult StartProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+    StartResult StartProgram(const std::string& program, const std::vector<std::string>& arguments,
+                             const std::string& folder) override;
     std::string ProgramBesideEditor(const std::string& name) override;
+    ProgramFileTypes ProgramTypes() override;
+
+    std::string WorkingFolder() override;
+    bool SetWorkingFolder(const std::string& folder) override;
     bool IsFile(const std::string& path) override;
 
     bool CreateTempFile(const std::string& folder, std::string& name) override;

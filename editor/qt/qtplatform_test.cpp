@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -89,25 +90,26 @@ TEST_F(QtPlatformTest, TempFileIsNewEmptyAndInTheCurrentFolder)
     platform.RemoveFile(first);   // already gone: nothing happens
 }
 
-TEST_F(QtPlatformTest, CurrentDirectoryFollowsTheProcess)
+TEST_F(QtPlatformTest, WorkingFolderFollowsTheProcess)
 {
     QtPlatform platform(Store());
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
-    EXPECT_TRUE(platform.SetCurrentDirectory(ToNativeBytes(folder.filePath(QStringLiteral("sub")))));
-    EXPECT_EQ(QFileInfo(FromNativeBytes(platform.CurrentDirectory())).fileName(), QStringLiteral("sub"));
-    EXPECT_FALSE(platform.SetCurrentDirectory("no such folder"));
-    EXPECT_FALSE(platform.SetCurrentDirectory(""));
+    EXPECT_TRUE(platform.SetWorkingFolder(ToNativeBytes(folder.filePath(QStringLiteral("sub")))));
+    EXPECT_EQ(QFileInfo(FromNativeBytes(platform.WorkingFolder())).fileName(), QStringLiteral("sub"));
+    EXPECT_FALSE(platform.SetWorkingFolder("no such folder"));
+    EXPECT_FALSE(platform.SetWorkingFolder(""));
 }
 
 TEST_F(QtPlatformTest, StartProgramRunsWithoutShellAndReportsAMissingProgram)
 {
     QtPlatform platform(Store());
-    EXPECT_EQ(platform.StartProgram("qv-no-such-runner", {"quiz.tst"}), StartResult::NotFound);
-    EXPECT_EQ(platform.StartProgram("", {}), StartResult::NotFound);
-    EXPECT_EQ(platform.StartProgram("./no such dir/run", {}), StartResult::NotFound);
+    const std::string here = ToNativeBytes(folder.path());
+    EXPECT_EQ(platform.StartProgram("qv-no-such-runner", {"quiz.tst"}, here), StartResult::NotFound);
+    EXPECT_EQ(platform.StartProgram("", {}, here), StartResult::NotFound);
+    EXPECT_EQ(platform.StartProgram("./no such dir/run", {}, here), StartResult::NotFound);
 #ifndef Q_OS_WIN
     // Through a shell "$QV1" would be expanded away; a quote stays a quote.
-    EXPECT_EQ(platform.StartProgram("touch", {"first file", "$QV1.TMP", "a\"b.tst"}), StartResult::Started);
+    EXPECT_EQ(platform.StartProgram("touch", {"first file", "$QV1.TMP", "a\"b.tst"}, here), StartResult::Started);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(folder.filePath(QStringLiteral("a\"b.tst"))); }, 5000));
     EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("$QV1.TMP"))));
     EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("first file"))));
@@ -118,6 +120,32 @@ TEST_F(QtPlatformTest, StartProgramRunsWithoutShellAndReportsAMissingProgram)
     ASSERT_TRUE(platform.CreateTempFile(ToNativeBytes(folder.filePath(QStringLiteral("tmp"))), elsewhere));
     EXPECT_TRUE(platform.IsFile(elsewhere));
     EXPECT_FALSE(platform.IsFile(ToNativeBytes(folder.path())));
+}
+
+TEST_F(QtPlatformTest, ProgramsAndFileDialogsUseTheGivenFolderAndLeaveTheProcessWhereItWas)
+{
+    QtPlatform platform(Store());
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    const QDir sub(folder.filePath(QStringLiteral("sub")));
+#ifndef Q_OS_WIN
+    EXPECT_EQ(platform.StartProgram("touch", {"made.tst"}, ToNativeBytes(sub.path())), StartResult::Started);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sub.exists(QStringLiteral("made.tst")); }, 5000));
+#endif
+    QString shown;
+    OnNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        shown = dialog->directory().absolutePath();
+        dialog->selectFile(QStringLiteral("quiz.tst"));
+        static_cast<QDialog*>(dialog)->accept();   // protected in QFileDialog
+    });
+    FileDialogRequest request;
+    request.folder = ToNativeBytes(sub.path());
+    std::string path;
+    EXPECT_TRUE(platform.SaveFileName(request, path));
+    EXPECT_EQ(shown, sub.absolutePath());
+    EXPECT_EQ(FromNativeBytes(path), QDir::toNativeSeparators(sub.absoluteFilePath(QStringLiteral("quiz.tst"))));
+    EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(), QFileInfo(folder.path()).canonicalFilePath());
 }
 
 TEST_F(QtPlatformTest, MessageBoxesHaveTheirCaptionsAndItalianButtons)

@@ -64,12 +64,12 @@ protected:
 
     CDomanda& Stored(int index) { return *app.currentTest.GetQuestion(index); }
 
-    ScratchDirectory scratch;
+    ScratchDirectory scratch{app};
 };
 
 TEST_F(QuestionWidgetsTest, NewSingleAnswerQuestionIsTypedAndStored)
 {
-    PrepareNewQuestion(app, kOneSolutionButton);
+    PrepareNewQuestion(app, QuestionKind::OneSolution);
     ChoiceDialog dialog(app, QuestionDialogKind::SingleAns);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Domanda a una sola risposta"));
     EXPECT_TRUE(Child<QPushButton>(&dialog, "deleteButton")->isHidden());
@@ -153,7 +153,7 @@ TEST_F(QuestionWidgetsTest, ChoosingARadioButtonClearsEveryOtherRowThatCameCheck
 
 TEST_F(QuestionWidgetsTest, RefusedOkKeepsTheDialogOpenWithItsContent)
 {
-    PrepareNewQuestion(app, kOneSolutionButton);
+    PrepareNewQuestion(app, QuestionKind::OneSolution);
     ChoiceDialog dialog(app, QuestionDialogKind::SingleAns);
     Child<QPlainTextEdit>(&dialog, "questionText")->setPlainText(QStringLiteral("Q"));
     Child<QLineEdit>(&dialog, "answer1")->setText(QStringLiteral("a"));
@@ -175,7 +175,7 @@ TEST_F(QuestionWidgetsTest, RefusedOkKeepsTheDialogOpenWithItsContent)
 
 TEST_F(QuestionWidgetsTest, NumericQuestionIsTypedAndStored)
 {
-    PrepareNewQuestion(app, kNumberButton);
+    PrepareNewQuestion(app, QuestionKind::Number);
     TextDialog dialog(app);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Domanda a risposta testuale/numerica"));
     EXPECT_EQ(Child<QLabel>(&dialog, "answerLabel")->text(), QStringLiteral("Numero"));
@@ -202,7 +202,7 @@ TEST_F(QuestionWidgetsTest, NumericQuestionIsTypedAndStored)
 
 TEST_F(QuestionWidgetsTest, ToolbarSaysWhatEachButtonDoesAndPasteWaitsForCopia)
 {
-    PrepareNewQuestion(app, kTextButton);
+    PrepareNewQuestion(app, QuestionKind::Text);
     TextDialog dialog(app);
     auto* toolbar = Child<QuestionToolbar>(&dialog, "questionToolBar");
     ASSERT_NE(toolbar, nullptr);
@@ -224,7 +224,7 @@ TEST_F(QuestionWidgetsTest, ToolbarSaysWhatEachButtonDoesAndPasteWaitsForCopia)
 
 TEST_F(QuestionWidgetsTest, RunOpensTheRunnerOnTheTemporaryFileAndAnnullaDeletesIt)
 {
-    PrepareNewQuestion(app, kTextButton);
+    PrepareNewQuestion(app, QuestionKind::Text);
     TextDialog dialog(app);
     Child<QPlainTextEdit>(&dialog, "questionText")->setPlainText(QStringLiteral("Capitale?"));
     Child<QLineEdit>(&dialog, "answerField")->setText(QStringLiteral("Roma"));
@@ -253,7 +253,7 @@ TEST_F(QuestionWidgetsTest, RunOpensTheRunnerOnTheTemporaryFileAndAnnullaDeletes
 
 TEST_F(QuestionWidgetsTest, KindChooserProposesTheLastKindAndOpensItsDialog)
 {
-    app.lastKindChoice = kNumberButton;
+    app.lastKindChoice = QuestionKind::Number;
     NewQuestionDialog dialog(app);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Seleziona il tipo di domanda"));
     EXPECT_TRUE(Child<QRadioButton>(&dialog, "kind506")->isChecked());
@@ -273,7 +273,7 @@ TEST_F(QuestionWidgetsTest, KindChooserProposesTheLastKindAndOpensItsDialog)
     Click(&dialog, "okButton");
     EXPECT_EQ(opened, QStringLiteral("Domanda a più risposte"));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(app.lastKindChoice, kSeveralSolutionsButton);
+    EXPECT_EQ(app.lastKindChoice, QuestionKind::SeveralSolutions);
     ASSERT_EQ(app.currentTest.QuestionCount(), 1);
     EXPECT_EQ(Stored(0).GetSelection(), TSel::Multiple);
     EXPECT_EQ(Stored(0).GetAnswerCount(), 2);
@@ -345,7 +345,7 @@ TEST_F(QuestionWidgetsTest, OkWithoutEditsOnEverySampleQuestionLeavesTheTestEqua
 
 TEST_F(QuestionWidgetsTest, NumeroVociArrowsShowRowsAndAskBeforeHidingAFilledOne)
 {
-    PrepareNewQuestion(app, kOneSolutionButton);
+    PrepareNewQuestion(app, QuestionKind::OneSolution);
     ChoiceDialog dialog(app, QuestionDialogKind::SingleAns);
     auto* count = Child<UpDownField>(&dialog, "countField");
     EXPECT_FALSE(Child<QWidget>(&dialog, "row7")->isVisibleTo(&dialog));

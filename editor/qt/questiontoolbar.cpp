@@ -6,16 +6,14 @@
 #include <QPushButton>
 
 #include "editor/core/application.h"
-#include "editor/core/frame.h"
 #include "editor/qt/encoding.h"
 #include "editor/qt/icons.h"
 
 namespace {
 
-// The toolbar's tooltips are the main window's, keyed by the same ids.
 QString Tooltip(QuestionCommand command)
 {
-    return FromWindows1252(TooltipText(static_cast<Command>(static_cast<int>(command))));
+    return FromWindows1252(TooltipText(command));
 }
 
 }  // namespace

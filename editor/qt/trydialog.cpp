@@ -12,7 +12,7 @@
 #include "editor/qt/encoding.h"
 
 TryDialog::TryDialog(Application& app, const std::vector<std::string>& arguments, QWidget* parent)
-    : QDialog(parent), app_(app), arguments_(arguments), opened_(RunnerProgram(app.platform))
+    : QDialog(parent), app_(app), arguments_(arguments), opened_(RunnerProgram(app.settings))
 {
     setWindowTitle(QStringLiteral("Esegui con..."));
 

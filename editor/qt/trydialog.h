@@ -11,7 +11,8 @@ class QLineEdit;
 class QWidget;
 
 // "Esegui con...": asks for the runner program and starts it with
-// arguments (file names in the system's encoding) in the current directory.
+// arguments (file names in the system's encoding) in the editor's current
+// folder.
 void RunTryDialog(QWidget* owner, Application& app, const std::vector<std::string>& arguments);
 
 // The dialog itself: the program field (the "command" setting), Sfoglia,

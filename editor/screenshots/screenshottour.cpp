@@ -1,4 +1,4 @@
-#include "editor/qt/screenshottour.h"
+#include "editor/screenshots/screenshottour.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,5 +1,5 @@
-#ifndef QUADRIVO_EDITOR_QT_SCREENSHOTTOUR_H
-#define QUADRIVO_EDITOR_QT_SCREENSHOTTOUR_H
+#ifndef QUADRIVO_EDITOR_SCREENSHOTS_SCREENSHOTTOUR_H
+#define QUADRIVO_EDITOR_SCREENSHOTS_SCREENSHOTTOUR_H
 
 #include <QString>
 #include <functional>
@@ -12,7 +12,7 @@ class QWidget;
 
 // A scripted visit of the editor's windows for the documentation: each step
 // opens a window the way a user would, saves a picture of it and closes it.
-// Started by main() when QV_SCREENSHOT_TOUR names a folder.
+// Run by the program quadrivo-screenshots, never by the editor itself.
 struct TourStep {
     QString shot;   // the PNG's file name, e.g. "propertydialog.png"
     // Opens the window to shoot, usually through a menu action (it may run

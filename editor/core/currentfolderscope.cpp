@@ -1,0 +1,14 @@
+#include "editor/core/currentfolderscope.h"
+
+#include "editor/core/application.h"
+#include "editor/core/files.h"
+
+CurrentFolderScope::CurrentFolderScope(Application& app) : files_(app.files), previous_(files_.WorkingFolder())
+{
+    files_.SetWorkingFolder(app.CurrentFolder());
+}
+
+CurrentFolderScope::~CurrentFolderScope()
+{
+    files_.SetWorkingFolder(previous_);
+}

@@ -1,0 +1,36 @@
+#ifndef QUADRIVO_EDITOR_CORE_FILES_H
+#define QUADRIVO_EDITOR_CORE_FILES_H
+
+#include <string>
+
+// The files and folders the editor handles itself, besides what the file
+// library reads and writes. Paths are in the system's own file-name
+// encoding; a relative one is taken in the process's working folder. Not
+// copyable.
+class Files {
+public:
+    Files() = default;
+    Files(const Files&) = delete;
+    Files& operator=(const Files&) = delete;
+    virtual ~Files() = default;
+
+    // The process's working folder, as an absolute path. The editor keeps a
+    // current folder of its own (Application::CurrentFolder).
+    virtual std::string WorkingFolder() = 0;
+    // Makes folder the process's working folder; false when it cannot be
+    // entered.
+    virtual bool SetWorkingFolder(const std::string& folder) = 0;
+
+    // Whether path names an existing file (not a folder).
+    virtual bool IsFile(const std::string& path) = 0;
+    // Creates a new, empty file "$QV" + hexadecimal digits + ".TMP" in
+    // folder, "." for the working folder, and gives its name (a bare name in
+    // the working folder, else with the folder); false on failure.
+    virtual bool CreateTempFile(const std::string& folder, std::string& name) = 0;
+    // The system's folder for temporary files.
+    virtual std::string TempFolder() = 0;
+    // Deletes a file; a file already gone is not an error.
+    virtual void RemoveFile(const std::string& name) = 0;
+};
+
+#endif

@@ -1,0 +1,13 @@
+#ifndef QUADRIVO_EDITOR_QT_EDITORLOCALE_H
+#define QUADRIVO_EDITOR_QT_EDITORLOCALE_H
+
+class QTranslator;
+
+// What every program on the editor's windows sets up once its QApplication
+// is made: numbers in questionnaire files are written and read with a
+// decimal point whatever the user's locale, and the standard dialogs (file
+// dialogs above all) speak Italian. translator is installed when Qt's
+// Italian texts are found and must outlive the application.
+void SetUpEditorLocale(QTranslator& translator);
+
+#endif
