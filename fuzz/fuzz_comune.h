@@ -12,6 +12,8 @@
 #include "text/stringa.h"
 #include "text/errore.h"
 
+namespace quadrivo {
+
 // What the fuzz targets share: a private directory for the files the
 // loaders read (in memory when /dev/shm is there, since every input is
 // written out), and a reporter whose messages go nowhere (a fuzzer meets
@@ -118,5 +120,7 @@ inline void CheckSavedStudentsReadBack(FuzzFiles& files, CTest& test)
     if (back.LoadStudents() != 0 || !SaveAllStudents(files, back, "copia.tst")) std::abort();
     if (files.Read("copia.stu") != first) std::abort();
 }
+
+}  // namespace quadrivo
 
 #endif

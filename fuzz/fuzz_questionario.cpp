@@ -3,6 +3,8 @@
 
 #include "fuzz/fuzz_comune.h"
 
+using namespace quadrivo;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static FuzzFiles files;

@@ -4,6 +4,8 @@
 
 #include "fuzz/fuzz_comune.h"
 
+namespace quadrivo {
+
 namespace {
 
 CTest& FiveQuestions(FuzzFiles& files)
@@ -15,6 +17,10 @@ CTest& FiveQuestions(FuzzFiles& files)
 }
 
 }  // namespace
+
+}  // namespace quadrivo
+
+using namespace quadrivo;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

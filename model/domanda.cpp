@@ -7,6 +7,8 @@
 #include "text/utilita.h"
 #include "text/errore.h"
 
+namespace quadrivo {
+
 namespace {
 
 const char* YesNo(int flag)
@@ -340,3 +342,5 @@ double CDomanda::ScoreVariance() const
     }
     return sum / AnswerCount;
 }
+
+}  // namespace quadrivo

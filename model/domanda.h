@@ -10,6 +10,8 @@
 #include "text/stringa.h"
 #include "text/limiti.h"
 
+namespace quadrivo {
+
 class CBlocco;
 class CErrore;
 struct CParametro;
@@ -163,5 +165,7 @@ private:
     // Order[p] is the storage index of the answer shown at position p.
     std::array<int, MAX_ANSWERS> Order;
 };
+
+}  // namespace quadrivo
 
 #endif

@@ -12,6 +12,8 @@
 #include "text/blocco.h"
 #include "text/fixtures_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 using Prepare = void (*)(CDomanda&);
@@ -417,3 +419,5 @@ TEST_F(DomandaTest, ScoreBoundsAndChanceStatistics)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

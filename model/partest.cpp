@@ -7,6 +7,8 @@
 #include "text/errore.h"
 #include "text/lettore.h"
 
+namespace quadrivo {
+
 namespace {
 
 CStringa YesNo(int flag) { return CStringa(flag ? "Yes" : "No"); }
@@ -106,3 +108,5 @@ void CParTest::WriteParams(std::ostream& out, int scrambled) const
     };
     for (CStringa& line : lines) WriteLine(out, line, scrambled);
 }
+
+}  // namespace quadrivo

@@ -5,6 +5,8 @@
 
 #include "text/stringa.h"
 
+namespace quadrivo {
+
 class CErrore;
 class CLettore;
 struct CParametro;
@@ -51,5 +53,7 @@ public:
     CStringa ClassTest;
     CStringa TextTest;
 };
+
+}  // namespace quadrivo
 
 #endif

@@ -11,6 +11,8 @@
 #include "text/lettore.h"
 #include "text/fixtures_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 class ParTestTest : public testing::Test, protected RecordedReports {
@@ -199,3 +201,5 @@ TEST_F(ParTestTest, EqualityIgnoresOnlyTheReporter)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

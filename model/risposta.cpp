@@ -4,6 +4,8 @@
 #include "text/utilita.h"
 #include "text/errore.h"
 
+namespace quadrivo {
+
 CRisposta::CRisposta(CErrore* errors) : Errors(errors) {}
 
 bool CRisposta::operator==(const CRisposta& other) const
@@ -63,3 +65,5 @@ void CRisposta::Write(std::ostream& out, int scrambled) const
     line = "</Answer>";
     WriteLine(out, line, scrambled);
 }
+
+}  // namespace quadrivo

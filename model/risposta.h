@@ -5,6 +5,8 @@
 
 #include "text/stringa.h"
 
+namespace quadrivo {
+
 class CBlocco;
 class CErrore;
 struct CParametro;
@@ -53,5 +55,7 @@ private:
     int Correct = 0;
     CStringa TextAns;
 };
+
+}  // namespace quadrivo
 
 #endif

@@ -8,6 +8,8 @@
 #include "text/blocco.h"
 #include "text/fixtures_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 class RispostaTest : public testing::Test, protected RecordedReports {
@@ -86,3 +88,5 @@ TEST_F(RispostaTest, WritesFourLines)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

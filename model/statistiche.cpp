@@ -15,6 +15,8 @@
 #include "student/studrispo.h"
 #include "text/utilita.h"
 
+namespace quadrivo {
+
 namespace {
 
 // Sums of seconds come from files and may be anything: they are added in 64
@@ -371,3 +373,5 @@ const int* CTest::SortByName()
         }
     return NameOrder.data();
 }
+
+}  // namespace quadrivo

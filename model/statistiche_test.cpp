@@ -11,6 +11,8 @@
 #include "student/studrispo.h"
 #include "text/fixtures_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 struct Record {
@@ -288,3 +290,5 @@ TEST_F(StatisticheTest, RecordWithFewerAnswersThanQuestionsCountsOnlyItsOwn)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

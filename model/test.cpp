@@ -5,6 +5,8 @@
 #include "text/utilita.h"
 #include "text/errore.h"
 
+namespace quadrivo {
+
 CTest::CTest(CErrore* errors) : Errors(errors), Params(errors) { Reset(); }
 
 CTest::CTest(CErrore* errors, const CStringa& directory, const CStringa& path) : CTest(errors)
@@ -247,3 +249,5 @@ CStudente* CTest::LastStudent()
     if (Students.empty() && AddStudent() != 0) return nullptr;
     return Students.back().get();
 }
+
+}  // namespace quadrivo

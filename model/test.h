@@ -10,6 +10,8 @@
 #include "text/limiti.h"
 #include "text/stringa.h"
 
+namespace quadrivo {
+
 class CDomanda;
 class CErrore;
 class CLettore;
@@ -165,5 +167,7 @@ private:
     std::vector<int> ScoreOrder;
     std::vector<int> NameOrder;
 };
+
+}  // namespace quadrivo
 
 #endif

@@ -12,6 +12,8 @@
 #include "student/studente.h"
 #include "text/fixtures_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 class TestDocumentTest : public testing::Test, protected RecordedReports {
@@ -333,3 +335,5 @@ TEST_F(TestDocumentTest, EqualityComparesParamsQuestionsAndThisTestsStudents)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

@@ -9,6 +9,8 @@
 #include "text/utilita.h"
 #include "text/errore.h"
 
+namespace quadrivo {
+
 CStudente::CStudente(CErrore* errors) : Errors(errors) {}
 
 CStudente::CStudente(CErrore* errors, int n) : Errors(errors)
@@ -176,3 +178,5 @@ int CStudente::Read(const CStringa& testName, int questionCount, int studentNumb
     }
     return result;
 }
+
+}  // namespace quadrivo

@@ -9,6 +9,8 @@
 #include "text/limiti.h"
 #include "text/stringa.h"
 
+namespace quadrivo {
+
 class CBlocco;
 class CErrore;
 struct CParametro;
@@ -80,5 +82,7 @@ private:
     CStringa TimeLength;
     float TotalScore = 0;
 };
+
+}  // namespace quadrivo
 
 #endif

@@ -8,6 +8,8 @@
 #include "text/blocco.h"
 #include "text/fixtures_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 std::time_t FixedClock()
@@ -144,3 +146,5 @@ TEST_F(StudenteTest, CapacityIsEightHundredAnswers)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

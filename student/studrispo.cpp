@@ -10,6 +10,8 @@
 #include "text/utilita.h"
 #include "text/errore.h"
 
+namespace quadrivo {
+
 CStringa TCorrectText(TCorrect value)
 {
     switch (value) {
@@ -267,3 +269,5 @@ void CStudRispo::Write(std::ostream& out) const
     line << "</Ans>\n";
     out << line.str();
 }
+
+}  // namespace quadrivo

@@ -8,6 +8,8 @@
 #include "text/limiti.h"
 #include "text/stringa.h"
 
+namespace quadrivo {
+
 class CBlocco;
 class CErrore;
 
@@ -107,5 +109,7 @@ private:
     int Choice[MAX_STUDENT_CHOICES] = {};
     int StRndRisp[MAX_STUDENT_CHOICES];
 };
+
+}  // namespace quadrivo
 
 #endif

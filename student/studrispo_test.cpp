@@ -9,6 +9,8 @@
 #include "text/blocco.h"
 #include "text/fixtures_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 std::string Str(const CStringa& s)
@@ -239,3 +241,5 @@ TEST_F(StudRispoTest, GuardedSettersRefuseReportAndChangeNothing)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace quadrivo {
+
 namespace {
 
 std::time_t SystemClock()
@@ -127,3 +129,5 @@ CStringa CTempo::StartText() const
 {
     return TimeText(start_);
 }
+
+}  // namespace quadrivo

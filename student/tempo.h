@@ -5,6 +5,8 @@
 
 #include "text/stringa.h"
 
+namespace quadrivo {
+
 // Every timer reads the time through Now(), so that a test can put the whole
 // program on a clock of its own.
 using ClockFunction = std::time_t (*)();
@@ -54,5 +56,7 @@ private:
     int limit_ = 0;
     int accumulated_ = 0;
 };
+
+}  // namespace quadrivo
 
 #endif

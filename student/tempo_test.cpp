@@ -5,6 +5,8 @@
 #include <climits>
 #include <string>
 
+namespace quadrivo {
+
 namespace {
 
 std::string Str(const CStringa& s)
@@ -76,3 +78,5 @@ TEST_F(TempoTest, ExtremeSecondsFromAFileDoNotOverflow)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

@@ -2,6 +2,8 @@
 
 #include "text/errore.h"
 
+namespace quadrivo {
+
 namespace {
 
 // White space of the C locale, whatever locale the program runs under.
@@ -122,3 +124,5 @@ int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count)
     }
     return 0;
 }
+
+}  // namespace quadrivo

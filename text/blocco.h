@@ -3,6 +3,8 @@
 
 #include "text/stringa.h"
 
+namespace quadrivo {
+
 class CErrore;
 
 // A block of file text with the reporter that errors found in it go to and
@@ -52,5 +54,7 @@ void StripComments(CBlocco& block);
 // that many). Names and unquoted values arrive lower-cased; quoted values keep
 // their quotes and case. Always returns 0.
 int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count);
+
+}  // namespace quadrivo
 
 #endif

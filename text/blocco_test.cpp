@@ -9,6 +9,8 @@
 
 #include "text/fixtures_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 std::string Str(const CStringa& s)
@@ -180,3 +182,5 @@ TEST(StripComments, RemovesCommentsAndResumesAfterTheRemovedStart)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+namespace quadrivo {
+
 namespace {
 
 // Each enumeration has its written words indexed by value and the values a
@@ -89,3 +91,5 @@ TAdd TAddFromText(const CStringa& word)
 {
     return ValueOf(word, kAddWords, kAddReadOrder, TAdd::Number);
 }
+
+}  // namespace quadrivo

@@ -3,6 +3,8 @@
 
 #include "text/stringa.h"
 
+namespace quadrivo {
+
 // The settings of a question as they are written in questionnaire files.
 // The enumerations are scoped (TQue::SingleText, TAdd::None). Each has a converter to its written word (the enumeration's
 // name + "_sconosciuto" for a value out of range) and one from a word
@@ -41,5 +43,7 @@ CStringa TTypeSelText(TTypeSel value);
 TTypeSel TTypeSelFromText(const CStringa& word);
 CStringa TAddText(TAdd value);
 TAdd TAddFromText(const CStringa& word);
+
+}  // namespace quadrivo
 
 #endif

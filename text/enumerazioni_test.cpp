@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quadrivo {
+
 namespace {
 
 // Every value reads back from its word in any case; quoted and unknown words
@@ -29,3 +31,5 @@ TEST(Enumerazioni, WordsReadBackAndUnknownWordsGiveTheLastValue)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

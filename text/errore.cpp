@@ -4,6 +4,8 @@
 
 #include "text/limiti.h"
 
+namespace quadrivo {
+
 namespace {
 
 ErrorPresenter* installedPresenter = nullptr;
@@ -117,3 +119,5 @@ void Report(CErrore* errors, int code, long first, long second)
 {
     if (errors) errors->Report(code, CStringa(first), CStringa(second));
 }
+
+}  // namespace quadrivo

@@ -3,6 +3,8 @@
 
 #include "text/stringa.h"
 
+namespace quadrivo {
+
 // The error codes of the library. Their numbers are those that messages,
 // programs' exit statuses and callers have always used; 0 is success.
 enum FileError : int {
@@ -88,5 +90,7 @@ void Report(CErrore* errors, int code, int number);
 void Report(CErrore* errors, int code, int number, const CStringa& text);
 void Report(CErrore* errors, int code, const CStringa& text1, const CStringa& text2);
 void Report(CErrore* errors, int code, long first, long second);
+
+}  // namespace quadrivo
 
 #endif

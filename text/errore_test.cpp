@@ -7,6 +7,8 @@
 
 #include "text/fixtures_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 std::string Str(const CStringa& s)
@@ -136,3 +138,5 @@ TEST(ErrorPresenters, WithoutPresenterEachMessageIsALineOfStderr)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

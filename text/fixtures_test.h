@@ -16,6 +16,8 @@
 
 #include "text/errore.h"
 
+namespace quadrivo {
+
 // The <ParTest> record and the <TextTest> section of a new test, as written.
 inline const std::string kNewTestParams =
     "<ParTest>\n"
@@ -117,5 +119,7 @@ struct RecordedReports {
     ReportRecorder recorder;
     ScopedErrorPresenter recording{&recorder};
 };
+
+}  // namespace quadrivo
 
 #endif

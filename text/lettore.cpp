@@ -5,6 +5,8 @@
 #include "text/blocco.h"
 #include "text/errore.h"
 
+namespace quadrivo {
+
 namespace {
 
 // Tags are matched folding only 'A'..'Z', whatever locale the program runs under.
@@ -201,3 +203,5 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
     out.SetLines(firstLine_, currentLine_);
     return error_;
 }
+
+}  // namespace quadrivo

@@ -7,6 +7,8 @@
 #include "text/limiti.h"
 #include "text/stringa.h"
 
+namespace quadrivo {
+
 class CBlocco;
 class CErrore;
 
@@ -67,5 +69,7 @@ private:
     int firstLine_ = 1;
     int currentLine_ = 1;
 };
+
+}  // namespace quadrivo
 
 #endif

@@ -9,6 +9,8 @@
 #include "text/blocco.h"
 #include "text/fixtures_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 std::string Str(const CStringa& s)
@@ -251,3 +253,5 @@ TEST_F(LettoreTest, ReopenOfAVanishedFileIsThree)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

@@ -1,6 +1,8 @@
 #ifndef QUADRIVO_TEXT_LIMITI_H
 #define QUADRIVO_TEXT_LIMITI_H
 
+namespace quadrivo {
+
 // Limits of questionnaire and student files. A top-level section, content
 // plus closing tag, stays below MAX_SECTION_TEXT characters: the writers
 // refuse to produce a longer one, so that whatever they write reads back.
@@ -17,5 +19,7 @@ constexpr int MAX_ANSWERS = 20;
 // most one mark per choice.
 constexpr int MAX_STUDENT_ANSWERS = MAX_QUESTIONS;
 constexpr int MAX_STUDENT_CHOICES = MAX_ANSWERS;
+
+}  // namespace quadrivo
 
 #endif

@@ -6,6 +6,8 @@
 #include <new>
 #include <ostream>
 
+namespace quadrivo {
+
 namespace {
 
 // A buffer of count bytes, or null when memory runs out: the string is then
@@ -357,3 +359,5 @@ char ScrambleChar(char c)
     if (s >= '=' && s <= '?') return static_cast<char>(s - 3);
     return c;
 }
+
+}  // namespace quadrivo

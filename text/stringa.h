@@ -4,6 +4,8 @@
 #include <iosfwd>
 #include <memory>
 
+namespace quadrivo {
+
 // The one string type of the program: 8-bit characters, an owned buffer of
 // exactly Length() + 1 bytes terminated by NUL, and an ok flag. A string is
 // without buffer ("not ok") only after an allocation failed; every operation
@@ -113,5 +115,7 @@ bool HasExtension(const CStringa& path);   // FileName(path) holds a '.'
 // blank..'"' <-> '#'..'%', '&'..'/' <-> '0'..'9', ':'..'<' <-> '='..'?';
 // every other byte is left as it is.
 char ScrambleChar(char c);
+
+}  // namespace quadrivo
 
 #endif

@@ -34,6 +34,7 @@ void* operator new[](std::size_t size)
 void operator delete[](void* block) noexcept { std::free(block); }
 void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 
+namespace quadrivo {
 namespace {
 
 std::string Str(const CStringa& s) { return std::string(s.CStr(), s.Length()); }
@@ -312,3 +313,5 @@ TEST(StringaAllocation, OperationsOnAStringThatIsNotOkAreNoOps)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

@@ -12,6 +12,8 @@
 #include <fstream>
 #include <ostream>
 
+namespace quadrivo {
+
 bool FileExists(const CStringa& name)
 {
     if (!name.IsOk()) return false;
@@ -147,3 +149,5 @@ std::ostream& WriteLine(std::ostream& out, CStringa& text, int scrambled)
 {
     return WriteText(out, text, scrambled) << std::endl;
 }
+
+}  // namespace quadrivo

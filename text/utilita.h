@@ -8,6 +8,8 @@
 
 #include "text/stringa.h"
 
+namespace quadrivo {
+
 // An object made on the heap, or null when memory runs out: callers turn
 // null into their error code, so that no exception escapes the library.
 template <typename T, typename... Args>
@@ -66,5 +68,7 @@ CStringa ExactGeneral(float x);
 // ends the line and flushes.
 std::ostream& WriteText(std::ostream& out, CStringa& text, int scrambled);
 std::ostream& WriteLine(std::ostream& out, CStringa& text, int scrambled);
+
+}  // namespace quadrivo
 
 #endif

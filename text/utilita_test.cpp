@@ -10,6 +10,8 @@
 
 #include "text/fixtures_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 std::string Str(const CStringa& s)
@@ -168,3 +170,5 @@ TEST_F(FilesTest, CreateIfMissingMakesAnEmptyFileAndKeepsAnExistingOne)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

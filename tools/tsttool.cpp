@@ -23,6 +23,8 @@
 #include "tools/tsttool_stats.h"
 #include "text/errore.h"
 
+namespace quadrivo::tsttool {
+
 namespace {
 
 // Keys keep the order in which they are written.
@@ -225,6 +227,11 @@ int RunSave(int argc, char** argv, CErrore* errors)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::tsttool
+
+using namespace quadrivo;
+using namespace quadrivo::tsttool;
 
 int main(int argc, char** argv)
 {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace quadrivo::tsttool {
+
 bool Arguments::Has(std::string_view name) const
 {
     return std::find(switches.begin(), switches.end(), name) != switches.end();
@@ -68,3 +70,5 @@ std::string Utf8FromWindows1252(std::string_view bytes, UndefinedBytes undefined
     }
     return out;
 }
+
+}  // namespace quadrivo::tsttool

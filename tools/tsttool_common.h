@@ -13,7 +13,11 @@
 #include "model/test.h"
 #include "text/stringa.h"
 
+namespace quadrivo {
 class CErrore;
+}  // namespace quadrivo
+
+namespace quadrivo::tsttool {
 
 // Exit status of a command line that tsttool does not understand.
 constexpr int kUsageError = 2;
@@ -51,5 +55,7 @@ enum class UndefinedBytes {
 
 // Files and the model hold Windows-1252; this is the same text in UTF-8.
 std::string Utf8FromWindows1252(std::string_view bytes, UndefinedBytes undefined);
+
+}  // namespace quadrivo::tsttool
 
 #endif

@@ -21,6 +21,8 @@
 #include "text/utilita.h"
 #include "tools/tsttool_common.h"
 
+namespace quadrivo::tsttool {
+
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -443,3 +445,5 @@ int RunStatsCommand(int argc, char** argv, CErrore* errors)
         PrintText(std::cout, figures);
     return status;
 }
+
+}  // namespace quadrivo::tsttool

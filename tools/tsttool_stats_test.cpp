@@ -15,6 +15,8 @@
 
 #include "tstfile/testfiles_test.h"
 
+namespace quadrivo::tsttool {
+
 namespace {
 
 // Two questions: a choice worth 3 or -1, a number worth 2 or 0.
@@ -296,3 +298,5 @@ TEST_F(TsttoolStatsTest, BundledExampleGivesACompleteReport)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::tsttool

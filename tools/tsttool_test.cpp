@@ -12,6 +12,8 @@
 #include "model/test.h"
 #include "tstfile/testfiles_test.h"
 
+namespace quadrivo::tsttool {
+
 namespace {
 
 using nlohmann::json;
@@ -238,3 +240,5 @@ TEST_F(TsttoolTest, SaveOfAFileThatDoesNotLoadWritesNothing)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::tsttool

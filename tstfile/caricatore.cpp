@@ -7,6 +7,8 @@
 #include "text/errore.h"
 #include "text/lettore.h"
 
+namespace quadrivo {
+
 int CTest::Load()
 {
     if (ErrorCode != 0) return ErrorCode;
@@ -76,3 +78,5 @@ void CTest::ReportStudentsLeftOut(CLettore& reader)
     while (reader.SkipTo(CStringa("<Student>"), false) == 0) leftOut += 1;
     Report(Errors, kTooManyStudents, StudentFileName(), CStringa(leftOut));
 }
+
+}  // namespace quadrivo

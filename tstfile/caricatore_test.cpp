@@ -11,6 +11,8 @@
 #include "student/studente.h"
 #include "tstfile/testfiles_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 using Messages = std::vector<std::string>;
@@ -388,3 +390,5 @@ TEST_F(EsempiTest, StudentFileLoads)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

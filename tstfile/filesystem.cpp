@@ -16,6 +16,8 @@
 
 #include "text/utilita.h"
 
+namespace quadrivo {
+
 namespace {
 
 bool Usable(const CStringa& name) { return name.IsOk() && name.Length() > 0; }
@@ -227,3 +229,5 @@ ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bo
 }
 
 #endif
+
+}  // namespace quadrivo

@@ -5,6 +5,8 @@
 
 #include "text/stringa.h"
 
+namespace quadrivo {
+
 // The few file operations that plain streams cannot do safely: create a file
 // only when it does not exist yet, replace a file only once its new content
 // is wholly on disk, append with a checked write. New files get permission
@@ -40,5 +42,7 @@ bool AppendToFile(const CStringa& name, const std::string& content);
 
 // Writes content to name, created or truncated; false when a write fails.
 bool WriteWholeFile(const CStringa& name, const std::string& content);
+
+}  // namespace quadrivo
 
 #endif

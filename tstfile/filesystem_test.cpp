@@ -9,6 +9,8 @@
 
 #include "tstfile/testfiles_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 class FilesystemTest : public testing::Test {
@@ -102,3 +104,5 @@ TEST_F(FilesystemTest, ALinkToNothingExistsToo)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

@@ -1,5 +1,7 @@
 #include "tstfile/formato.h"
 
+namespace quadrivo {
+
 namespace {
 
 // Every tag of questionnaire and student files.
@@ -40,3 +42,5 @@ CStringa UnstorablePiece(const CStringa& text, TextPlace place, int scrambled)
     }
     return CStringa();
 }
+
+}  // namespace quadrivo

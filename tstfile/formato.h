@@ -3,6 +3,8 @@
 
 #include "text/stringa.h"
 
+namespace quadrivo {
+
 // What a questionnaire or student file can hold. The format has no escapes:
 // a text that holds a comment start, a closing tag or, between double
 // quotes, a double quote would come back cut or changed, or would spoil the
@@ -20,5 +22,7 @@ enum class TextPlace {
 // for a scrambled file, the characters that a plain reading would take for
 // the file's "<Test>". Empty when the text can be stored.
 CStringa UnstorablePiece(const CStringa& text, TextPlace place, int scrambled);
+
+}  // namespace quadrivo
 
 #endif

@@ -17,6 +17,8 @@
 #include "text/utilita.h"
 #include "tstfile/filesystem.h"
 
+namespace quadrivo {
+
 namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
@@ -140,3 +142,5 @@ void CTest::RemoveResultFile()
     std::remove(ResultFile.CStr());
     ResultFile = "";
 }
+
+}  // namespace quadrivo

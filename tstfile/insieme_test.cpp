@@ -12,6 +12,8 @@
 #include "student/studente.h"
 #include "tstfile/testfiles_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 TEST(FileSetNamesTest, NamesDeriveFromThePathWithEitherSeparator)
@@ -234,3 +236,5 @@ TEST_F(FileSetTest, StampStartsWithTheLastStudentsRecord)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

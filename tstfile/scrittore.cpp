@@ -13,6 +13,8 @@
 #include "tstfile/formato.h"
 #include "text/lettore.h"
 
+namespace quadrivo {
+
 namespace {
 
 // A name with a directory or drive part is taken as it is; a bare one goes
@@ -190,3 +192,5 @@ int CTest::SaveStudent(int toResultFile)
     }
     return 0;
 }
+
+}  // namespace quadrivo

@@ -25,6 +25,8 @@
 #include "text/utilita.h"
 #include "tstfile/testfiles_test.h"
 
+namespace quadrivo {
+
 namespace {
 
 using Messages = std::vector<std::string>;
@@ -683,3 +685,5 @@ TEST_F(ScrittoreTest, StudentTextsTheFileCannotHoldAreRefused)
 }
 
 }  // namespace
+
+}  // namespace quadrivo

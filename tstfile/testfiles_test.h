@@ -14,6 +14,8 @@
 #include "model/test.h"
 #include "text/fixtures_test.h"
 
+namespace quadrivo {
+
 // The bundled sample files, with a trailing '/'.
 inline const std::string kExamplesDir = QV_SOURCE_DIR "/examples/";
 
@@ -53,5 +55,7 @@ inline ToolRun RunTsttool(const std::string& dir, const std::string& arguments)
     return run;
 }
 #endif
+
+}  // namespace quadrivo
 
 #endif

@@ -3,6 +3,8 @@
 #include "editor/core/currentfolderscope.h"
 #include "editor/core/files.h"
 
+namespace quadrivo::editor {
+
 Application::Application(Dialogs& dialogs, SettingsStore& settings, ProgramLauncher& programs, Files& files)
     : dialogs(dialogs), settings(settings), programs(programs), files(files), currentFolder_(files.WorkingFolder())
 {
@@ -22,3 +24,5 @@ bool Application::ChangeFolder(const std::string& folder)
     currentFolder_ = files.WorkingFolder();
     return true;
 }
+
+}  // namespace quadrivo::editor

@@ -8,6 +8,8 @@
 #include "model/test.h"
 #include "text/errore.h"
 
+namespace quadrivo::editor {
+
 class Dialogs;
 class Files;
 class ProgramLauncher;
@@ -77,5 +79,7 @@ public:
 private:
     std::string currentFolder_;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

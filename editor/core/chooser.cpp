@@ -9,6 +9,8 @@
 #include "model/risposta.h"
 #include "model/test.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 std::string ToStd(const CStringa& text)
@@ -73,3 +75,5 @@ QuestionDialogKind ChooseQuestion(Application& app, int index)
 }
 
 void CloseQuestionChooser(Application& app, int selection) { app.lastSelection = selection; }
+
+}  // namespace quadrivo::editor

@@ -6,8 +6,13 @@
 
 #include "editor/core/questiondialogs.h"
 
-class Application;
+namespace quadrivo {
 class CTest;
+}  // namespace quadrivo
+
+namespace quadrivo::editor {
+
+class Application;
 
 // "Modifica domanda": the list of the questions of app.currentTest with a
 // preview of the selected one. Never opened for a test without questions.
@@ -36,5 +41,7 @@ QuestionDialogKind ChooseQuestion(Application& app, int index);
 
 // Ok or Annulla: remembers the selection for the next opening.
 void CloseQuestionChooser(Application& app, int selection);
+
+}  // namespace quadrivo::editor
 
 #endif

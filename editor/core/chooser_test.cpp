@@ -9,6 +9,8 @@
 #include "model/domanda.h"
 #include "model/test.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 class ChooserTest : public ::testing::Test {
@@ -108,3 +110,5 @@ INSTANTIATE_TEST_SUITE_P(
                                    "Non posso modificare la domanda 2: \xe8 di tipo Information."}));
 
 }  // namespace
+
+}  // namespace quadrivo::editor

@@ -3,6 +3,8 @@
 #include "editor/core/application.h"
 #include "editor/core/files.h"
 
+namespace quadrivo::editor {
+
 CurrentFolderScope::CurrentFolderScope(Application& app) : files_(app.files), previous_(files_.WorkingFolder())
 {
     files_.SetWorkingFolder(app.CurrentFolder());
@@ -12,3 +14,5 @@ CurrentFolderScope::~CurrentFolderScope()
 {
     files_.SetWorkingFolder(previous_);
 }
+
+}  // namespace quadrivo::editor

@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace quadrivo::editor {
+
 class Application;
 class Files;
 
@@ -23,5 +25,7 @@ private:
     Files& files_;
     std::string previous_;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

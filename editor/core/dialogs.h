@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace quadrivo::editor {
+
 // Message and dialog texts are Windows-1252 bytes; paths are in the
 // system's own file-name encoding.
 
@@ -51,5 +53,7 @@ public:
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace quadrivo::editor {
+
 std::string ToDialogText(const std::string& text, std::size_t capacity)
 {
     if (capacity == 0) return "";
@@ -29,3 +31,5 @@ std::string FromDialogText(const std::string& text)
     }
     return result;
 }
+
+}  // namespace quadrivo::editor

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quadrivo::editor {
+
 namespace {
 
 struct ToCase {
@@ -54,3 +56,5 @@ TEST(DialogTextTest, RoundTripGivesTheStoredTextBack)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

@@ -7,6 +7,8 @@
 #include "editor/core/currentfolderscope.h"
 #include "editor/core/frame.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 // Shows the wait cursor for the lifetime of the guard.
@@ -203,3 +205,5 @@ bool SaveTestFile(Application& app, const std::string& path)
     Application::ClearReportedError(app.currentTest);
     return false;
 }
+
+}  // namespace quadrivo::editor

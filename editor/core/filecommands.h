@@ -5,6 +5,8 @@
 
 #include "editor/core/dialogs.h"
 
+namespace quadrivo::editor {
+
 class Application;
 
 // The questionnaire file commands. A loaded test keeps only the file-name
@@ -40,5 +42,7 @@ std::string FileNamePart(const std::string& path);
 // current folder.
 FileDialogRequest OpenTestRequest(const Application& app);
 FileDialogRequest SaveTestRequest(const Application& app);
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -8,6 +8,8 @@
 #include "editor/core/runner.h"
 #include "editor/core/scripted_platform.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -308,3 +310,5 @@ TEST_F(FileCommandsTest, FileThatFailsToLoadIsNamedInOneBoxAndLeavesNothingBehin
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

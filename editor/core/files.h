@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace quadrivo::editor {
+
 // The files and folders the editor handles itself, besides what the file
 // library reads and writes. Paths are in the system's own file-name
 // encoding; a relative one is taken in the process's working folder. Not
@@ -32,5 +34,7 @@ public:
     // Deletes a file; a file already gone is not an error.
     virtual void RemoveFile(const std::string& name) = 0;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

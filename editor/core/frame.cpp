@@ -7,6 +7,8 @@
 #include "editor/core/dialogs.h"
 #include "editor/core/questiondialogs.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 // The library's code for a file it could not create.
@@ -186,3 +188,5 @@ void PlatformErrorPresenter::Present(int, const CStringa& message)
 {
     dialogs_.ShowInfo(message.IsOk() ? message.CStr() : "");
 }
+
+}  // namespace quadrivo::editor

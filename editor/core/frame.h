@@ -6,8 +6,13 @@
 
 #include "text/errore.h"
 
-class Application;
+namespace quadrivo {
 class CTest;
+}  // namespace quadrivo
+
+namespace quadrivo::editor {
+
+class Application;
 class Dialogs;
 
 // The commands of the main window and of the question dialogs' toolbars.
@@ -132,5 +137,7 @@ public:
 private:
     Dialogs& dialogs_;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

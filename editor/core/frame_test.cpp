@@ -4,6 +4,8 @@
 
 #include "editor/core/scripted_platform.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 using FrameTest = ScriptedEditorTest;
@@ -122,3 +124,5 @@ TEST(CommandLineTailTest, CutsTo511Characters)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

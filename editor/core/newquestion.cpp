@@ -3,6 +3,8 @@
 #include "editor/core/application.h"
 #include "model/domanda.h"
 
+namespace quadrivo::editor {
+
 QuestionKind OpenNewQuestion(Application& app)
 {
     app.editingExisting = 0;
@@ -32,3 +34,5 @@ QuestionDialogKind PrepareNewQuestion(Application& app, std::optional<QuestionKi
     }
     return QuestionDialogKind::None;
 }
+
+}  // namespace quadrivo::editor

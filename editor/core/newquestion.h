@@ -5,6 +5,8 @@
 
 #include "editor/core/questiondialogs.h"
 
+namespace quadrivo::editor {
+
 class Application;
 
 // The kinds of question "Seleziona il tipo di domanda" offers.
@@ -23,5 +25,7 @@ QuestionKind OpenNewQuestion(Application& app);
 // (none when nothing is checked: the last choice holds), which is
 // remembered for the next opening. Returns the dialog that edits it.
 QuestionDialogKind PrepareNewQuestion(Application& app, std::optional<QuestionKind> checked);
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -5,6 +5,8 @@
 #include "editor/core/scripted_platform.h"
 #include "model/domanda.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 struct KindCase {
@@ -52,3 +54,5 @@ TEST(NewQuestionTest, FirstProposalIsOneSolutionAndNoCheckKeepsTheLastChoice)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

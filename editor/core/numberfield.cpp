@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace quadrivo::editor {
+
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -89,3 +91,5 @@ std::string NumberProblem(const std::string& text, const std::string& field, con
 std::string NumberText(double value) { return ShortestText(value); }
 
 std::string NumberText(float value) { return ShortestText(value); }
+
+}  // namespace quadrivo::editor

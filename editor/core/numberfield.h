@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+namespace quadrivo::editor {
+
 // Numbers in the dialogs' fields. A teacher may type either ',' or '.' as
 // the decimal separator; the fields show numbers with '.', as the files
 // hold them, and shortest: what a field shows reads back as exactly the
@@ -28,5 +30,7 @@ std::string NumberProblem(const std::string& text, const std::string& field, con
 // The shortest text that reads back as exactly value.
 std::string NumberText(double value);
 std::string NumberText(float value);
+
+}  // namespace quadrivo::editor
 
 #endif

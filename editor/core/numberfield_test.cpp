@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+namespace quadrivo::editor {
+
 namespace {
 
 struct ParseCase {
@@ -58,3 +60,5 @@ TEST(NumberFieldTest, ShownNumbersAreShortAndReadBackExactly)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

@@ -6,6 +6,8 @@
 
 #include "editor/core/dialogs.h"
 
+namespace quadrivo::editor {
+
 enum class StartResult {
     Started,
     NotFound,   // no such program
@@ -39,5 +41,7 @@ public:
     virtual std::string ProgramBesideEditor(const std::string& name) = 0;
     virtual ProgramFileTypes ProgramTypes() = 0;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

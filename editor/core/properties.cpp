@@ -12,6 +12,8 @@
 #include "editor/core/textcheck.h"
 #include "text/limiti.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 constexpr const char* kNameField = "Nome";
@@ -169,3 +171,5 @@ bool MainTextDialogOk(Application& app, const std::string& dialogText)
     app.currentTest.SetParams(params);
     return true;
 }
+
+}  // namespace quadrivo::editor

@@ -3,8 +3,13 @@
 
 #include <string>
 
-class Application;
+namespace quadrivo {
 class CParTest;
+}  // namespace quadrivo
+
+namespace quadrivo::editor {
+
+class Application;
 
 // The properties dialog ("Proprietà questionario") and the illustrative-text
 // dialog ("Testo illustrativo del questionario"). Both work on a copy of the
@@ -59,5 +64,7 @@ std::string FillMainTextDialog(const Application& app);
 // message (false, nothing changed); otherwise it becomes the illustrative
 // text, whole.
 bool MainTextDialogOk(Application& app, const std::string& dialogText);
+
+}  // namespace quadrivo::editor
 
 #endif

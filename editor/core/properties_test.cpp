@@ -4,6 +4,8 @@
 
 #include "editor/core/scripted_platform.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 class PropertiesTest : public ScriptedEditorTest {
@@ -184,3 +186,5 @@ TEST_F(PropertiesTest, IllustrativeTextWithCommentOrClosingTagIsRefused)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

@@ -20,6 +20,8 @@
 #include "model/test.h"
 #include "text/limiti.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 // Number fields: what a teacher may type. Fields the teacher leaves as they
@@ -618,3 +620,5 @@ void DeleteRunFile(Application& app)
     app.files.RemoveFile(ToStd(app.runTest.TestFileName()));
     app.runTest.SetPathName(CStringa(""));
 }
+
+}  // namespace quadrivo::editor

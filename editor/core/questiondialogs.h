@@ -7,8 +7,13 @@
 
 #include "text/limiti.h"
 
-class Application;
+namespace quadrivo {
 class CDomanda;
+}  // namespace quadrivo
+
+namespace quadrivo::editor {
+
+class Application;
 
 // The three question dialogs edit app.editQuestion: MULTIANS and SINGLEANS
 // (a choice question with several or one correct answers) and TEXTANS (a
@@ -185,5 +190,7 @@ bool WriteRunFile(Application& app, const ChoiceDialogData& data);
 bool WriteRunFile(Application& app, const TextDialogData& data);
 // Deletes the temporary questionnaire of the last try, if any.
 void DeleteRunFile(Application& app);
+
+}  // namespace quadrivo::editor
 
 #endif

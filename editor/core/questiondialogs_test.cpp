@@ -11,6 +11,8 @@
 #include "model/domanda.h"
 #include "model/test.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 std::string Text(const CStringa& s) { return s.CStr() ? s.CStr() : ""; }
@@ -574,3 +576,5 @@ TEST_F(QuestionDialogTest, ChooseImageAsksForGifsAndRestoresTheDirectory)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

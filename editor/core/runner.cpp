@@ -7,6 +7,8 @@
 #include "editor/core/programlauncher.h"
 #include "editor/core/settings.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 constexpr std::size_t kProgramCapacity = 512;
@@ -86,3 +88,5 @@ std::optional<std::string> ChooseProgram(Application& app)
     app.programChoice = path.substr(0, kProgramCapacity - 1);
     return app.programChoice;
 }
+
+}  // namespace quadrivo::editor

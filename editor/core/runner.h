@@ -7,6 +7,8 @@
 
 #include "editor/core/dialogs.h"
 
+namespace quadrivo::editor {
+
 class Application;
 class SettingsStore;
 
@@ -49,5 +51,7 @@ void RunProgram(Application& app, const std::optional<std::string>& opened, cons
 // current folder and leaves it current. The chosen path, or none.
 std::optional<std::string> ChooseProgram(Application& app);
 FileDialogRequest ChooseProgramRequest(const Application& app);
+
+}  // namespace quadrivo::editor
 
 #endif

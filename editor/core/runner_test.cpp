@@ -7,6 +7,8 @@
 #include "editor/core/scripted_platform.h"
 #include "editor/core/settings.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 class RunnerTest : public ScriptedEditorTest {
@@ -141,3 +143,5 @@ TEST_F(RunnerTest, ChooseProgramProposesTheLastChoiceAndKeepsTheDirectory)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

@@ -29,6 +29,8 @@
 #include "editor/core/settingsstore.h"
 #include "text/errore.h"
 
+namespace quadrivo::editor {
+
 class ScriptedPlatform : public Dialogs, public SettingsStore, public ProgramLauncher, public Files {
 public:
     // --- Answers, taken from the front. An empty queue answers No or
@@ -251,5 +253,7 @@ private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -3,6 +3,8 @@
 #include "editor/core/application.h"
 #include "editor/core/settingsstore.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 // A string setting and its terminator fit in 128 bytes.
@@ -89,3 +91,5 @@ std::vector<std::string> SplitCommandLine(const std::string& line)
     if (inWord) words.push_back(word);
     return words;
 }
+
+}  // namespace quadrivo::editor

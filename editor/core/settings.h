@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace quadrivo::editor {
+
 class Application;
 class SettingsStore;
 
@@ -34,5 +36,7 @@ std::vector<std::string> WholeTestArguments(Application& app);
 // A command line's words: blanks separate them, double quotes group blanks
 // into a word and are dropped.
 std::vector<std::string> SplitCommandLine(const std::string& line);
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -4,6 +4,8 @@
 
 #include "editor/core/scripted_platform.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 using SettingsTest = ScriptedEditorTest;
@@ -105,3 +107,5 @@ TEST_F(SettingsTest, WholeTestArgumentQuotesTheTestFileName)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

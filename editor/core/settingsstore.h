@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace quadrivo::editor {
+
 // The store that keeps the editor's settings between runs: named texts and
 // numbers. Names and texts are in the system's own encoding. Not copyable.
 class SettingsStore {
@@ -19,5 +21,7 @@ public:
     virtual bool StoreSettingString(const std::string& name, const std::string& value) = 0;
     virtual bool StoreSettingNumber(const std::string& name, int value) = 0;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

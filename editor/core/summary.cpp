@@ -2,6 +2,8 @@
 
 #include "model/partest.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 constexpr std::size_t kLineCapacity = 256;
@@ -33,3 +35,5 @@ std::array<std::string, 9> SummaryLines(const CParTest& params, int questionCoun
         Line("E' possibile rimandare la risposta " + std::to_string(params.SendBack) + " volte"),
     };
 }
+
+}  // namespace quadrivo::editor

@@ -4,7 +4,11 @@
 #include <array>
 #include <string>
 
+namespace quadrivo {
 class CParTest;
+}  // namespace quadrivo
+
+namespace quadrivo::editor {
 
 // The nine lines the main window paints: the test's name, its number of
 // questions and its general parameters, each cut to the 255 characters of
@@ -15,5 +19,7 @@ std::array<std::string, 9> SummaryLines(const CParTest& params, int questionCoun
 // the one before.
 constexpr int kSummaryX = 8;
 constexpr int kSummaryLineSpacing = 24;
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -4,6 +4,8 @@
 
 #include "model/partest.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 CParTest Params(int flags)
@@ -61,3 +63,5 @@ TEST(SummaryLinesTest, LongNameIsCutToTheLineBuffer)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

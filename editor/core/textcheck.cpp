@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+namespace quadrivo::editor {
+
 namespace {
 
 bool ContainsIgnoringCase(const std::string& text, const std::string& pattern)
@@ -40,3 +42,5 @@ std::string UnstorableCharactersMessage(const std::string& field)
 {
     return FieldMessage(field, "contiene caratteri che non possono essere salvati nel questionario.");
 }
+
+}  // namespace quadrivo::editor

@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace quadrivo::editor {
+
 // What the user types is stored between delimiters of the questionnaire
 // file, which has no escapes: some texts would come back cut or changed, or
 // would spoil the rest of the file. A dialog checks its fields at Ok with
@@ -19,5 +21,7 @@ std::string SectionTextProblem(const std::string& text, const std::string& field
                                const std::string& closingTag);
 // For the Qt layer: the field holds characters that Windows-1252 lacks.
 std::string UnstorableCharactersMessage(const std::string& field);
+
+}  // namespace quadrivo::editor
 
 #endif

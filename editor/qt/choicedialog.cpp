@@ -19,6 +19,8 @@
 #include "editor/qt/textfields.h"
 #include "editor/qt/updownfield.h"
 
+namespace quadrivo::editor {
+
 ChoiceDialog::ChoiceDialog(Application& app, QuestionDialogKind kind, QWidget* parent)
     : QuestionDialog(app, parent)
 {
@@ -176,3 +178,5 @@ void ChoiceDialog::showState()
     for (int i = 0; i < kChoiceRows; ++i) row_[i]->setVisible(i < data_.count);
     showButtons(data_.buttons, data_.deleteVisible);
 }
+
+}  // namespace quadrivo::editor

@@ -10,6 +10,9 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
+
+namespace quadrivo::editor {
+
 class UpDownField;
 
 // "Domanda a più risposte" (check boxes: several correct answers) and
@@ -41,5 +44,7 @@ private:
     std::array<QLineEdit*, kChoiceRows> answer_{};
     std::array<QWidget*, kChoiceRows> row_{};
 };
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace quadrivo::editor {
+
 QPushButton* MakeDialogButton(const QString& text, const QString& objectName)
 {
     auto* button = new QPushButton(text);
@@ -43,3 +45,5 @@ QGroupBox* MakeGroupFrame(QLayout* content, const QString& title)
     frame->setLayout(content);
     return frame;
 }
+
+}  // namespace quadrivo::editor

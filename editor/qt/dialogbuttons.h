@@ -10,6 +10,8 @@ class QLayout;
 class QPushButton;
 class QWidget;
 
+namespace quadrivo::editor {
+
 // The frames that every dialog of the editor is built of: its controls in
 // group boxes, its buttons in a last one.
 
@@ -25,5 +27,7 @@ QGroupBox* MakeOkCancelFrame(QDialog* dialog, std::initializer_list<QPushButton*
 // around the controls of content (which the frame takes over).
 QGroupBox* MakeGroupFrame(QWidget* content, const QString& title = QString());
 QGroupBox* MakeGroupFrame(QLayout* content, const QString& title = QString());
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -7,6 +7,8 @@
 #include "editor/core/settings.h"
 #include "editor/qt/encoding.h"
 
+namespace quadrivo::editor {
+
 void SetDialogFonts(Application& app, std::initializer_list<QWidget*> fields)
 {
     const DialogFont setting = ReadDialogFont(app.settings);
@@ -23,3 +25,5 @@ void SetDialogFonts(Application& app, std::initializer_list<QWidget*> fields)
         field->setFont(font);
     }
 }
+
+}  // namespace quadrivo::editor

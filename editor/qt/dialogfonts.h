@@ -3,11 +3,16 @@
 
 #include <initializer_list>
 
-class Application;
 class QWidget;
+
+namespace quadrivo::editor {
+
+class Application;
 
 // Gives the configured font ("fontname", "fontsize") to the text fields of a
 // question dialog; null entries are skipped.
 void SetDialogFonts(Application& app, std::initializer_list<QWidget*> fields);
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -13,6 +13,8 @@
 #include "editor/qt/trydialog.h"
 #include "editor/qt/updownfield.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 class DialogsTest : public ScriptedEditorTest {
@@ -199,3 +201,5 @@ TEST_F(DialogsTest, DialogFontsComeFromTheSettings)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

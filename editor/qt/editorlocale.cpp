@@ -6,6 +6,8 @@
 #include <QTranslator>
 #include <clocale>
 
+namespace quadrivo::editor {
+
 void SetUpEditorLocale(QTranslator& translator)
 {
     // QApplication has taken the user's locale.
@@ -14,3 +16,5 @@ void SetUpEditorLocale(QTranslator& translator)
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&translator);
 }
+
+}  // namespace quadrivo::editor

@@ -3,11 +3,15 @@
 
 class QTranslator;
 
+namespace quadrivo::editor {
+
 // What every program on the editor's windows sets up once its QApplication
 // is made: numbers in questionnaire files are written and read with a
 // decimal point whatever the user's locale, and the standard dialogs (file
 // dialogs above all) speak Italian. translator is installed when Qt's
 // Italian texts are found and must outlive the application.
 void SetUpEditorLocale(QTranslator& translator);
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -4,6 +4,8 @@
 #include <QStringDecoder>
 #include <array>
 
+namespace quadrivo::editor {
+
 namespace {
 
 // Windows-1252 from 0x80 to 0x9F; the rest of the code page is Latin-1.
@@ -77,3 +79,5 @@ QString FromNativeBytes(const std::string& bytes)
 {
     return QFile::decodeName(QByteArray::fromStdString(bytes));
 }
+
+}  // namespace quadrivo::editor

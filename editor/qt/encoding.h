@@ -4,6 +4,8 @@
 #include <QString>
 #include <string>
 
+namespace quadrivo::editor {
+
 // The model holds Windows-1252 bytes; widgets hold QString. These are the
 // only conversions between the two. The five bytes that Windows-1252 leaves
 // undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the control characters of
@@ -22,5 +24,7 @@ QString MessageText(const std::string& bytes);
 // POSIX systems, the ANSI code page on Windows).
 std::string ToNativeBytes(const QString& text);
 QString FromNativeBytes(const std::string& bytes);
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace quadrivo::editor {
+
 namespace {
 
 TEST(EncodingTest, EveryByteComesBackUnchanged)
@@ -65,3 +67,5 @@ TEST(EncodingTest, MessageTextShowsAccentsOfTextAndOfFileNames)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

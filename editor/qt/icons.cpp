@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace quadrivo::editor {
+
 namespace {
 
 constexpr std::array<const char*, 9> kImageNames = {
@@ -26,3 +28,5 @@ QIcon EditorIcon()
 {
     return QIcon(QStringLiteral(":/icons/quadrivo.svg"));
 }
+
+}  // namespace quadrivo::editor

@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QString>
 
+namespace quadrivo::editor {
+
 // The nine toolbar images, by their index in the strip the toolbars share:
 // 0 new questionnaire, 1 open, 2 save, 3 copy, 4 paste, 5 undo paste,
 // 6 new question, 7 edit question, 8 run. Each is an SVG resource, for
@@ -13,5 +15,7 @@ QIcon ToolbarImage(int image);
 
 // The editor's window icon.
 QIcon EditorIcon();
+
+}  // namespace quadrivo::editor
 
 #endif

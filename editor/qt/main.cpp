@@ -9,6 +9,9 @@
 #include "editor/qt/mainwindow.h"
 #include "editor/qt/qtplatform.h"
 
+using namespace quadrivo;
+using namespace quadrivo::editor;
+
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);

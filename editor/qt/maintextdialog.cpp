@@ -8,6 +8,8 @@
 #include "editor/qt/dialogbuttons.h"
 #include "editor/qt/textfields.h"
 
+namespace quadrivo::editor {
+
 MainTextDialog::MainTextDialog(Application& app, QWidget* parent) : QDialog(parent), app_(app)
 {
     setWindowTitle(QStringLiteral("Testo illustrativo del questionario"));
@@ -40,3 +42,5 @@ void RunMainTextDialog(QWidget* owner, Application& app)
     MainTextDialog dialog(app, owner);
     dialog.exec();
 }
+
+}  // namespace quadrivo::editor

@@ -3,8 +3,11 @@
 
 #include <QDialog>
 
-class Application;
 class QPlainTextEdit;
+
+namespace quadrivo::editor {
+
+class Application;
 
 // "Testo illustrativo del questionario": the illustrative text of
 // currentTest. Ok puts it back (and marks the test modified) unless it
@@ -24,5 +27,7 @@ private:
 
 // File, Commento...: the dialog, modal over owner.
 void RunMainTextDialog(QWidget* owner, Application& app);
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -16,6 +16,8 @@
 #include "editor/qt/summaryview.h"
 #include "editor/qt/trydialog.h"
 
+namespace quadrivo::editor {
+
 MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent), app_(app)
 {
     setWindowTitle(QStringLiteral("Visual Quadrivo Editor"));
@@ -186,3 +188,5 @@ void MainWindow::about()
 {
     ShowInfo(app_, AboutText());
 }
+
+}  // namespace quadrivo::editor

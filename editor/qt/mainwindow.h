@@ -6,9 +6,12 @@
 
 #include "editor/core/frame.h"
 
-class Application;
 class QAction;
 class QToolBar;
+
+namespace quadrivo::editor {
+
+class Application;
 class SummaryView;
 
 // "Visual Quadrivo Editor": the menu, the toolbar of six buttons and the
@@ -61,5 +64,7 @@ private:
     SummaryView* summary_ = nullptr;
     bool exitConfirmed_ = false;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -14,6 +14,8 @@
 #include "editor/qt/summaryview.h"
 #include "editor/qt/updownfield.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 class MainWindowTest : public ScriptedEditorTest {
@@ -194,3 +196,5 @@ TEST_F(MainWindowTest, SummaryPaintsNineLinesOnWhite)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

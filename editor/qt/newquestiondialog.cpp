@@ -9,6 +9,8 @@
 #include "editor/qt/dialogbuttons.h"
 #include "editor/qt/questiondialogs.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 struct KindButton {
@@ -75,3 +77,5 @@ void NewQuestionDialog::accept()
     RunQuestionDialog(this, app_, kind);
     QDialog::accept();
 }
+
+}  // namespace quadrivo::editor

@@ -7,8 +7,11 @@
 
 #include "editor/core/newquestion.h"
 
-class Application;
 class QRadioButton;
+
+namespace quadrivo::editor {
+
+class Application;
 
 // "Seleziona il tipo di domanda": four kinds of question, the last one
 // chosen proposed. Ok makes an empty question of the checked kind and opens
@@ -27,5 +30,7 @@ private:
     Application& app_;
     std::vector<std::pair<QuestionKind, QRadioButton*>> kinds_;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -12,6 +12,8 @@
 #include "editor/qt/textfields.h"
 #include "editor/qt/updownfield.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 QCheckBox* AddCheckBox(QVBoxLayout* layout, const QString& text, const char* name, bool checked)
@@ -115,3 +117,5 @@ void RunPropertyDialog(QWidget* owner, Application& app)
     PropertyDialog dialog(app, owner);
     dialog.exec();
 }
+
+}  // namespace quadrivo::editor

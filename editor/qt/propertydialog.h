@@ -3,9 +3,12 @@
 
 #include <QDialog>
 
-class Application;
 class QCheckBox;
 class QLineEdit;
+
+namespace quadrivo::editor {
+
+class Application;
 class UpDownField;
 
 // "Proprietà questionario": the name, the five flags and the two numbers of
@@ -34,5 +37,7 @@ private:
 
 // File, Proprietà...: the dialog, modal over owner.
 void RunPropertyDialog(QWidget* owner, Application& app);
+
+}  // namespace quadrivo::editor
 
 #endif

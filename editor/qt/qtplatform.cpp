@@ -14,6 +14,8 @@
 
 #include "editor/qt/encoding.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 std::unique_ptr<QSettings> UserSettings()
@@ -280,3 +282,5 @@ void QtPlatform::RemoveFile(const std::string& name)
 {
     QFile::remove(FromNativeBytes(name));
 }
+
+}  // namespace quadrivo::editor

@@ -11,6 +11,8 @@
 class QSettings;
 class QWidget;
 
+namespace quadrivo::editor {
+
 // The editor's services on Qt, in one object: message boxes and file
 // dialogs over the active window, the override cursor, a QSettings store,
 // detached processes and the process's working folder. Needs a
@@ -65,5 +67,7 @@ private:
 // The window message boxes and dialogs are shown over: the open modal
 // dialog, else the active window (null when there is none).
 QWidget* DialogOwner();
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -16,6 +16,8 @@
 #include "editor/qt/encoding.h"
 #include "editor/qt/qttesting.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 class QtPlatformTest : public testing::Test {
@@ -196,3 +198,5 @@ TEST_F(QtPlatformTest, MessagesThatLookLikeMarkupAreShownLiterally)
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 
+namespace quadrivo::editor {
+
 // The child of parent called name; a failure when there is none.
 template <class T>
 T* Child(QWidget* parent, const char* name)
@@ -59,5 +61,7 @@ inline void OnNextModal(std::function<void(QWidget*)> handle)
 {
     OnNextModal(nullptr, std::move(handle));
 }
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -10,6 +10,8 @@
 #include "editor/qt/encoding.h"
 #include "editor/qt/questiondialogs.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 // A list item is one line: the line breaks among its 32 characters show as
@@ -80,3 +82,5 @@ void QuestionChooser::showPreview()
 {
     preview_->setPlainText(PreviewText(ChooserPreview(app_, list_->currentIndex())));
 }
+
+}  // namespace quadrivo::editor

@@ -3,9 +3,12 @@
 
 #include <QDialog>
 
-class Application;
 class QComboBox;
 class QPlainTextEdit;
+
+namespace quadrivo::editor {
+
+class Application;
 
 // "Modifica domanda": the questions of currentTest by number and text, with
 // a preview of the selected one. Ok opens the question's dialog over this
@@ -27,5 +30,7 @@ private:
     QComboBox* list_;
     QPlainTextEdit* preview_;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

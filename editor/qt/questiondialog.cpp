@@ -14,6 +14,8 @@
 #include "editor/qt/textfields.h"
 #include "editor/qt/trydialog.h"
 
+namespace quadrivo::editor {
+
 QuestionDialog::QuestionDialog(Application& app, QWidget* parent) : QDialog(parent), app_(app)
 {
     toolbar_ = new QuestionToolbar([this](QuestionCommand command) { runCommand(command); });
@@ -111,3 +113,5 @@ void QuestionDialog::runCommand(QuestionCommand command)
     else if (result == CommandResult::TryQuestion)
         RunTryDialog(this, app_, QuestionArguments(app_));
 }
+
+}  // namespace quadrivo::editor

@@ -6,12 +6,16 @@
 
 #include "editor/core/questiondialogs.h"
 
-class Application;
 class QGroupBox;
 class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
+
+namespace quadrivo::editor {
+
 class QuestionToolbar;
+
+class Application;
 
 // What the question dialogs have in common, editing app.editQuestion: the
 // toolbar above (Copia, Incolla, Annulla "incolla", Esegui domanda and the
@@ -69,5 +73,7 @@ private:
     QGroupBox* textFrame_;
     QPushButton* delete_;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -5,6 +5,8 @@
 #include "editor/qt/questionchooser.h"
 #include "editor/qt/textdialog.h"
 
+namespace quadrivo::editor {
+
 void RunNewQuestionDialog(QWidget* owner, Application& app)
 {
     NewQuestionDialog dialog(app, owner);
@@ -35,3 +37,5 @@ void RunQuestionDialog(QWidget* owner, Application& app, QuestionDialogKind kind
         return;
     }
 }
+
+}  // namespace quadrivo::editor

@@ -3,8 +3,11 @@
 
 #include "editor/core/questiondialogs.h"
 
-class Application;
 class QWidget;
+
+namespace quadrivo::editor {
+
+class Application;
 
 // Domande, Nuova...: the kind chooser, then the question dialog of that kind.
 void RunNewQuestionDialog(QWidget* owner, Application& app);
@@ -13,5 +16,7 @@ void RunQuestionChooser(QWidget* owner, Application& app);
 // The question dialog of kind over owner, editing app.editQuestion as the
 // two dialogs above prepare it; nothing for QuestionDialogKind::None.
 void RunQuestionDialog(QWidget* owner, Application& app, QuestionDialogKind kind);
+
+}  // namespace quadrivo::editor
 
 #endif

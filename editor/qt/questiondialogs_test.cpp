@@ -27,6 +27,8 @@
 #include "model/domanda.h"
 #include "model/test.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 std::string Text(const CStringa& s) { return s.CStr() ? s.CStr() : ""; }
@@ -364,3 +366,5 @@ TEST_F(QuestionWidgetsTest, NumeroVociArrowsShowRowsAndAskBeforeHidingAFilledOne
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor

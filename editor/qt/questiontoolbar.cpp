@@ -9,6 +9,8 @@
 #include "editor/qt/encoding.h"
 #include "editor/qt/icons.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 QString Tooltip(QuestionCommand command)
@@ -80,3 +82,5 @@ void QuestionToolbar::setPasteButtons(const PasteButtons& buttons)
     paste_->setEnabled(buttons.paste);
     undoPaste_->setEnabled(buttons.undoPaste);
 }
+
+}  // namespace quadrivo::editor

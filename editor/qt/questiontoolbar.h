@@ -10,6 +10,8 @@ class QAction;
 class QLineEdit;
 class QPushButton;
 
+namespace quadrivo::editor {
+
 // The toolbar at the top of every question dialog: Copia, Incolla,
 // Annulla "incolla" and Esegui domanda, then the "Immagine..." button and
 // the image field. The buttons hand their command to the dialog.
@@ -36,5 +38,7 @@ private:
     QPushButton* imageButton_;
     QLineEdit* image_;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

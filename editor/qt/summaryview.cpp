@@ -6,6 +6,8 @@
 #include "editor/core/summary.h"
 #include "editor/qt/encoding.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 // The top of the first line, just below the toolbar above the view.
@@ -38,3 +40,5 @@ void SummaryView::paintEvent(QPaintEvent*)
         painter.drawText(kSummaryX, top + ascent, FromWindows1252(lines[k]));
     }
 }
+
+}  // namespace quadrivo::editor

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+namespace quadrivo::editor {
+
 class Application;
 
 // The main window's client area: the nine summary lines of currentTest in
@@ -21,5 +23,7 @@ protected:
 private:
     Application& app_;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 
+namespace quadrivo::editor {
+
 namespace {
 
 // The offscreen platform says at every fixed-size dialog that it cannot
@@ -19,6 +21,11 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 }
 
 }  // namespace
+
+}  // namespace quadrivo::editor
+
+using namespace quadrivo;
+using namespace quadrivo::editor;
 
 int main(int argc, char** argv)
 {

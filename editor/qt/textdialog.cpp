@@ -13,6 +13,8 @@
 #include "editor/qt/encoding.h"
 #include "editor/qt/textfields.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 QLineEdit* MakeNumberField(const char* name)
@@ -97,3 +99,5 @@ void TextDialog::showState()
     answerLabel_->setText(FromWindows1252(data_.answerLabel));
     showButtons(data_.buttons, data_.deleteVisible);
 }
+
+}  // namespace quadrivo::editor

@@ -7,6 +7,8 @@
 class QLabel;
 class QLineEdit;
 
+namespace quadrivo::editor {
+
 // "Domanda a risposta testuale/numerica", editing app.editQuestion: a
 // question answered by a text or by a number.
 class TextDialog : public QuestionDialog {
@@ -28,5 +30,7 @@ private:
     QLineEdit* scoreIfOk_;
     QLineEdit* scoreIfBad_;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -8,6 +8,8 @@
 #include "editor/core/textcheck.h"
 #include "editor/qt/encoding.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 // A text edit takes a lone CR for a line break, which would come back as
@@ -59,3 +61,5 @@ std::string NumberFieldText(const QLineEdit* field)
     std::string bytes;
     return ToWindows1252(field->text(), bytes) ? bytes : std::string("?");
 }
+
+}  // namespace quadrivo::editor

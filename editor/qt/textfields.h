@@ -4,10 +4,13 @@
 #include <QString>
 #include <string>
 
-class Application;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
+
+namespace quadrivo::editor {
+
+class Application;
 
 // Moving text between the core's dialog form (Windows-1252; CR LF line
 // breaks in multi-line fields) and the widgets.
@@ -34,5 +37,7 @@ std::string ComparableText(const QString& text);
 // is no number: it comes back as "?", which reads as 0 like any other (an
 // empty text would take a default instead).
 std::string NumberFieldText(const QLineEdit* field);
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -11,6 +11,8 @@
 #include "editor/qt/dialogbuttons.h"
 #include "editor/qt/encoding.h"
 
+namespace quadrivo::editor {
+
 TryDialog::TryDialog(Application& app, const std::vector<std::string>& arguments, QWidget* parent)
     : QDialog(parent), app_(app), arguments_(arguments), opened_(RunnerProgram(app.settings))
 {
@@ -59,3 +61,5 @@ void RunTryDialog(QWidget* owner, Application& app, const std::vector<std::strin
     TryDialog dialog(app, arguments, owner);
     dialog.exec();
 }
+
+}  // namespace quadrivo::editor

@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
-class Application;
 class QLineEdit;
 class QWidget;
+
+namespace quadrivo::editor {
+
+class Application;
 
 // "Esegui con...": asks for the runner program and starts it with
 // arguments (file names in the system's encoding) in the editor's current
@@ -33,5 +36,7 @@ private:
     std::optional<std::string> opened_;   // the program shown at opening
     QLineEdit* program_;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -5,6 +5,8 @@
 
 #include "editor/core/properties.h"
 
+namespace quadrivo::editor {
+
 UpDownField::UpDownField(QWidget* parent) : QAbstractSpinBox(parent)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -70,3 +72,5 @@ QSize UpDownField::minimumSizeHint() const
 {
     return sizeHint();
 }
+
+}  // namespace quadrivo::editor

@@ -3,6 +3,8 @@
 
 #include <QAbstractSpinBox>
 
+namespace quadrivo::editor {
+
 // A number field with up and down arrows. The arrows (buttons, arrow keys,
 // wheel) move the number within the arrow range; the text itself is free,
 // so a number typed beyond the range, or any other text, stays as typed for
@@ -42,5 +44,7 @@ private:
     int minimum_ = 0;
     int maximum_ = 99;
 };
+
+}  // namespace quadrivo::editor
 
 #endif

@@ -15,6 +15,9 @@
 #include "editor/qt/qtplatform.h"
 #include "editor/screenshots/screenshottour.h"
 
+using namespace quadrivo;
+using namespace quadrivo::editor;
+
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);

@@ -13,6 +13,8 @@
 
 #include "editor/qt/mainwindow.h"
 
+namespace quadrivo::editor {
+
 namespace {
 
 constexpr int kPollMilliseconds = 100;
@@ -181,3 +183,5 @@ void StartScreenshotTour(MainWindow& window, const QString& folder)
     auto* tour = new ScreenshotTour(window, folder);
     QTimer::singleShot(kSettleMilliseconds, tour, [tour] { tour->start(); });
 }
+
+}  // namespace quadrivo::editor

@@ -7,8 +7,11 @@
 
 #include "editor/core/frame.h"
 
-class MainWindow;
 class QWidget;
+
+namespace quadrivo::editor {
+
+class MainWindow;
 
 // A scripted visit of the editor's windows for the documentation: each step
 // opens a window the way a user would, saves a picture of it and closes it.
@@ -39,5 +42,7 @@ std::function<void(MainWindow&)> TriggerCommand(Command command);
 // Finds the first button of window whose text, without '&', is text, and
 // clicks it from the event loop just after; false when there is none.
 bool ClickButton(QWidget* window, const QString& text);
+
+}  // namespace quadrivo::editor
 
 #endif
