@@ -20,8 +20,15 @@ namespace quadrivo {
 // millions of them) but are counted. One per target, made on the first
 // input.
 class FuzzFiles {
+    class Discard : public ErrorPresenter {
+    public:
+        void Present(int, const CStringa&) override { ++count; }
+        long count = 0;
+    };
+    Discard discard_;
+
 public:
-    FuzzFiles() : silence_(&discard_)
+    FuzzFiles()
     {
         const char* tmpdir = std::getenv("TMPDIR");
         for (const char* base : {"/dev/shm", tmpdir, "/tmp"}) {
@@ -66,18 +73,10 @@ public:
         std::fclose(file);
     }
 
-    mkErrore errors;
+    mkErrore errors{discard_};
 
 private:
-    class Discard : public ErrorPresenter {
-    public:
-        void Present(int, const CStringa&) override { ++count; }
-        long count = 0;
-    };
-
     std::string dir_;
-    Discard discard_;
-    ScopedErrorPresenter silence_;
 };
 
 // What the writers write, the loaders read back to the same values: a test

@@ -192,7 +192,7 @@ TEST_F(ParTestTest, EqualityIgnoresOnlyTheReporter)
         ++row;
     }
 
-    mkErrore otherReporter;
+    mkErrore otherReporter(recorder);
     CParTest other(&otherReporter);
     EXPECT_TRUE(other == base);
     CParTest copy(&otherReporter);

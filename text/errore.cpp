@@ -1,16 +1,10 @@
 #include "text/errore.h"
 
-#include <iostream>
+#include <cstdio>
 
 #include "text/limiti.h"
 
 namespace quadrivo {
-
-namespace {
-
-ErrorPresenter* installedPresenter = nullptr;
-
-}  // namespace
 
 CStringa mkErrore::Message(int code, const CStringa& a, const CStringa& b)
 {
@@ -62,32 +56,21 @@ CStringa mkErrore::Message(int code, const CStringa& a, const CStringa& b)
 void mkErrore::Report(int code, const CStringa& text1, const CStringa& text2)
 {
     if (code == 0) return;
-    const CStringa message = Message(code, text1, text2);
-    if (installedPresenter) {
-        installedPresenter->Present(code, message);
-        return;
-    }
-    std::cerr << message << std::endl;
+    sink_->Present(code, Message(code, text1, text2));
 }
 
-void InstallErrorPresenter(ErrorPresenter* presenter)
+ErrorPresenter& mkErrore::SetSink(ErrorPresenter& sink)
 {
-    installedPresenter = presenter;
+    ErrorPresenter& previous = *sink_;
+    sink_ = &sink;
+    return previous;
 }
 
-ErrorPresenter* InstalledErrorPresenter()
+void StderrPresenter::Present(int, const CStringa& message)
 {
-    return installedPresenter;
-}
-
-ScopedErrorPresenter::ScopedErrorPresenter(ErrorPresenter* presenter) : previous_(installedPresenter)
-{
-    installedPresenter = presenter;
-}
-
-ScopedErrorPresenter::~ScopedErrorPresenter()
-{
-    installedPresenter = previous_;
+    if (message.IsOk()) std::fwrite(message.CStr(), 1, message.Length(), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
 }
 
 void Report(CErrore* errors, int code)

@@ -44,8 +44,8 @@ public:
     virtual void Report(int code, const CStringa& text1, const CStringa& text2) = 0;
 };
 
-// Where finished messages go. The program installs one at start: the editor
-// shows a modal "Informazione" box, tsttool writes to stderr, tests record.
+// Where finished messages go: the editor shows a modal "Informazione" box,
+// tsttool writes to stderr, tests record.
 class ErrorPresenter {
 public:
     virtual ~ErrorPresenter() = default;
@@ -53,32 +53,47 @@ public:
     virtual void Present(int code, const CStringa& message) = 0;
 };
 
-// The one reporter of the program: builds the message of a code and hands it
-// to the installed presenter, or writes it to stderr on a line of its own
-// when none is installed.
+// The reporter of a program: builds the message of a code and hands it to
+// its sink. The sink must outlive the reporter, or stay until the next
+// SetSink. Not copyable: model objects point to it.
 class mkErrore : public CErrore {
 public:
+    explicit mkErrore(ErrorPresenter& sink) : sink_(&sink) {}
+    mkErrore(const mkErrore&) = delete;
+    mkErrore& operator=(const mkErrore&) = delete;
+
     void Report(int code, const CStringa& text1, const CStringa& text2) override;
+    // Sends the messages to sink from now on; returns the previous sink.
+    ErrorPresenter& SetSink(ErrorPresenter& sink);
 
     // The message of a code; "Errore ???" for a code the table lacks.
     static CStringa Message(int code, const CStringa& text1, const CStringa& text2);
-};
-
-// presenter must stay alive while installed; null restores stderr.
-void InstallErrorPresenter(ErrorPresenter* presenter);
-ErrorPresenter* InstalledErrorPresenter();
-
-// Installs a presenter for the lifetime of the guard, then puts back the
-// previous one. Not copyable.
-class ScopedErrorPresenter {
-public:
-    explicit ScopedErrorPresenter(ErrorPresenter* presenter);
-    ~ScopedErrorPresenter();
-    ScopedErrorPresenter(const ScopedErrorPresenter&) = delete;
-    ScopedErrorPresenter& operator=(const ScopedErrorPresenter&) = delete;
 
 private:
-    ErrorPresenter* previous_;
+    ErrorPresenter* sink_;
+};
+
+// For its lifetime the messages of reporter go to sink; then the sink
+// before it comes back. reporter must outlive it. Not copyable.
+class RedirectedReports {
+public:
+    RedirectedReports(mkErrore& reporter, ErrorPresenter& sink)
+        : reporter_(reporter), previous_(reporter.SetSink(sink))
+    {
+    }
+    ~RedirectedReports() { reporter_.SetSink(previous_); }
+    RedirectedReports(const RedirectedReports&) = delete;
+    RedirectedReports& operator=(const RedirectedReports&) = delete;
+
+private:
+    mkErrore& reporter_;
+    ErrorPresenter& previous_;
+};
+
+// Writes each message on a line of its own to stderr, as it is.
+class StderrPresenter : public ErrorPresenter {
+public:
+    void Present(int code, const CStringa& message) override;
 };
 
 

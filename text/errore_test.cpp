@@ -106,29 +106,24 @@ TEST_F(ReportTest, NullReporterReportsNothing)
     EXPECT_TRUE(recorder.codes.empty());
 }
 
-TEST(ErrorPresenters, ScopedPresenterPutsBackThePreviousOne)
+TEST(ErrorPresenters, RedirectedReportsPutBackThePreviousSink)
 {
-    ASSERT_EQ(InstalledErrorPresenter(), nullptr);
     ReportRecorder outer;
     ReportRecorder inner;
+    mkErrore errors(outer);
     {
-        ScopedErrorPresenter first(&outer);
-        {
-            ScopedErrorPresenter second(&inner);
-            EXPECT_EQ(InstalledErrorPresenter(), &inner);
-        }
-        EXPECT_EQ(InstalledErrorPresenter(), &outer);
+        RedirectedReports redirected(errors, inner);
+        Report(&errors, kCannotRead, CStringa("a"));
     }
-    EXPECT_EQ(InstalledErrorPresenter(), nullptr);
-    InstallErrorPresenter(&outer);
-    EXPECT_EQ(InstalledErrorPresenter(), &outer);
-    InstallErrorPresenter(nullptr);
+    Report(&errors, kNoMemoryForTest);
+    EXPECT_EQ(inner.codes, std::vector<int>{kCannotRead});
+    EXPECT_EQ(outer.codes, std::vector<int>{kNoMemoryForTest});
 }
 
-TEST(ErrorPresenters, WithoutPresenterEachMessageIsALineOfStderr)
+TEST(ErrorPresenters, StderrPresenterWritesEachMessageOnALine)
 {
-    ASSERT_EQ(InstalledErrorPresenter(), nullptr);
-    mkErrore errors;
+    StderrPresenter presenter;
+    mkErrore errors(presenter);
     testing::internal::CaptureStderr();
     Report(&errors, kMissingTag, CStringa("<Te%sst>"));
     Report(&errors, 0);

@@ -111,13 +111,12 @@ public:
     std::vector<std::string> messages;
 };
 
-// While it lives, what is reported through errors goes to recorder instead of
-// being shown. A fixture takes it as a base, so that its tests use errors and
-// recorder as their own members.
+// What is reported through errors goes to recorder instead of being shown.
+// A fixture takes it as a base, so that its tests use errors and recorder as
+// their own members.
 struct RecordedReports {
-    mkErrore errors;
     ReportRecorder recorder;
-    ScopedErrorPresenter recording{&recorder};
+    mkErrore errors{recorder};
 };
 
 }  // namespace quadrivo

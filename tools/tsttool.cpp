@@ -38,17 +38,6 @@ const char kUsage[] =
     "  tsttool stats FILE.tst [--json]    statistiche del test e dei risultati degli studenti\n"
     "Lo stato d'uscita e' il codice d'errore della libreria (0 = nessun errore).\n";
 
-// Every report is one line of stderr, the message exactly as built.
-class StderrPresenter : public ErrorPresenter {
-public:
-    void Present(int, const CStringa& message) override
-    {
-        if (message.IsOk()) std::fwrite(message.CStr(), 1, message.Length(), stderr);
-        std::fputc('\n', stderr);
-        std::fflush(stderr);
-    }
-};
-
 // Dumps lose nothing: the bytes that Windows-1252 leaves undefined come out
 // as the control characters of the same number.
 std::string Utf8(const CStringa& text)
@@ -243,8 +232,7 @@ int main(int argc, char** argv)
     }
 
     StderrPresenter presenter;
-    ScopedErrorPresenter presenting(&presenter);
-    mkErrore errors;
+    mkErrore errors(presenter);
     try {
         if (command == "check") return RunCheck(argc - 1, argv + 1, &errors);
         if (command == "dump") return RunDump(argc - 1, argv + 1, &errors);

@@ -15,6 +15,17 @@ class Files;
 class ProgramLauncher;
 class SettingsStore;
 
+// Shows the file library's messages as "Informazione" boxes. dialogs must
+// outlive the presenter.
+class PlatformErrorPresenter : public ErrorPresenter {
+public:
+    explicit PlatformErrorPresenter(Dialogs& dialogs) : dialogs_(dialogs) {}
+    void Present(int code, const CStringa& message) override;
+
+private:
+    Dialogs& dialogs_;
+};
+
 // The state of one run of the editor, shared by the main window and every
 // dialog. Made once at start; the four services must outlive it, and one
 // object may provide several of them. Not copyable.
@@ -29,7 +40,9 @@ public:
     ProgramLauncher& programs;
     Files& files;
 
-    mkErrore errorReporter;
+    // The file library's messages, shown as "Informazione" boxes.
+    PlatformErrorPresenter messageBoxes{dialogs};
+    mkErrore errorReporter{messageBoxes};
     CTest currentTest{&errorReporter};   // the questionnaire being edited
     CTest runTest{&errorReporter};       // holds the one question being tried out
     CDomanda editQuestion{&errorReporter};   // the question of the open question dialog

@@ -74,7 +74,7 @@ bool WriteCurrentTest(Application& app)
     std::string reports;
     {
         CurrentFolderScope inFolder(app);
-        GatheredReports gathered;
+        GatheredReports gathered(app.errorReporter);
         errno = 0;
         written = app.currentTest.SaveTo(app.currentTest.TestFileName(), 1) == 0;
         reports = gathered.Text();
@@ -144,7 +144,7 @@ bool LoadTestFile(Application& app, const std::string& path, bool changeDirector
     std::vector<std::string> messages;
     {
         WaitCursor wait(app.dialogs);
-        GatheredReports gathered;
+        GatheredReports gathered(app.errorReporter);
         if (changeDirectory && nameStart > 0) {
             app.savedDirectory = app.CurrentFolder();
             // When the folder cannot be entered, the whole path is read, so

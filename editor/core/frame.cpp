@@ -146,7 +146,7 @@ void StartUp(Application& app, const std::string& tail)
 
 void ShutDown(Application& app) { DeleteRunFile(app); }
 
-GatheredReports::GatheredReports() = default;
+GatheredReports::GatheredReports(mkErrore& reporter) : redirected_(reporter, *this) {}
 
 void GatheredReports::Present(int code, const CStringa& message)
 {

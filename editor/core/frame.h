@@ -104,12 +104,13 @@ void StartUp(Application& app, const std::string& tail);
 void ShutDown(Application& app);
 
 // Gathers the file library's messages during one load or save, so that the
-// user sees them together in one box; installed as the presenter for its
-// own lifetime, the one before it comes back afterwards. A failure to
-// create a file gets the system's reason, where it gives one. Not copyable.
+// user sees them together in one box: for its own lifetime the sink of
+// reporter, which must outlive it; the sink before it comes back afterwards.
+// A failure to create a file gets the system's reason, where it gives one.
+// Not copyable.
 class GatheredReports : public ErrorPresenter {
 public:
-    GatheredReports();
+    explicit GatheredReports(mkErrore& reporter);
     GatheredReports(const GatheredReports&) = delete;
     GatheredReports& operator=(const GatheredReports&) = delete;
 
@@ -120,23 +121,13 @@ public:
 
 private:
     std::vector<std::string> messages_;
-    ScopedErrorPresenter scope_{this};
+    RedirectedReports redirected_;
 };
 
 // A short Italian phrase for the reason errnum gives why a file could not
 // be created ("la cartella non esiste"); empty for the other reasons.
 std::string CreateFailureReason(int errnum);
 
-// Shows the file library's messages as "Informazione" boxes. dialogs must
-// outlive the presenter.
-class PlatformErrorPresenter : public ErrorPresenter {
-public:
-    explicit PlatformErrorPresenter(Dialogs& dialogs) : dialogs_(dialogs) {}
-    void Present(int code, const CStringa& message) override;
-
-private:
-    Dialogs& dialogs_;
-};
 
 }  // namespace quadrivo::editor
 

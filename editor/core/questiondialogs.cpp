@@ -323,7 +323,7 @@ bool WriteRunFileOf(Application& app, const Data& data)
     bool written;
     std::string reports;
     {
-        GatheredReports gathered;
+        GatheredReports gathered(app.errorReporter);
         errno = 0;
         written = app.runTest.SaveTo(app.runTest.TestFileName(), 1) == 0;
         reports = gathered.Text();

@@ -208,8 +208,6 @@ private:
 struct ScriptedEditor {
     ScriptedPlatform platform;
     Application app{platform, platform, platform, platform};
-    PlatformErrorPresenter presenter{platform};
-    ScopedErrorPresenter presenterScope{&presenter};
 };
 
 // The fixture of the tests that drive one editor: a ScriptedEditor, and its

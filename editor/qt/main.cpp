@@ -20,8 +20,6 @@ int main(int argc, char* argv[])
 
     QtPlatform platform;
     Application app(platform, platform, platform, platform);
-    PlatformErrorPresenter presenter(platform);
-    ScopedErrorPresenter presenterScope(&presenter);
 
     MainWindow window(app);
     window.show();

@@ -14,7 +14,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: consumer FILE.tst\n");
         return 2;
     }
-    mkErrore errors;
+    StderrPresenter presenter;
+    mkErrore errors(presenter);
     CTest test(&errors, CStringa(argv[1]), CStringa(argv[1]));
     if (test.Error() != 0) return test.Error();
     std::printf("%d questions\n", test.QuestionCount());
