@@ -1,12 +1,18 @@
 #include "tstfile/formato.h"
 
+#include <sstream>
+
+#include "model/domanda.h"
+#include "model/partest.h"
+#include "text/limiti.h"
+
 namespace quadrivo {
 
 namespace {
 
-// Every tag of questionnaire and student files.
-const char* const kTags[] = {"test",    "partest", "texttest", "question", "parque", "textque",
-                             "answer",  "parans",  "textans",  "student",  "stpar",  "ans"};
+// Every tag of questionnaire and student files, as the files write it.
+const char* const kTags[] = {"Test",   "ParTest", "TextTest", "Question", "ParQue", "TextQue",
+                             "Answer", "ParAns",  "TextAns",  "Student",  "StPar",  "Ans"};
 
 // The piece of text at pos that matched pattern, in the text's own case.
 CStringa PieceAt(const CStringa& text, unsigned pos, unsigned length)
@@ -30,7 +36,7 @@ CStringa UnstorablePiece(const CStringa& text, TextPlace place, int scrambled)
     if (Holds(text, CStringa("<!"), pos)) return PieceAt(text, pos, 2);
     for (const char* tag : kTags) {
         const CStringa closing = "</" + CStringa(tag) + CStringa(">");
-        if (Holds(text, closing, pos)) return PieceAt(text, pos, closing.Length());
+        if (Holds(text, closing, pos)) return closing;
     }
     if (scrambled == 1) {
         // A scrambled file is recognised by a plain reading that finds no
@@ -41,6 +47,25 @@ CStringa UnstorablePiece(const CStringa& text, TextPlace place, int scrambled)
         if (Holds(stored, test, pos)) return PieceAt(text, pos, test.Length());
     }
     return CStringa();
+}
+
+bool SectionFits(const std::string& written)
+{
+    return written.size() < static_cast<std::size_t>(MAX_SECTION_TEXT);
+}
+
+bool ParamsFit(const CParTest& params)
+{
+    std::ostringstream written;
+    params.WriteParams(written, 0);
+    return SectionFits(written.str());
+}
+
+bool QuestionFits(const CDomanda& question)
+{
+    std::ostringstream written;
+    question.Write(written, 0);
+    return SectionFits(written.str());
 }
 
 }  // namespace quadrivo

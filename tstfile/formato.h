@@ -1,9 +1,14 @@
 #ifndef QUADRIVO_TSTFILE_FORMATO_H
 #define QUADRIVO_TSTFILE_FORMATO_H
 
+#include <string>
+
 #include "text/stringa.h"
 
 namespace quadrivo {
+
+class CDomanda;
+class CParTest;
 
 // What a questionnaire or student file can hold. The format has no escapes:
 // a text that holds a comment start, a closing tag or, between double
@@ -18,10 +23,19 @@ enum class TextPlace {
 
 // The first piece of text that the file could not give back as it is: "<!"
 // (a comment runs from there to the next '>'), a closing tag of the format
-// such as "</Question>" (in any case), a double quote in a quoted value, or,
-// for a scrambled file, the characters that a plain reading would take for
-// the file's "<Test>". Empty when the text can be stored.
+// in any case (given as the files write it: "</Question>"), a double quote
+// in a quoted value, or, for a scrambled file, the characters that a plain
+// reading would take for the file's "<Test>". Empty when the text can be
+// stored.
 CStringa UnstorablePiece(const CStringa& text, TextPlace place, int scrambled);
+
+// Whether a top-level section written as text reads back: the reader takes
+// sections below MAX_SECTION_TEXT characters.
+bool SectionFits(const std::string& written);
+// Whether the written records of the test's parameters and text, and of a
+// question with its answers, fit their sections.
+bool ParamsFit(const CParTest& params);
+bool QuestionFits(const CDomanda& question);
 
 }  // namespace quadrivo
 

@@ -95,12 +95,11 @@ int CheckStudent(TextCheck& check, CStudente& s, int j, const CStringa& testName
     return result;
 }
 
-// Whether a section written as text reads back: the reader takes sections
-// below MAX_SECTION_TEXT characters. Otherwise reports 25 naming the file
-// and what is too long.
+// A section that would not read back is reported (25), naming the file and
+// what is too long.
 bool FitsSection(const std::string& text, CErrore* errors, const CStringa& file, const CStringa& what)
 {
-    if (text.size() < static_cast<std::size_t>(MAX_SECTION_TEXT)) return true;
+    if (SectionFits(text)) return true;
     Report(errors, kSectionTooLongToSave, file, what);
     return false;
 }

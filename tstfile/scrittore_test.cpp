@@ -637,7 +637,7 @@ TEST_F(ScrittoreTest, TextsTheFileCannotHoldAreRefused)
         {"comment start in a question", [](CTest& t) { t.GetQuestion(0)->SetTextQue("3 <! 4"); },
          "Il campo TextQue della domanda 1 contiene *<!*, che il file non puo' contenere"},
         {"closing tag in an answer", [](CTest& t) { t.GetQuestion(1)->GetAnswer(0).SetTextAns("a</textans>b"); },
-         "Il campo TextAns della risposta 1 della domanda 2 contiene *</textans>*, che il file non puo' "
+         "Il campo TextAns della risposta 1 della domanda 2 contiene *</TextAns>*, che il file non puo' "
          "contenere"},
         {"closing tag of another section", [](CTest& t) { t.GetQuestion(1)->SetImage("x</Question>"); },
          "Il campo Image della domanda 2 contiene *</Question>*, che il file non puo' contenere"},

@@ -21,9 +21,6 @@ constexpr const char* kMainTextField = "Testo illustrativo";
 constexpr const char* kTimeField = "Tempo concesso (in minuti)";
 constexpr const char* kSendBackField = "Rimandare la risposta?";
 constexpr NumberLimits kTypedLimits{0, kTypedMaximum, true};
-// The <TextTest> section holds the text, its closing tag and line ends,
-// which may take two characters each in a file.
-constexpr std::size_t kMainTextRoom = MAX_SECTION_TEXT - 32;
 
 std::string Text(const CStringa& s)
 {
@@ -60,17 +57,11 @@ std::string NameProblem(const std::string& name, const CStringa& old)
     if (name == Text(old)) return "";
     // The name is written between double quotes inside the <ParTest>
     // section, whose comments the loader removes.
-    std::string problem = QuotedTextProblem(name, kNameField);
-    if (problem.empty()) problem = SectionTextProblem(name, kNameField, "</ParTest>");
+    std::string problem = TextProblem(name, TextPlace::Quoted, kNameField);
     if (problem.empty() && name.size() > kNameMaximum)
         problem = "Il campo \"" + std::string(kNameField) + "\" non pu\xf2 superare i " +
                   std::to_string(kNameMaximum) + " caratteri.";
     return problem;
-}
-
-std::size_t FileLength(const std::string& text)
-{
-    return text.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
 }  // namespace
@@ -157,17 +148,17 @@ std::string FillMainTextDialog(const Application& app)
 bool MainTextDialogOk(Application& app, const std::string& dialogText)
 {
     const std::string text = FromDialogText(dialogText);
-    std::string problem = SectionTextProblem(text, kMainTextField, "</TextTest>");
-    if (problem.empty() && FileLength(text) > kMainTextRoom)
+    std::string problem = TextProblem(text, TextPlace::Section, kMainTextField);
+    CParTest params = app.currentTest.GetParams();
+    params.TextTest = CStringa(text.c_str());
+    if (problem.empty() && !ParamsFit(params))
         problem = "Il campo \"" + std::string(kMainTextField) + "\" non pu\xf2 superare i " +
-                  std::to_string(kMainTextRoom) + " caratteri (un a capo ne conta due).";
+                  std::to_string(MAX_SECTION_TEXT) + " caratteri.";
     if (!problem.empty()) {
         ShowInfo(app, problem);
         return false;
     }
     app.modified = 1;
-    CParTest params = app.currentTest.GetParams();
-    params.TextTest = CStringa(text.c_str());
     app.currentTest.SetParams(params);
     return true;
 }

@@ -223,48 +223,17 @@ void StoreEditQuestion(Application& app, bool run)
     app.modified = 1;
 }
 
-// The closing tags that would end a text's record early when the file is
-// read again: its own and those of the records around it.
-const char* const kQuestionTextTags[] = {"</TextQue>", "</Question>", "</Test>"};
-const char* const kAnswerTextTags[] = {"</TextAns>", "</Answer>", "</Question>", "</Test>"};
-// Quoted values of the <ParQue> record.
-const char* const kParameterTags[] = {"</ParQue>", "</Question>", "</Test>"};
-
-template <std::size_t N>
-bool CheckSectionText(Application& app, const std::string& text, const char* const (&tags)[N],
-                      const std::string& field)
+bool CheckText(Application& app, const std::string& text, TextPlace place, const std::string& field)
 {
-    for (const char* tag : tags) {
-        const std::string problem = SectionTextProblem(text, field, tag);
-        if (!problem.empty()) {
-            ShowInfo(app, problem);
-            return false;
-        }
-    }
-    return true;
+    const std::string problem = TextProblem(text, place, field);
+    if (problem.empty()) return true;
+    ShowInfo(app, problem);
+    return false;
 }
 
-bool CheckQuotedText(Application& app, const std::string& text, const std::string& field)
-{
-    const std::string problem = QuotedTextProblem(text, field);
-    if (!problem.empty()) {
-        ShowInfo(app, problem);
-        return false;
-    }
-    return CheckSectionText(app, text, kParameterTags, field);
-}
-
-// The loader refuses a question section that reaches MAX_SECTION_TEXT
-// characters; a line end may take two of them in a file.
 bool CheckRecordLength(Application& app, const CDomanda& question)
 {
-    std::ostringstream record;
-    question.Write(record, 0);
-    const std::string text = record.str();
-    std::size_t length = text.size();
-    for (char c : text)
-        if (c == '\n') ++length;
-    if (length < static_cast<std::size_t>(MAX_SECTION_TEXT)) return true;
+    if (QuestionFits(question)) return true;
     ShowInfo(app, "La domanda \xe8 troppo lunga per il questionario: accorciare il testo "
                   "della domanda o delle risposte.");
     return false;
@@ -552,10 +521,10 @@ bool ReadTextDialog(Application& app, const TextDialogData& data, bool run, bool
 
 bool CheckChoiceStorable(Application& app, const ChoiceDialogData& data)
 {
-    if (!CheckQuotedText(app, data.image, ImageField())) return false;
-    if (!CheckSectionText(app, data.text, kQuestionTextTags, QuestionTextField())) return false;
+    if (!CheckText(app, data.image, TextPlace::Quoted, ImageField())) return false;
+    if (!CheckText(app, data.text, TextPlace::Section, QuestionTextField())) return false;
     for (int i = 0; i < RowsShown(data); ++i)
-        if (!CheckSectionText(app, data.rows[i].text, kAnswerTextTags, AnswerTextField(i + 1))) return false;
+        if (!CheckText(app, data.rows[i].text, TextPlace::Section, AnswerTextField(i + 1))) return false;
     CDomanda candidate(app.editQuestion);
     ApplyChoiceDialog(app, candidate, data);
     return CheckRecordLength(app, candidate);
@@ -563,11 +532,11 @@ bool CheckChoiceStorable(Application& app, const ChoiceDialogData& data)
 
 bool CheckTextStorable(Application& app, const TextDialogData& data)
 {
-    if (!CheckQuotedText(app, data.image, ImageField())) return false;
-    if (!CheckSectionText(app, data.text, kQuestionTextTags, QuestionTextField())) return false;
+    if (!CheckText(app, data.image, TextPlace::Quoted, ImageField())) return false;
+    if (!CheckText(app, data.text, TextPlace::Section, QuestionTextField())) return false;
     // A number is stored as a number; only a text answer is written as typed.
     if (app.editQuestion.GetTypeQue() == TQue::SingleText &&
-        !CheckQuotedText(app, data.answer, data.answerLabel))
+        !CheckText(app, data.answer, TextPlace::Quoted, data.answerLabel))
         return false;
     CDomanda candidate(app.editQuestion);
     ApplyTextDialog(candidate, data);

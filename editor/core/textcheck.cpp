@@ -1,19 +1,8 @@
 #include "editor/core/textcheck.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace quadrivo::editor {
 
 namespace {
-
-bool ContainsIgnoringCase(const std::string& text, const std::string& pattern)
-{
-    const auto same = [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-    };
-    return std::search(text.begin(), text.end(), pattern.begin(), pattern.end(), same) != text.end();
-}
 
 std::string FieldMessage(const std::string& field, const std::string& rest)
 {
@@ -22,20 +11,14 @@ std::string FieldMessage(const std::string& field, const std::string& rest)
 
 }  // namespace
 
-std::string QuotedTextProblem(const std::string& text, const std::string& field)
+std::string TextProblem(const std::string& text, TextPlace place, const std::string& field)
 {
-    if (text.find('"') == std::string::npos) return "";
-    return FieldMessage(field, "non pu\xf2 contenere le virgolette (\").");
-}
-
-std::string SectionTextProblem(const std::string& text, const std::string& field,
-                               const std::string& closingTag)
-{
-    if (text.find("<!") != std::string::npos)
-        return FieldMessage(field, "non pu\xf2 contenere la sequenza \"<!\".");
-    if (ContainsIgnoringCase(text, closingTag))
-        return FieldMessage(field, "non pu\xf2 contenere il testo \"" + closingTag + "\".");
-    return "";
+    const CStringa piece = UnstorablePiece(CStringa(text.c_str()), place, 0);
+    const std::string shown = piece.IsOk() ? piece.CStr() : "";
+    if (shown.empty()) return "";
+    if (shown == "\"") return FieldMessage(field, "non pu\xf2 contenere le virgolette (\").");
+    if (shown == "<!") return FieldMessage(field, "non pu\xf2 contenere la sequenza \"<!\".");
+    return FieldMessage(field, "non pu\xf2 contenere il testo \"" + shown + "\".");
 }
 
 std::string UnstorableCharactersMessage(const std::string& field)

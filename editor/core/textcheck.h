@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "tstfile/formato.h"
+
 namespace quadrivo::editor {
 
 // What the user types is stored between delimiters of the questionnaire
@@ -12,13 +14,11 @@ namespace quadrivo::editor {
 // message names the field (its label, Windows-1252) in Italian; an empty
 // result means the text can be stored.
 
-// A value written between double quotes may not hold one.
-std::string QuotedTextProblem(const std::string& text, const std::string& field);
-// The content of a section may not hold "<!" (a comment start, which the
-// loader removes up to the next '>') nor closingTag (for example
-// "</TextTest>"), in any case.
-std::string SectionTextProblem(const std::string& text, const std::string& field,
-                               const std::string& closingTag);
+// What the file cannot hold is the file library's to say: a value written
+// between double quotes may not hold one; no text may hold "<!" (a comment
+// start, which the loader removes up to the next '>') nor a closing tag of
+// the format, in any case.
+std::string TextProblem(const std::string& text, TextPlace place, const std::string& field);
 // For the Qt layer: the field holds characters that Windows-1252 lacks.
 std::string UnstorableCharactersMessage(const std::string& field);
 
