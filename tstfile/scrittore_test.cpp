@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <csignal>
 #include <filesystem>
@@ -154,6 +155,17 @@ struct NameCase {
     const char* file;   // relative to the current directory
 };
 
+void PrintTo(const NameCase& c, std::ostream* out) { *out << c.name; }
+
+// The name typed, with '_' for what a test name cannot hold.
+std::string CaseName(const NameCase& c)
+{
+    std::string name = c.name;
+    for (char& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+    return name;
+}
+
 class SaveToNameTest : public ScrittoreTest, public testing::WithParamInterface<NameCase> {
 protected:
     void SetUp() override
@@ -184,7 +196,8 @@ INSTANTIATE_TEST_SUITE_P(Writer, SaveToNameTest,
                                          NameCase{"D:quiz", "D:quiz.tst"},
                                          NameCase{"sub/quiz", "sub/quiz.tst"},
                                          NameCase{"sub/quiz.v2", "sub/quiz.v2"},
-                                         NameCase{"C:\\dati\\quiz", "C:\\dati\\quiz.tst"}));
+                                         NameCase{"C:\\dati\\quiz", "C:\\dati\\quiz.tst"}),
+                         [](const auto& info) { return CaseName(info.param); });
 
 TEST_F(ScrittoreTest, ExistingFileWithoutOverwriteIsKeptAndTheErrorSticks)
 {

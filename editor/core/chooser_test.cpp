@@ -79,6 +79,14 @@ struct DispatchCase {
     const char* message = "";   // what a kind the editor cannot edit says
 };
 
+std::string CaseName(const DispatchCase& c)
+{
+    const std::string type = TQueText(c.type).CStr();
+    return c.type == TQue::MultipleAnswer ? type + TSelText(c.selection).CStr() : type;
+}
+
+void PrintTo(const DispatchCase& c, std::ostream* out) { *out << CaseName(c); }
+
 class ChooserDispatchTest : public ChooserTest, public ::testing::WithParamInterface<DispatchCase> {};
 
 TEST_P(ChooserDispatchTest, OpensTheDialogOfTheQuestionsKind)
@@ -107,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DispatchCase{TQue::AssociateWord, TSel::Single, QuestionDialogKind::None,
                                    "Non posso modificare la domanda 2: \xe8 di tipo AssociateWord."},
                       DispatchCase{TQue::Information, TSel::Multiple, QuestionDialogKind::None,
-                                   "Non posso modificare la domanda 2: \xe8 di tipo Information."}));
+                                   "Non posso modificare la domanda 2: \xe8 di tipo Information."}),
+    [](const auto& info) { return CaseName(info.param); });
 
 }  // namespace
 

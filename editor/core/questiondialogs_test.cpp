@@ -63,6 +63,8 @@ struct RefusalCase {
     const char* message;
 };
 
+void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
+
 class ChoiceRefusalTest : public QuestionDialogTest, public ::testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(ChoiceRefusalTest, ShowsTheMessageAndKeepsTheDialogAndTheTests)
