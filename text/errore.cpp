@@ -1,7 +1,10 @@
 #include "text/errore.h"
 
 #include <cstdio>
+#include <string>
+#include <string_view>
 
+#include "text/codifica.h"
 #include "text/limiti.h"
 
 namespace quadrivo {
@@ -53,10 +56,44 @@ CStringa mkErrore::Message(int code, const CStringa& a, const CStringa& b)
     // clang-format on
 }
 
+namespace {
+
+// Whether text1 of the code is a file name, which comes in the system's own
+// encoding rather than in the files' Windows-1252.
+bool NamesAFile(int code)
+{
+    switch (code) {
+    case kCannotRead:
+    case kSectionTooLong:
+    case kFileExists:
+    case kCannotCreate:
+    case kMayBeIncomplete:
+    case kSectionTooLongToSave:
+    case kTooManyStudents: return true;
+    default: return false;
+    }
+}
+
+// A file name in the messages' Windows-1252: POSIX systems name files in
+// UTF-8, Windows in its ANSI code page, which for the Western languages is
+// Windows-1252 itself.
+CStringa NameInMessage(const CStringa& name)
+{
+#ifdef _WIN32
+    return name;
+#else
+    if (!name.IsOk()) return name;
+    return CStringa(Windows1252FromUtf8(std::string_view(name.CStr(), name.Length())).c_str());
+#endif
+}
+
+}  // namespace
+
 void mkErrore::Report(int code, const CStringa& text1, const CStringa& text2)
 {
     if (code == 0) return;
-    sink_->Present(code, Message(code, text1, text2));
+    const CStringa first = NamesAFile(code) ? NameInMessage(text1) : text1;
+    sink_->Present(code, Message(code, first, text2));
 }
 
 ErrorPresenter& mkErrore::SetSink(ErrorPresenter& sink)
@@ -68,7 +105,10 @@ ErrorPresenter& mkErrore::SetSink(ErrorPresenter& sink)
 
 void StderrPresenter::Present(int, const CStringa& message)
 {
-    if (message.IsOk()) std::fwrite(message.CStr(), 1, message.Length(), stderr);
+    // Terminals and logs read UTF-8.
+    const std::string text =
+        message.IsOk() ? Utf8FromWindows1252(std::string_view(message.CStr(), message.Length())) : std::string();
+    std::fwrite(text.data(), 1, text.size(), stderr);
     std::fputc('\n', stderr);
     std::fflush(stderr);
 }

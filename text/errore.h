@@ -45,7 +45,9 @@ public:
 };
 
 // Where finished messages go: the editor shows a modal "Informazione" box,
-// tsttool writes to stderr, tests record.
+// tsttool writes to stderr, tests record. Messages are Windows-1252, like the
+// files' text: the file names in them are turned from the system's encoding,
+// a character that Windows-1252 lacks becoming '?'.
 class ErrorPresenter {
 public:
     virtual ~ErrorPresenter() = default;
@@ -90,7 +92,7 @@ private:
     ErrorPresenter& previous_;
 };
 
-// Writes each message on a line of its own to stderr, as it is.
+// Writes each message on a line of its own to stderr, in UTF-8.
 class StderrPresenter : public ErrorPresenter {
 public:
     void Present(int code, const CStringa& message) override;

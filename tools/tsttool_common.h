@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/test.h"
+#include "text/codifica.h"
 #include "text/stringa.h"
 
 namespace quadrivo {
@@ -46,15 +47,6 @@ CTest LoadTypedTest(CErrore* errors, const char* file);
 // The bytes of a string (none for a string that is not ok).
 std::string Bytes(const CStringa& text);
 
-// How the five bytes that Windows-1252 leaves undefined (0x81, 0x8D, 0x8F,
-// 0x90 and 0x9D) come out in UTF-8.
-enum class UndefinedBytes {
-    AsControls,     // the C1 control of the same number: nothing is lost
-    AsReplacement,  // U+FFFD: no control character reaches a terminal
-};
-
-// Files and the model hold Windows-1252; this is the same text in UTF-8.
-std::string Utf8FromWindows1252(std::string_view bytes, UndefinedBytes undefined);
 
 }  // namespace quadrivo::tsttool
 

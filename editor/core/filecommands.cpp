@@ -5,6 +5,7 @@
 
 #include "editor/core/application.h"
 #include "editor/core/currentfolderscope.h"
+#include "editor/core/files.h"
 #include "editor/core/frame.h"
 
 namespace quadrivo::editor {
@@ -97,7 +98,9 @@ void ShowLoadReports(Application& app, const std::string& path, const std::vecto
         named = named || message.find(name) != std::string::npos;
         text += "\r\n" + message;
     }
-    if (!named) text = "Non riesco a caricare il file \"" + path + "\"" + (text.empty() ? "." : ":" + text);
+    if (!named)
+        text = "Non riesco a caricare il file \"" + app.files.NameForMessage(path) + "\"" +
+               (text.empty() ? "." : ":" + text);
     else text.erase(0, 2);
     ShowInfo(app, text);
 }

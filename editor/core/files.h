@@ -23,6 +23,9 @@ public:
     // entered.
     virtual bool SetWorkingFolder(const std::string& folder) = 0;
 
+    // A file name or command line as the editor's messages show it: in
+    // Windows-1252 like them, a character it lacks as '?'.
+    virtual std::string NameForMessage(const std::string& name) = 0;
     // Whether path names an existing file (not a folder).
     virtual bool IsFile(const std::string& path) = 0;
     // Creates a new, empty file "$QV" + hexadecimal digits + ".TMP" in

@@ -61,9 +61,11 @@ void RunProgram(Application& app, const std::optional<std::string>& opened, cons
     const StartResult result = call.program.empty() ? StartResult::NotFound
                                                     : app.programs.StartProgram(call.program, call.arguments, app.CurrentFolder());
     if (result == StartResult::Started) return;
-    std::string message = "Errore nell'eseguire il comando\r\n" + RunnerCommandLine(call.program, call.arguments);
+    std::string message = "Errore nell'eseguire il comando\r\n" +
+                          app.files.NameForMessage(RunnerCommandLine(call.program, call.arguments));
     if (result == StartResult::NotFound)
-        message += "\r\nIl programma \"" + field + "\" non \xe8 stato trovato: si pu\xf2 indicare in \"Esegui con...\".";
+        message += "\r\nIl programma \"" + app.files.NameForMessage(field) +
+                   "\" non \xe8 stato trovato: si pu\xf2 indicare in \"Esegui con...\".";
     ShowInfo(app, message);
 }
 

@@ -159,6 +159,7 @@ public:
     // Programs have no extension, as on the systems the tests run on.
     ProgramFileTypes ProgramTypes() override { return {{{"Tutti i file (*)", "*"}}, ""}; }
 
+    std::string NameForMessage(const std::string& name) override { return name; }
     bool IsFile(const std::string& path) override
     {
         std::error_code error;

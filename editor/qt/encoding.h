@@ -15,8 +15,8 @@ QString FromWindows1252(const std::string& bytes);
 // Windows-1252 cannot store, or a NUL.
 bool ToWindows1252(const QString& text, std::string& bytes);
 
-// A message for a message box: Windows-1252, or UTF-8 where it holds a
-// file name of a POSIX system; CR LF line breaks become the widgets' LF.
+// A message for a message box, Windows-1252 like every message of the
+// editor and of the file library; CR LF line breaks become the widgets' LF.
 QString MessageText(const std::string& bytes);
 
 // File names, command lines and settings are not questionnaire text: they

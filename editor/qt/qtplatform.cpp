@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 
 #include "editor/qt/encoding.h"
+#include "text/codifica.h"
 
 namespace quadrivo::editor {
 
@@ -246,6 +247,16 @@ std::string QtPlatform::WorkingFolder()
 bool QtPlatform::SetWorkingFolder(const std::string& folder)
 {
     return !folder.empty() && QDir::setCurrent(FromNativeBytes(folder));
+}
+
+std::string QtPlatform::NameForMessage(const std::string& name)
+{
+    std::string bytes;
+    for (const QChar c : FromNativeBytes(name)) {
+        const int byte = Windows1252Of(c.unicode());
+        bytes += byte < 0 ? '?' : static_cast<char>(byte);
+    }
+    return bytes;
 }
 
 bool QtPlatform::IsFile(const std::string& path)

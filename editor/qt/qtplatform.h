@@ -51,6 +51,7 @@ public:
 
     std::string WorkingFolder() override;
     bool SetWorkingFolder(const std::string& folder) override;
+    std::string NameForMessage(const std::string& name) override;
     bool IsFile(const std::string& path) override;
 
     bool CreateTempFile(const std::string& folder, std::string& name) override;
