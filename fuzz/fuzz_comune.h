@@ -2,15 +2,15 @@
 #define QUADRIVO_FUZZ_FUZZ_COMUNE_H
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "model/test.h"
 #include "student/studente.h"
-#include "text/stringa.h"
 #include "text/errore.h"
+#include "text/stringa.h"
 
 namespace quadrivo {
 

@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "text/blocco.h"
-#include "text/utilita.h"
 #include "text/errore.h"
+#include "text/utilita.h"
 
 namespace quadrivo {
 
@@ -180,7 +180,8 @@ int CDomanda::Read(int index, const CBlocco& block)
         }
         if (result != 0) {
             // An answer that begins and never ends is a damaged file.
-            Report(Errors, kErrorLines, static_cast<long>(block.FirstLine), static_cast<long>(block.LastLine));
+            Report(Errors, kErrorLines, static_cast<long>(block.FirstLine),
+                   static_cast<long>(block.LastLine));
             Report(Errors, result, CStringa("answer"));
             break;
         }

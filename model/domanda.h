@@ -5,10 +5,10 @@
 #include <iosfwd>
 #include <memory>
 
-#include "text/enumerazioni.h"
 #include "model/risposta.h"
-#include "text/stringa.h"
+#include "text/enumerazioni.h"
 #include "text/limiti.h"
+#include "text/stringa.h"
 
 namespace quadrivo {
 

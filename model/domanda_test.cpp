@@ -245,7 +245,8 @@ TEST_F(DomandaTest, ValuesIgnoreCaseButQuotedWordsNeverMatch)
 TEST_F(DomandaTest, UnknownNameReports11OnceAndStopsBeforeTheText)
 {
     CDomanda q(&errors);
-    EXPECT_EQ(ReadContent(q, "<ParQue>Foo = 1, TimeQue = 7</ParQue><TextQue>T</TextQue>", 3), kUnknownQuestionParameter);
+    EXPECT_EQ(ReadContent(q, "<ParQue>Foo = 1, TimeQue = 7</ParQue><TextQue>T</TextQue>", 3),
+              kUnknownQuestionParameter);
     ASSERT_EQ(recorder.codes, std::vector<int>{kUnknownQuestionParameter});
     EXPECT_EQ(recorder.messages[0], "Domanda 3 : nel tag <parque> parametro *foo* non riconosciuto");
     EXPECT_EQ(q.GetTimeQue(), 7);
@@ -263,10 +264,14 @@ TEST_F(DomandaTest, ReadFailuresReturnTheirCodeAndRestartTheAnswers)
     } rows[] = {
         {"<TextQue>T</TextQue>", kMissingOpeningTag, {kErrorLines, kMissingOpeningTag}, 0},
         {"<ParQue></ParQue><TextQue>T", kMissingClosingTag, {kErrorLines, kMissingClosingTag}, 0},
-        {head + "<Answer><ParAns></ParAns><TextAns>a</TextAns>", kMissingClosingTag,
-         {kErrorLines, kMissingClosingTag}, 0},
-        {head + "<Answer><ParAns>Punti = 1</ParAns><TextAns>a</TextAns></Answer>", kUnknownAnswerParameter,
-         {kUnknownAnswerParameter}, 1},
+        {head + "<Answer><ParAns></ParAns><TextAns>a</TextAns>",
+         kMissingClosingTag,
+         {kErrorLines, kMissingClosingTag},
+         0},
+        {head + "<Answer><ParAns>Punti = 1</ParAns><TextAns>a</TextAns></Answer>",
+         kUnknownAnswerParameter,
+         {kUnknownAnswerParameter},
+         1},
     };
     for (const auto& row : rows) {
         CDomanda q(&errors);
@@ -345,13 +350,20 @@ TEST_F(DomandaTest, DisplayOrderFollowsEveryChangeOfTheAnswers)
         Change change;
         int count;
     } rows[] = {
-        {"read", [&](CDomanda& q) { ReadContent(q, "<ParQue>Random = Yes</ParQue><TextQue>t</TextQue>" + answers + answers + answers); }, 3},
-        {"assigned", [&](CDomanda& q) {
+        {"read",
+         [&](CDomanda& q) {
+             ReadContent(q,
+                         "<ParQue>Random = Yes</ParQue><TextQue>t</TextQue>" + answers + answers + answers);
+         },
+         3},
+        {"assigned",
+         [&](CDomanda& q) {
              CDomanda other(&errors);
              AddAnswers(other, {1, 2, 3, 4});
              other.SetRandom(1);
              q = other;
-         }, 4},
+         },
+         4},
         {"random set", [](CDomanda& q) { q.SetRandom(1); }, 5},
         {"answer removed", [](CDomanda& q) { q.RemoveAnswer(0); }, 4},
     };

@@ -3,15 +3,18 @@
 #include <ostream>
 
 #include "text/blocco.h"
-#include "text/utilita.h"
 #include "text/errore.h"
 #include "text/lettore.h"
+#include "text/utilita.h"
 
 namespace quadrivo {
 
 namespace {
 
-CStringa YesNo(int flag) { return CStringa(flag ? "Yes" : "No"); }
+CStringa YesNo(int flag)
+{
+    return CStringa(flag ? "Yes" : "No");
+}
 
 // A quoted text value without its quotes. A value of fewer than two
 // characters (possible only unquoted) gives the empty text.
@@ -30,9 +33,8 @@ bool CParTest::operator==(const CParTest& o) const
     return Name == o.Name && Random == o.Random && Save == o.Save && Time == o.Time &&
            ViewScore == o.ViewScore && Exit == o.Exit && AskConfirm == o.AskConfirm &&
            CorrectAnswer == o.CorrectAnswer && SendBack == o.SendBack && Password == o.Password &&
-           MaxQue == o.MaxQue && ForceAns == o.ForceAns && ViewHint == o.ViewHint &&
-           ViewComm == o.ViewComm && StudComm == o.StudComm && ClassTest == o.ClassTest &&
-           TextTest == o.TextTest;
+           MaxQue == o.MaxQue && ForceAns == o.ForceAns && ViewHint == o.ViewHint && ViewComm == o.ViewComm &&
+           StudComm == o.StudComm && ClassTest == o.ClassTest && TextTest == o.TextTest;
 }
 
 int CParTest::ReadParams(CLettore& reader)
@@ -61,22 +63,38 @@ int CParTest::ApplyParTest(const CParametro* pairs, unsigned count)
         // only by "no".
         const int yes = value == CStringa("yes") ? 1 : 0;
         const int notNo = value == CStringa("no") ? 0 : 1;
-        if (name == CStringa("name")) Name = WithoutEnds(value);
-        else if (name == CStringa("random")) Random = yes;
-        else if (name == CStringa("save")) Save = yes;
-        else if (name == CStringa("time")) Time = value.ToInt();
-        else if (name == CStringa("viewscore")) ViewScore = notNo;
-        else if (name == CStringa("exit")) Exit = notNo;
-        else if (name == CStringa("askconfirm")) AskConfirm = notNo;
-        else if (name == CStringa("correctanswer")) CorrectAnswer = notNo;
-        else if (name == CStringa("sendback")) SendBack = value.ToInt();
-        else if (name == CStringa("password")) Password = WithoutEnds(value);
-        else if (name == CStringa("maxque")) MaxQue = value.ToInt();
-        else if (name == CStringa("forceans")) ForceAns = notNo;
-        else if (name == CStringa("viewhint")) ViewHint = notNo;
-        else if (name == CStringa("viewcomm")) ViewComm = notNo;
-        else if (name == CStringa("studcomm")) StudComm = notNo;
-        else if (name == CStringa("classtest")) ClassTest = WithoutEnds(value);
+        if (name == CStringa("name"))
+            Name = WithoutEnds(value);
+        else if (name == CStringa("random"))
+            Random = yes;
+        else if (name == CStringa("save"))
+            Save = yes;
+        else if (name == CStringa("time"))
+            Time = value.ToInt();
+        else if (name == CStringa("viewscore"))
+            ViewScore = notNo;
+        else if (name == CStringa("exit"))
+            Exit = notNo;
+        else if (name == CStringa("askconfirm"))
+            AskConfirm = notNo;
+        else if (name == CStringa("correctanswer"))
+            CorrectAnswer = notNo;
+        else if (name == CStringa("sendback"))
+            SendBack = value.ToInt();
+        else if (name == CStringa("password"))
+            Password = WithoutEnds(value);
+        else if (name == CStringa("maxque"))
+            MaxQue = value.ToInt();
+        else if (name == CStringa("forceans"))
+            ForceAns = notNo;
+        else if (name == CStringa("viewhint"))
+            ViewHint = notNo;
+        else if (name == CStringa("viewcomm"))
+            ViewComm = notNo;
+        else if (name == CStringa("studcomm"))
+            StudComm = notNo;
+        else if (name == CStringa("classtest"))
+            ClassTest = WithoutEnds(value);
         else {
             result = kUnknownTestParameter;
             Report(Errors, kUnknownTestParameter, name);
@@ -92,9 +110,8 @@ void CParTest::WriteParams(std::ostream& out, int scrambled) const
     CStringa lines[] = {
         CStringa("<ParTest>"),
         "Name = " + quote + Name + quote + comma,
-        "Random = " + YesNo(Random) + comma + "Save = " + YesNo(Save) + comma + "Time = " +
-            CStringa(Time) + comma + "ViewScore = " + YesNo(ViewScore) + comma + "Exit = " + YesNo(Exit) +
-            comma,
+        "Random = " + YesNo(Random) + comma + "Save = " + YesNo(Save) + comma + "Time = " + CStringa(Time) +
+            comma + "ViewScore = " + YesNo(ViewScore) + comma + "Exit = " + YesNo(Exit) + comma,
         "AskConfirm = " + YesNo(AskConfirm) + comma + "CorrectAnswer = " + YesNo(CorrectAnswer) + comma +
             "SendBack = " + CStringa(SendBack) + comma,
         "Password = " + quote + Password + quote + comma + "MaxQue = " + CStringa(MaxQue) + comma,

@@ -19,10 +19,10 @@ struct CParametro;
 class CParTest {
 public:
     explicit CParTest(CErrore* errors);
-    CParTest(const CParTest& other) = default;             // copies Errors too
+    CParTest(const CParTest& other) = default;  // copies Errors too
     CParTest& operator=(const CParTest& other) = default;
 
-    bool operator==(const CParTest& other) const;          // every field but Errors
+    bool operator==(const CParTest& other) const;  // every field but Errors
     bool operator!=(const CParTest& other) const { return !(*this == other); }
 
     // Reads the "partest" and "texttest" sections from the reader, with
@@ -38,14 +38,14 @@ public:
     CStringa Name;
     int Random = 0;
     int Save = 0;
-    int Time = 0;            // minutes
+    int Time = 0;  // minutes
     int ViewScore = 1;
     int Exit = 1;
     int AskConfirm = 0;
     int CorrectAnswer = 1;
-    int SendBack = 0;        // how many times an answer may be put off
+    int SendBack = 0;  // how many times an answer may be put off
     CStringa Password;
-    int MaxQue = 0;          // questions asked by a run; 0 means all
+    int MaxQue = 0;  // questions asked by a run; 0 means all
     int ForceAns = 0;
     int ViewHint = 1;
     int ViewComm = 1;

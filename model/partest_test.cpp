@@ -8,8 +8,8 @@
 
 #include "text/blocco.h"
 #include "text/errore.h"
-#include "text/lettore.h"
 #include "text/fixtures_test.h"
+#include "text/lettore.h"
 
 namespace quadrivo {
 
@@ -129,10 +129,11 @@ TEST_F(ParTestTest, NewRecordWritesTheElevenDefaultLines)
 TEST_F(ParTestTest, WrittenRecordReadsBackEqual)
 {
     CParTest written(&errors);
-    ASSERT_EQ(Apply(written, "Name = \"Verifica di Storia\", Random = yes, Save = yes, Time = 40, "
-                             "ViewScore = no, Exit = no, AskConfirm = yes, CorrectAnswer = no, SendBack = 2, "
-                             "Password = \"PaSsWoRd\", MaxQue = 12, ForceAns = yes, ViewHint = no, "
-                             "ViewComm = no, StudComm = yes, ClassTest = \"3B\""),
+    ASSERT_EQ(Apply(written,
+                    "Name = \"Verifica di Storia\", Random = yes, Save = yes, Time = 40, "
+                    "ViewScore = no, Exit = no, AskConfirm = yes, CorrectAnswer = no, SendBack = 2, "
+                    "Password = \"PaSsWoRd\", MaxQue = 12, ForceAns = yes, ViewHint = no, "
+                    "ViewComm = no, StudComm = yes, ClassTest = \"3B\""),
               0);
     written.TextTest = "Prima riga\nSeconda riga";
     for (int scrambled : {0, 1}) {
@@ -156,9 +157,10 @@ TEST_F(ParTestTest, ReadParamsTrimsTheTextAndStopsAtTheFirstError)
     EXPECT_EQ(blank.TextTest, CStringa(""));
 
     CParTest unknown(&errors);
-    EXPECT_EQ(ReadFromFile(unknown, "<ParTest>Colour = red, Time = 5</ParTest><TextTest>Testo</TextTest>"), kUnknownTestParameter);
+    EXPECT_EQ(ReadFromFile(unknown, "<ParTest>Colour = red, Time = 5</ParTest><TextTest>Testo</TextTest>"),
+              kUnknownTestParameter);
     EXPECT_EQ(unknown.Time, 5);
-    EXPECT_EQ(unknown.TextTest, CStringa(""));   // not read after the failure
+    EXPECT_EQ(unknown.TextTest, CStringa(""));  // not read after the failure
     EXPECT_EQ(recorder.codes, (std::vector<int>{kUnknownTestParameter}));
 
     recorder.Clear();
@@ -172,14 +174,14 @@ TEST_F(ParTestTest, EqualityIgnoresOnlyTheReporter)
 {
     using Change = std::function<void(CParTest&)>;
     const Change changes[] = {
-        [](CParTest& p) { p.Name = "x"; },       [](CParTest& p) { p.Random = 1; },
-        [](CParTest& p) { p.Save = 1; },         [](CParTest& p) { p.Time = 1; },
-        [](CParTest& p) { p.ViewScore = 0; },    [](CParTest& p) { p.Exit = 0; },
-        [](CParTest& p) { p.AskConfirm = 1; },   [](CParTest& p) { p.CorrectAnswer = 0; },
-        [](CParTest& p) { p.SendBack = 1; },     [](CParTest& p) { p.Password = "x"; },
-        [](CParTest& p) { p.MaxQue = 1; },       [](CParTest& p) { p.ForceAns = 1; },
-        [](CParTest& p) { p.ViewHint = 0; },     [](CParTest& p) { p.ViewComm = 0; },
-        [](CParTest& p) { p.StudComm = 1; },     [](CParTest& p) { p.ClassTest = "x"; },
+        [](CParTest& p) { p.Name = "x"; },     [](CParTest& p) { p.Random = 1; },
+        [](CParTest& p) { p.Save = 1; },       [](CParTest& p) { p.Time = 1; },
+        [](CParTest& p) { p.ViewScore = 0; },  [](CParTest& p) { p.Exit = 0; },
+        [](CParTest& p) { p.AskConfirm = 1; }, [](CParTest& p) { p.CorrectAnswer = 0; },
+        [](CParTest& p) { p.SendBack = 1; },   [](CParTest& p) { p.Password = "x"; },
+        [](CParTest& p) { p.MaxQue = 1; },     [](CParTest& p) { p.ForceAns = 1; },
+        [](CParTest& p) { p.ViewHint = 0; },   [](CParTest& p) { p.ViewComm = 0; },
+        [](CParTest& p) { p.StudComm = 1; },   [](CParTest& p) { p.ClassTest = "x"; },
         [](CParTest& p) { p.TextTest = "x"; },
     };
     const CParTest base(&errors);

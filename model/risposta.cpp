@@ -1,8 +1,8 @@
 #include "model/risposta.h"
 
 #include "text/blocco.h"
-#include "text/utilita.h"
 #include "text/errore.h"
+#include "text/utilita.h"
 
 namespace quadrivo {
 
@@ -57,8 +57,8 @@ void CRisposta::Write(std::ostream& out, int scrambled) const
     // WriteLine scrambles its text in place: every line is a temporary.
     CStringa line("<Answer>");
     WriteLine(out, line, scrambled);
-    line = CStringa("<ParAns>Score = ") + ExactDecimal(Score) +
-           ", Correct = " + (Correct ? "Yes" : "No") + "</ParAns>";
+    line = CStringa("<ParAns>Score = ") + ExactDecimal(Score) + ", Correct = " + (Correct ? "Yes" : "No") +
+           "</ParAns>";
     WriteLine(out, line, scrambled);
     line = CStringa("<TextAns>") + TextAns + "</TextAns>";
     WriteLine(out, line, scrambled);

@@ -56,7 +56,8 @@ TEST_F(RispostaTest, ReadsPairsInEitherOrderAndTrimsTheText)
 TEST_F(RispostaTest, UnknownNameReports13OnceAndLeavesTheTextUnread)
 {
     CRisposta answer(&errors);
-    EXPECT_EQ(ReadFrom(answer, "<ParAns>Points = 3, Score = 2</ParAns><TextAns>x</TextAns>", 4), kUnknownAnswerParameter);
+    EXPECT_EQ(ReadFrom(answer, "<ParAns>Points = 3, Score = 2</ParAns><TextAns>x</TextAns>", 4),
+              kUnknownAnswerParameter);
     ASSERT_EQ(recorder.codes, std::vector<int>{kUnknownAnswerParameter});
     EXPECT_EQ(recorder.messages[0], "Risposta 4 : nel tag <parans> parametro *points* non riconosciuto");
     EXPECT_EQ(answer.GetScore(), 2.0f);
@@ -68,7 +69,8 @@ TEST_F(RispostaTest, MissingTagsReturnTheirCodeAfterReporting)
     CRisposta answer(&errors);
     EXPECT_EQ(ReadFrom(answer, "<TextAns>x</TextAns>"), kMissingOpeningTag);
     EXPECT_EQ(ReadFrom(answer, "<ParAns>Score = 1</ParAns><TextAns>x"), kMissingClosingTag);
-    EXPECT_EQ(recorder.codes, (std::vector<int>{kErrorLines, kMissingOpeningTag, kErrorLines, kMissingClosingTag}));
+    EXPECT_EQ(recorder.codes,
+              (std::vector<int>{kErrorLines, kMissingOpeningTag, kErrorLines, kMissingClosingTag}));
     EXPECT_EQ(answer.GetScore(), 1.0f);  // the list was applied before <TextAns> failed
 }
 

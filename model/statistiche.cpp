@@ -6,8 +6,8 @@
 #include <cstring>
 #include <functional>
 #include <memory>
-#include <vector>
 #include <utility>
+#include <vector>
 
 #include "model/domanda.h"
 #include "model/test.h"

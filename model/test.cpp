@@ -2,12 +2,15 @@
 
 #include "model/domanda.h"
 #include "student/studente.h"
-#include "text/utilita.h"
 #include "text/errore.h"
+#include "text/utilita.h"
 
 namespace quadrivo {
 
-CTest::CTest(CErrore* errors) : Errors(errors), Params(errors) { Reset(); }
+CTest::CTest(CErrore* errors) : Errors(errors), Params(errors)
+{
+    Reset();
+}
 
 CTest::CTest(CErrore* errors, const CStringa& directory, const CStringa& path) : CTest(errors)
 {
@@ -173,7 +176,10 @@ int CTest::AskedCount()
     return m < enabled ? m : enabled;
 }
 
-int CTest::NotAskedCount() { return QuestionCount() - AskedCount(); }
+int CTest::NotAskedCount()
+{
+    return QuestionCount() - AskedCount();
+}
 
 int CTest::BuildOrder()
 {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/partest.h"
-#include "student/studrispo.h"   // TCorrect
+#include "student/studrispo.h"  // TCorrect
 #include "text/limiti.h"
 #include "text/stringa.h"
 
@@ -162,7 +162,7 @@ private:
     CParTest Params;
     int EnabledCount_ = -1;
     std::vector<std::unique_ptr<CDomanda>> Questions;
-    std::vector<int> ShownOrder;   // MAX_QUESTIONS entries, -1 past the enabled ones
+    std::vector<int> ShownOrder;  // MAX_QUESTIONS entries, -1 past the enabled ones
     StudentList Students;
     std::vector<int> ScoreOrder;
     std::vector<int> NameOrder;

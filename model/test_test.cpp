@@ -224,7 +224,8 @@ TEST_F(TestDocumentTest, StudentLimitGivesError18WithTheCount)
     EXPECT_EQ(test.AddStudent(), kNoMemoryForStudent);
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.codes[0], kNoMemoryForStudent);
-    EXPECT_EQ(recorder.messages[0], "Non posso allocare le risposte dello studente " + std::to_string(MAX_STUDENTS));
+    EXPECT_EQ(recorder.messages[0],
+              "Non posso allocare le risposte dello studente " + std::to_string(MAX_STUDENTS));
 
     CStudente other(&errors);
     EXPECT_EQ(test.AppendStudent(other), kNoMemoryForStudent);

@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "text/blocco.h"
-#include "text/utilita.h"
 #include "text/errore.h"
+#include "text/utilita.h"
 
 namespace quadrivo {
 
@@ -164,7 +164,8 @@ int CStudente::Read(const CStringa& testName, int questionCount, int studentNumb
         result = found;
         if (result) {
             // An answer that begins and never ends is a damaged file.
-            Report(Errors, kErrorLines, static_cast<long>(block.FirstLine), static_cast<long>(block.LastLine));
+            Report(Errors, kErrorLines, static_cast<long>(block.FirstLine),
+                   static_cast<long>(block.LastLine));
             Report(Errors, result, CStringa("Ans"));
             break;
         }

@@ -76,7 +76,8 @@ TEST_F(StudenteTest, TestNameIsComparedByFileNameWithoutCase)
 TEST_F(StudenteTest, BadStParLeavesNoAnswers)
 {
     CStudente student(&errors, 2);
-    EXPECT_EQ(ReadBlock(student, "<StPar>Classe = 3, NameStudent = \"Rossi\"</StPar>"), kUnknownStudentParameter);
+    EXPECT_EQ(ReadBlock(student, "<StPar>Classe = 3, NameStudent = \"Rossi\"</StPar>"),
+              kUnknownStudentParameter);
     EXPECT_EQ(std::string(student.GetNameStudent().CStr()), "Rossi");
     EXPECT_EQ(recorder.messages,
               std::vector<std::string>{"Studente 4 : nel tag <stpar> parametro *classe* non riconosciuto"});

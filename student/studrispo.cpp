@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "text/blocco.h"
-#include "text/utilita.h"
 #include "text/errore.h"
+#include "text/utilita.h"
 
 namespace quadrivo {
 
@@ -257,8 +257,8 @@ void CStudRispo::Write(std::ostream& out) const
     line.imbue(std::locale::classic());
     line << "<Ans>IDAns = " << IDAns << ", IsValid = " << (IsValid ? "Yes" : "No") << ", RndAns = " << RndAns
          << ", IsCorrect = " << TCorrectText(IsCorrect) << ",\n";
-    line << "TimeAns = " << TimeAns_.Elapsed() << ", NumSendBack = " << NumSendBack << ", Score = " << ExactGeneral(Score)
-         << ", TypeQue = " << TQueText(TypeQue) << ",\n";
+    line << "TimeAns = " << TimeAns_.Elapsed() << ", NumSendBack = " << NumSendBack
+         << ", Score = " << ExactGeneral(Score) << ", TypeQue = " << TQueText(TypeQue) << ",\n";
     line << "LineAns = \"" << LineAns_ << '"';
     if (StNumRisp > 0) {
         line << ", Choice = ";

@@ -160,7 +160,7 @@ TEST_F(StudRispoTest, EveryChoicePositionTakesOneCharacterAndComesBack)
     EXPECT_NE(written.find("StRndRisp = /0123456789abcdefghi</Ans>"), std::string::npos) << written;
 
     CStudRispo back(&errors);
-    const std::string content = written.substr(5, written.size() - 5 - 7);   // without <Ans> and </Ans>\n
+    const std::string content = written.substr(5, written.size() - 5 - 7);  // without <Ans> and </Ans>\n
     ASSERT_EQ(ReadText(back, content.c_str()), 0);
     EXPECT_EQ(back, answer);
     answer.PutStRndRisp(19, 7);
@@ -170,7 +170,8 @@ TEST_F(StudRispoTest, EveryChoicePositionTakesOneCharacterAndComesBack)
 TEST_F(StudRispoTest, UnknownNamesReport22AndOtherPairsApply)
 {
     CStudRispo answer(&errors);
-    EXPECT_EQ(ReadText(answer, "Foo = 1, Score = 2.5, TypeQue = Questionario, IsCorrect = maybe", 3), kUnknownAnsParameter);
+    EXPECT_EQ(ReadText(answer, "Foo = 1, Score = 2.5, TypeQue = Questionario, IsCorrect = maybe", 3),
+              kUnknownAnsParameter);
     EXPECT_EQ(recorder.messages,
               std::vector<std::string>{"Studente 3 : nel tag <Ans> parametro *foo* non riconosciuto"});
     EXPECT_EQ(answer.GetTypeQue(), TQue::Information);
@@ -191,8 +192,9 @@ TEST_F(StudRispoTest, GuardedGettersAnswerZeroForInvalidRecord)
 TEST_F(StudRispoTest, StoredGettersShowAnInvalidRecordAsRead)
 {
     CStudRispo answer(&errors);
-    ASSERT_EQ(ReadText(answer, "TypeQue = SingleText, NumSendBack = 2, Score = -1.5, Choice = -X, StRndRisp = 51"),
-              0);
+    ASSERT_EQ(
+        ReadText(answer, "TypeQue = SingleText, NumSendBack = 2, Score = -1.5, Choice = -X, StRndRisp = 51"),
+        0);
     EXPECT_EQ(answer.StoredNumSendBack(), 2);
     EXPECT_EQ(answer.StoredScore(), -1.5f);
     EXPECT_EQ(answer.StoredChoice(1), 1);

@@ -31,7 +31,11 @@ void AppendUtf8(std::string& out, char32_t code)
 std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& code)
 {
     const unsigned char lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    std::size_t length = lead < 0x80                   ? 1
+                         : lead >= 0xF0 && lead < 0xF5 ? 4
+                         : lead >= 0xE0                ? 3
+                         : lead >= 0xC2                ? 2
+                                                       : 0;
     if (length == 0 || i + length > text.size()) return 0;
     code = length == 1 ? lead : lead & (0x7F >> length);
     for (std::size_t k = 1; k < length; ++k) {

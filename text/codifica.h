@@ -23,7 +23,8 @@ enum class UndefinedBytes {
     AsReplacement,  // U+FFFD: no control character reaches a terminal
 };
 
-std::string Utf8FromWindows1252(std::string_view bytes, UndefinedBytes undefined = UndefinedBytes::AsControls);
+std::string Utf8FromWindows1252(std::string_view bytes,
+                                UndefinedBytes undefined = UndefinedBytes::AsControls);
 // UTF-8 text, such as a file name of a POSIX system, in Windows-1252: a
 // character it lacks becomes '?', and a byte that is not UTF-8 is kept as it
 // is (it was most likely Windows-1252 already).

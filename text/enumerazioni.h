@@ -6,10 +6,9 @@
 namespace quadrivo {
 
 // The settings of a question as they are written in questionnaire files.
-// The enumerations are scoped (TQue::SingleText, TAdd::None). Each has a converter to its written word (the enumeration's
-// name + "_sconosciuto" for a value out of range) and one from a word
-// (compared lower-cased; every unknown word gives the fallback value, so
-// reading never fails).
+// The enumerations are scoped (TQue::SingleText, TAdd::None). Each has a converter to its written word (the
+// enumeration's name + "_sconosciuto" for a value out of range) and one from a word (compared lower-cased;
+// every unknown word gives the fallback value, so reading never fails).
 
 // The kind of a question; also stored with a student's answer.
 enum class TQue {
@@ -19,7 +18,7 @@ enum class TQue {
     SortItem = 3,
     AssociateWord = 4,
     FreeText = 5,
-    Information = 6,   // fallback
+    Information = 6,  // fallback
 };
 
 // One correct choice or several.

@@ -63,14 +63,16 @@ namespace {
 bool NamesAFile(int code)
 {
     switch (code) {
-    case kCannotRead:
-    case kSectionTooLong:
-    case kFileExists:
-    case kCannotCreate:
-    case kMayBeIncomplete:
-    case kSectionTooLongToSave:
-    case kTooManyStudents: return true;
-    default: return false;
+        case kCannotRead:
+        case kSectionTooLong:
+        case kFileExists:
+        case kCannotCreate:
+        case kMayBeIncomplete:
+        case kSectionTooLongToSave:
+        case kTooManyStudents:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -106,8 +108,9 @@ ErrorPresenter& mkErrore::SetSink(ErrorPresenter& sink)
 void StderrPresenter::Present(int, const CStringa& message)
 {
     // Terminals and logs read UTF-8.
-    const std::string text =
-        message.IsOk() ? Utf8FromWindows1252(std::string_view(message.CStr(), message.Length())) : std::string();
+    const std::string text = message.IsOk()
+                                 ? Utf8FromWindows1252(std::string_view(message.CStr(), message.Length()))
+                                 : std::string();
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fputc('\n', stderr);
     std::fflush(stderr);

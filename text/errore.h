@@ -8,22 +8,22 @@ namespace quadrivo {
 // The error codes of the library. Their numbers are those that messages,
 // programs' exit statuses and callers have always used; 0 is success.
 enum FileError : int {
-    kFileMissing = 2,               // raised by no operation
-    kCannotRead = 3,                // a file that cannot be opened or read
-    kSectionTooLong = 4,            // a section of MAX_SECTION_TEXT characters or more
+    kFileMissing = 2,     // raised by no operation
+    kCannotRead = 3,      // a file that cannot be opened or read
+    kSectionTooLong = 4,  // a section of MAX_SECTION_TEXT characters or more
     kNoMemoryForTest = 5,
     kMissingOpeningTag = 6,
     kMissingClosingTag = 7,
-    kMissingTag = 8,                // a tag searched in the file and not found
-    kErrorLines = 9,                // the lines of the error that follows
-    kUnknownTestParameter = 10,     // in <ParTest>
-    kUnknownQuestionParameter = 11, // in <ParQue>
+    kMissingTag = 8,                 // a tag searched in the file and not found
+    kErrorLines = 9,                 // the lines of the error that follows
+    kUnknownTestParameter = 10,      // in <ParTest>
+    kUnknownQuestionParameter = 11,  // in <ParQue>
     kNoMemoryForQuestion = 12,
-    kUnknownAnswerParameter = 13,   // in <ParAns>
+    kUnknownAnswerParameter = 13,  // in <ParAns>
     kFileExists = 14,
     kCannotCreate = 15,
     kNoMemoryForStudentAnswer = 16,
-    kFieldNotWritable = 17,         // a guarded setter of a student answer refused
+    kFieldNotWritable = 17,  // a guarded setter of a student answer refused
     kNoMemoryForStudent = 18,
     kWrongStudentCount = 19,        // raised by no operation
     kOtherTestsRecord = 20,         // a student record of another test
@@ -31,8 +31,8 @@ enum FileError : int {
     kUnknownAnsParameter = 22,      // in <Ans>
     kMayBeIncomplete = 24,          // a warning: the file lacks its closing </Test>
     kSectionTooLongToSave = 25,
-    kTextNotStorable = 26,          // a text the file could not give back
-    kTooManyStudents = 27,          // a warning: records past MAX_STUDENTS left out
+    kTextNotStorable = 26,  // a text the file could not give back
+    kTooManyStudents = 27,  // a warning: records past MAX_STUDENTS left out
 };
 
 // The error reporter. Model and file code never throws: an operation that
@@ -97,7 +97,6 @@ class StderrPresenter : public ErrorPresenter {
 public:
     void Present(int code, const CStringa& message) override;
 };
-
 
 // The report forms that model code calls; numbers become text with the
 // CStringa number constructors. A null reporter reports nothing.

@@ -67,7 +67,9 @@ TEST_F(ReportTest, FreeFormsTurnNumbersIntoText)
     Report(&errors, kUnknownQuestionParameter, 4, CStringa("foo"));
     Report(&errors, kErrorLines, 3L, 17L);
     Report(&errors, kNoMemoryForStudent, 200);
-    EXPECT_EQ(recorder.codes, (std::vector<int>{kWrongStudentCount, kCannotRead, kNoMemoryForQuestion, kUnknownQuestionParameter, kErrorLines, kNoMemoryForStudent}));
+    EXPECT_EQ(recorder.codes,
+              (std::vector<int>{kWrongStudentCount, kCannotRead, kNoMemoryForQuestion,
+                                kUnknownQuestionParameter, kErrorLines, kNoMemoryForStudent}));
     EXPECT_EQ(recorder.messages, (std::vector<std::string>{
                                      "Numero studenti errato durante il salvataggio",
                                      "Problemi nella lettura del file \"a.tst\"",

@@ -32,8 +32,10 @@ std::FILE* OpenForReading(const CStringa& name)
         std::fclose(stream);
         return nullptr;
     }
-    if (c != EOF) std::ungetc(c, stream);
-    else std::rewind(stream);
+    if (c != EOF)
+        std::ungetc(c, stream);
+    else
+        std::rewind(stream);
     return stream;
 }
 

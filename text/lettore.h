@@ -12,7 +12,6 @@ namespace quadrivo {
 class CBlocco;
 class CErrore;
 
-
 // Reads a questionnaire or student file one character at a time, optionally
 // through the unscrambling map, skips to tags and cuts top-level sections
 // out into blocks with their line numbers. The error code is sticky: after a
@@ -26,7 +25,7 @@ public:
     CLettore(const CLettore&) = delete;
     CLettore& operator=(const CLettore&) = delete;
 
-    int Reopen();   // back to the start, line 1; 0 or 3
+    int Reopen();  // back to the start, line 1; 0 or 3
     void SetScrambled(int flag);
     int Error() const;
     void GetLines(int& first, int& current) const;
@@ -62,7 +61,7 @@ private:
     CStringa fileName_;
     int error_ = 0;
     std::FILE* stream_ = nullptr;
-    std::string text_;   // the section being read; grows with it
+    std::string text_;  // the section being read; grows with it
     CStringa watch_;
     unsigned watchMatched_ = 0;
     bool watchSeen_ = false;

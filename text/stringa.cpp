@@ -21,24 +21,45 @@ std::unique_ptr<char[]> NewBuffer(unsigned count)
     }
 }
 
-unsigned TextLength(const char* s) { return static_cast<unsigned>(std::strlen(s)); }
+unsigned TextLength(const char* s)
+{
+    return static_cast<unsigned>(std::strlen(s));
+}
 
 // Classification and folding of the C locale, written out so that a locale
 // the program or its toolkit installs cannot fold or blank accented bytes of
 // the Windows-1252 text.
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
-char LowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerChar(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 
-CStringa::CStringa() { Assign("", 0); }
+CStringa::CStringa()
+{
+    Assign("", 0);
+}
 
-CStringa::CStringa(const CStringa& s) { Assign(s.data_ ? s.data_.get() : "", s.Length()); }
+CStringa::CStringa(const CStringa& s)
+{
+    Assign(s.data_ ? s.data_.get() : "", s.Length());
+}
 
-CStringa::CStringa(const char* s) { Assign(s, TextLength(s)); }
+CStringa::CStringa(const char* s)
+{
+    Assign(s, TextLength(s));
+}
 
-CStringa::CStringa(char c) { Assign(&c, 1); }
+CStringa::CStringa(char c)
+{
+    Assign(&c, 1);
+}
 
 CStringa::CStringa(int n)
 {
@@ -73,7 +94,10 @@ CStringa::CStringa(double x)
     Assign(buf, n);
 }
 
-CStringa::~CStringa() { Release(); }
+CStringa::~CStringa()
+{
+    Release();
+}
 
 void CStringa::Release()
 {
@@ -123,11 +147,20 @@ CStringa& CStringa::operator+=(const CStringa& s)
     return *this;
 }
 
-unsigned CStringa::Length() const { return state_ ? length_ : 0; }
+unsigned CStringa::Length() const
+{
+    return state_ ? length_ : 0;
+}
 
-bool CStringa::IsOk() const { return state_ == 1; }
+bool CStringa::IsOk() const
+{
+    return state_ == 1;
+}
 
-const char* CStringa::CStr() const { return data_.get(); }
+const char* CStringa::CStr() const
+{
+    return data_.get();
+}
 
 const char* CStringa::At(unsigned pos) const
 {
@@ -141,9 +174,15 @@ char* CStringa::CopyTo(char* buf) const
     return buf;
 }
 
-int CStringa::ToInt() const { return IsOk() ? std::atoi(data_.get()) : 0; }
+int CStringa::ToInt() const
+{
+    return IsOk() ? std::atoi(data_.get()) : 0;
+}
 
-double CStringa::ToDouble() const { return IsOk() ? std::atof(data_.get()) : 0.0; }
+double CStringa::ToDouble() const
+{
+    return IsOk() ? std::atof(data_.get()) : 0.0;
+}
 
 void CStringa::Extract(CStringa& dest, unsigned pos, unsigned count) const
 {
@@ -243,14 +282,20 @@ bool operator==(const CStringa& a, const CStringa& b)
     return a.IsOk() && b.IsOk() && a.length_ == b.length_ && std::strcmp(a.data_.get(), b.data_.get()) == 0;
 }
 
-bool operator!=(const CStringa& a, const CStringa& b) { return !(a == b); }
+bool operator!=(const CStringa& a, const CStringa& b)
+{
+    return !(a == b);
+}
 
 bool operator>(const CStringa& a, const CStringa& b)
 {
     return a.IsOk() && b.IsOk() && std::strcmp(a.data_.get(), b.data_.get()) > 0;
 }
 
-unsigned Length(const CStringa& s) { return s.Length(); }
+unsigned Length(const CStringa& s)
+{
+    return s.Length();
+}
 
 CStringa operator+(const CStringa& a, const CStringa& b)
 {
@@ -259,9 +304,15 @@ CStringa operator+(const CStringa& a, const CStringa& b)
     return sum;
 }
 
-CStringa operator+(const char* a, const CStringa& b) { return CStringa(a) + b; }
+CStringa operator+(const char* a, const CStringa& b)
+{
+    return CStringa(a) + b;
+}
 
-CStringa operator+(char a, const CStringa& b) { return CStringa(a) + b; }
+CStringa operator+(char a, const CStringa& b)
+{
+    return CStringa(a) + b;
+}
 
 std::ostream& operator<<(std::ostream& out, const CStringa& s)
 {

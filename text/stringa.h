@@ -20,12 +20,12 @@ namespace quadrivo {
 // length allocates a new buffer of the exact size.
 class CStringa {
 public:
-    CStringa();                    // the empty string
-    CStringa(const CStringa& s);   // s must be ok
-    CStringa(const char* s);       // s must not be null
-    explicit CStringa(char c);     // length 1, even for the NUL byte
-    explicit CStringa(int n);      // "%d"
-    explicit CStringa(long n);     // "%ld"
+    CStringa();                   // the empty string
+    CStringa(const CStringa& s);  // s must be ok
+    CStringa(const char* s);      // s must not be null
+    explicit CStringa(char c);    // length 1, even for the NUL byte
+    explicit CStringa(int n);     // "%d"
+    explicit CStringa(long n);    // "%ld"
     // "%f", then trailing '0' and '.' removed, never past the '.':
     // 2.5 -> "2.5", 3.0 -> "3", -0.0000001 -> "-0".
     explicit CStringa(double x);
@@ -38,7 +38,7 @@ public:
     // Only when both are ok; a failed allocation leaves this unchanged.
     CStringa& operator+=(const CStringa& s);
 
-    unsigned Length() const;   // 0 when not ok
+    unsigned Length() const;  // 0 when not ok
     bool IsOk() const;
     // The buffer itself (null when not ok), for C library calls.
     const char* CStr() const;
@@ -46,8 +46,8 @@ public:
     const char* At(unsigned pos) const;
     // Copies the text and its NUL into buf, which must hold Length() + 1 bytes.
     char* CopyTo(char* buf) const;
-    int ToInt() const;         // atoi; 0 when not ok
-    double ToDouble() const;   // atof (decimal point); 0.0 when not ok
+    int ToInt() const;        // atoi; 0 when not ok
+    double ToDouble() const;  // atof (decimal point); 0.0 when not ok
 
     // dest becomes count characters from pos when dest is ok and
     // pos + count <= Length(); otherwise dest is left unchanged.
@@ -56,14 +56,14 @@ public:
     void ExtractRange(CStringa& dest, unsigned from, unsigned to) const;
 
     void ToLower();
-    void Trim();   // removes leading and trailing isspace characters
+    void Trim();  // removes leading and trailing isspace characters
     void ReplaceChar(char a, char b);
     // Deletes the characters from..to, both included; out-of-range or
     // reversed positions leave the string unchanged.
     void Remove(unsigned from, unsigned to);
     // Inserts c before pos for pos <= Length(); a larger pos does nothing.
     void Insert(unsigned pos, char c);
-    void Scramble();   // every character through ScrambleChar
+    void Scramble();  // every character through ScrambleChar
 
     // Case-insensitive search of pattern from start. On a match: true and pos
     // is the match. Without one: false, and pos = Length() - pattern.Length()
@@ -87,20 +87,20 @@ private:
 
 unsigned Length(const CStringa& s);
 
-CStringa operator+(const CStringa& a, const CStringa& b);   // a copy of a when either is not ok
+CStringa operator+(const CStringa& a, const CStringa& b);  // a copy of a when either is not ok
 CStringa operator+(const char* a, const CStringa& b);
 CStringa operator+(char a, const CStringa& b);
 
-bool operator==(const CStringa& a, const CStringa& b);   // false when either is not ok
+bool operator==(const CStringa& a, const CStringa& b);  // false when either is not ok
 bool operator!=(const CStringa& a, const CStringa& b);
-bool operator>(const CStringa& a, const CStringa& b);    // strcmp > 0, both ok
+bool operator>(const CStringa& a, const CStringa& b);  // strcmp > 0, both ok
 
 // Writes the characters; nothing when s is not ok.
 std::ostream& operator<<(std::ostream& out, const CStringa& s);
 
-CStringa Tail(const CStringa& s, unsigned pos);                  // pos..end; empty when pos is not in s
-CStringa Slice(const CStringa& s, unsigned from, unsigned to);   // from..to-1; empty when not inside s
-CStringa Unquote(const CStringa& s);   // between the first two '"'; empty when there are fewer
+CStringa Tail(const CStringa& s, unsigned pos);                 // pos..end; empty when pos is not in s
+CStringa Slice(const CStringa& s, unsigned from, unsigned to);  // from..to-1; empty when not inside s
+CStringa Unquote(const CStringa& s);  // between the first two '"'; empty when there are fewer
 CStringa Lower(const CStringa& s);
 CStringa Replaced(const CStringa& s, char a, char b);
 // Position of pattern in s from start (case-insensitive), or -1.
@@ -109,7 +109,7 @@ int Find(const CStringa& s, const CStringa& pattern, int start);
 // The file-name part of a path: after the last '/' or '\' that follows the
 // first ':' (or anywhere when there is no ':'), else after the ':'.
 CStringa FileName(const CStringa& path);
-bool HasExtension(const CStringa& path);   // FileName(path) holds a '.'
+bool HasExtension(const CStringa& path);  // FileName(path) holds a '.'
 
 // The self-inverse substitution of scrambled files: letters rotate by 13,
 // blank..'"' <-> '#'..'%', '&'..'/' <-> '0'..'9', ':'..'<' <-> '='..'?';

@@ -31,13 +31,22 @@ void* operator new[](std::size_t size)
     return block;
 }
 
-void operator delete[](void* block) noexcept { std::free(block); }
-void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+void operator delete[](void* block) noexcept
+{
+    std::free(block);
+}
+void operator delete[](void* block, std::size_t) noexcept
+{
+    std::free(block);
+}
 
 namespace quadrivo {
 namespace {
 
-std::string Str(const CStringa& s) { return std::string(s.CStr(), s.Length()); }
+std::string Str(const CStringa& s)
+{
+    return std::string(s.CStr(), s.Length());
+}
 
 TEST(StringaNumbers, DoubleDropsTrailingZerosButNeverPastThePoint)
 {
@@ -45,9 +54,8 @@ TEST(StringaNumbers, DoubleDropsTrailingZerosButNeverPastThePoint)
         double value;
         const char* text;
     } cases[] = {
-        {2.5, "2.5"},   {3.0, "3"},      {10.0, "10"},    {0.125, "0.125"}, {1.0000004, "1"},
-        {-0.0000001, "-0"}, {2.0, "2"},  {0.5, "0.5"},    {-1.25, "-1.25"}, {100.0, "100"},
-        {0.001, "0.001"}, {-3.0, "-3"},
+        {2.5, "2.5"}, {3.0, "3"},   {10.0, "10"},     {0.125, "0.125"}, {1.0000004, "1"}, {-0.0000001, "-0"},
+        {2.0, "2"},   {0.5, "0.5"}, {-1.25, "-1.25"}, {100.0, "100"},   {0.001, "0.001"}, {-3.0, "-3"},
     };
     for (const auto& c : cases) EXPECT_EQ(Str(CStringa(c.value)), c.text) << c.value;
 }
@@ -106,7 +114,7 @@ TEST(StringaBasics, ComparisonsAreCaseSensitiveAndByteWise)
     EXPECT_TRUE(CStringa("Ab") != CStringa("ab"));
     EXPECT_TRUE(CStringa("b") > CStringa("a"));
     EXPECT_FALSE(CStringa("a") > CStringa("a"));
-    EXPECT_TRUE(CStringa("\xE8") > CStringa("z"));   // bytes compare unsigned, as strcmp
+    EXPECT_TRUE(CStringa("\xE8") > CStringa("z"));  // bytes compare unsigned, as strcmp
 }
 
 TEST(StringaParts, ExtractLeavesDestUnchangedOutOfRange)
@@ -116,8 +124,8 @@ TEST(StringaParts, ExtractLeavesDestUnchangedOutOfRange)
         unsigned pos, count;
         const char* result;
     } cases[] = {
-        {3, 2, "old"}, {2, 2, "cd"}, {4, 0, ""}, {5, 0, "old"}, {0, 4, "abcd"},
-        {1, static_cast<unsigned>(-1), "old"},
+        {3, 2, "old"}, {2, 2, "cd"},   {4, 0, ""},
+        {5, 0, "old"}, {0, 4, "abcd"}, {1, static_cast<unsigned>(-1), "old"},
     };
     for (const auto& c : cases) {
         CStringa dest("old");
@@ -132,8 +140,7 @@ TEST(StringaParts, UnquoteTakesTheTextBetweenTheFirstTwoQuotes)
         const char* text;
         const char* result;
     } cases[] = {
-        {"x = \"Il Nome\"", "Il Nome"}, {"\"\"", ""}, {"no quotes", ""}, {"\"open", ""},
-        {"\"a\"b\"c\"", "a"},
+        {"x = \"Il Nome\"", "Il Nome"}, {"\"\"", ""}, {"no quotes", ""}, {"\"open", ""}, {"\"a\"b\"c\"", "a"},
     };
     for (const auto& c : cases) EXPECT_EQ(Str(Unquote(CStringa(c.text))), c.result) << c.text;
 }
@@ -183,13 +190,13 @@ TEST(StringaSearch, NoMatchLeavesPosPastTheLastCandidate)
     const CStringa text("hello");
     unsigned pos = 77;
     EXPECT_FALSE(text.Search(CStringa("LX"), pos, 0));
-    EXPECT_EQ(pos, 4u);   // 5 - 2 + 1
+    EXPECT_EQ(pos, 4u);  // 5 - 2 + 1
     pos = 77;
     EXPECT_FALSE(text.Search(CStringa("lo"), pos, 4));
     EXPECT_EQ(pos, 4u);
     pos = 77;
     EXPECT_FALSE(text.Search(CStringa("o"), pos, 9));
-    EXPECT_EQ(pos, 9u);   // a start beyond the last candidate stays
+    EXPECT_EQ(pos, 9u);  // a start beyond the last candidate stays
     pos = 77;
     EXPECT_FALSE(text.Search(NotOk(), pos, 0));
     EXPECT_EQ(pos, 77u);
@@ -226,8 +233,12 @@ TEST(StringaPaths, FileNameCountsBothSeparatorsAfterTheDrive)
         const char* path;
         const char* name;
     } cases[] = {
-        {"C:\\dir\\sub\\test.tst", "test.tst"}, {"a:b", "b"}, {"plain", "plain"},
-        {"dir/sub/a.tst", "a.tst"}, {"dir\\", ""}, {"x/y:z", "z"},
+        {"C:\\dir\\sub\\test.tst", "test.tst"},
+        {"a:b", "b"},
+        {"plain", "plain"},
+        {"dir/sub/a.tst", "a.tst"},
+        {"dir\\", ""},
+        {"x/y:z", "z"},
     };
     for (const auto& c : cases) EXPECT_EQ(Str(FileName(CStringa(c.path))), c.name) << c.path;
     EXPECT_FALSE(HasExtension(CStringa("dir.d\\name")));
@@ -241,7 +252,7 @@ char ExpectedScramble(unsigned byte)
         unsigned first, last;
         int shift;
     } ranges[] = {
-        {'A', 'M', 13}, {'N', 'Z', -13}, {'a', 'm', 13}, {'n', 'z', -13}, {0x20, 0x22, 3},
+        {'A', 'M', 13},   {'N', 'Z', -13},  {'a', 'm', 13},  {'n', 'z', -13}, {0x20, 0x22, 3},
         {0x23, 0x25, -3}, {0x26, 0x2F, 10}, {'0', '9', -10}, {0x3A, 0x3C, 3}, {0x3D, 0x3F, -3},
     };
     for (const auto& r : ranges)
@@ -276,7 +287,7 @@ TEST(StringaAllocation, AssigningToAStringThatIsNotOkLeavesItNotOk)
     EXPECT_FALSE(lost.IsOk());
     lost += CStringa("x");
     EXPECT_FALSE(lost.IsOk());
-    lost = "back";   // the C-string form always takes a fresh buffer
+    lost = "back";  // the C-string form always takes a fresh buffer
     EXPECT_EQ(Str(lost), "back");
 }
 

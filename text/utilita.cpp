@@ -1,16 +1,16 @@
 #include "text/utilita.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <climits>
-#include <numeric>
-#include <random>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <numeric>
 #include <ostream>
+#include <random>
 
 namespace quadrivo {
 

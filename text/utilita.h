@@ -43,13 +43,13 @@ void CreateIfMissing(const CStringa& name);  // an empty file; failures are sile
 // sequence, for tests.
 void Randomize();
 void SeedRandom(unsigned seed);
-int Random(int lo, int hi);                  // lo..hi; requires hi >= lo
+int Random(int lo, int hi);  // lo..hi; requires hi >= lo
 // order[0..n-1] becomes a random permutation of 0..n-1.
 void RandomPermutation(int* order, int n);
 // Halves round away from zero; x * 10^decimals must fit in an int.
 double Round(double x, int decimals);
 
-char PathSeparator();                        // '/' on POSIX, '\' on Windows
+char PathSeparator();  // '/' on POSIX, '\' on Windows
 // The directory part of path, its last separator ('\' or '/') included;
 // empty when there is none.
 CStringa DirOf(const CStringa& path);

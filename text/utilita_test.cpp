@@ -4,9 +4,9 @@
 
 #include <filesystem>
 #include <set>
-#include <vector>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "text/fixtures_test.h"
 

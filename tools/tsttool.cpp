@@ -8,20 +8,19 @@
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <utility>
 #include <variant>
 
-#include <nlohmann/json.hpp>
-
 #include "model/domanda.h"
-#include "text/enumerazioni.h"
 #include "model/test.h"
 #include "student/studente.h"
 #include "student/studrispo.h"
+#include "text/enumerazioni.h"
+#include "text/errore.h"
 #include "tools/tsttool_common.h"
 #include "tools/tsttool_stats.h"
-#include "text/errore.h"
 
 namespace quadrivo::tsttool {
 
@@ -34,7 +33,8 @@ const char kUsage[] =
     "Uso: tsttool COMANDO ARGOMENTI\n"
     "  tsttool check FILE                 carica il questionario FILE; errori su stderr\n"
     "  tsttool dump FILE [--students]     il questionario (con --students anche gli studenti) in JSON\n"
-    "  tsttool save IN OUT [--no-overwrite] [--scramble|--plain]   salva IN come OUT (OUT senza cartella: accanto a IN)\n"
+    "  tsttool save IN OUT [--no-overwrite] [--scramble|--plain]   salva IN come OUT (OUT senza cartella: "
+    "accanto a IN)\n"
     "  tsttool stats FILE.tst [--json]    statistiche del test e dei risultati degli studenti\n"
     "Lo stato d'uscita e' il codice d'errore della libreria (0 = nessun errore).\n";
 
@@ -83,8 +83,14 @@ const std::pair<const char*, ParamMember> kParamFields[] = {
 };
 // clang-format on
 
-json FieldJson(int x) { return x; }
-json FieldJson(const CStringa& text) { return Utf8(text); }
+json FieldJson(int x)
+{
+    return x;
+}
+json FieldJson(const CStringa& text)
+{
+    return Utf8(text);
+}
 
 json ParamsJson(const CParTest& p)
 {
@@ -101,9 +107,8 @@ json QuestionJson(const CDomanda& q)
     json answers = json::array();
     for (int i = 0; i < q.GetAnswerCount(); ++i) {
         const CRisposta& a = q.GetAnswer(i);
-        answers.push_back({{"Score", Number(a.GetScore())},
-                           {"Correct", a.IsCorrect()},
-                           {"TextAns", Utf8(a.GetTextAns())}});
+        answers.push_back(
+            {{"Score", Number(a.GetScore())}, {"Correct", a.IsCorrect()}, {"TextAns", Utf8(a.GetTextAns())}});
     }
     return json{{"TextQue", Utf8(q.GetTextQue())},
                 {"EnableQue", q.GetEnableQue()},

@@ -47,7 +47,6 @@ CTest LoadTypedTest(CErrore* errors, const char* file);
 // The bytes of a string (none for a string that is not ok).
 std::string Bytes(const CStringa& text);
 
-
 }  // namespace quadrivo::tsttool
 
 #endif

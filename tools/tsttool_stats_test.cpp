@@ -210,7 +210,9 @@ TEST_F(TsttoolStatsTest, LongTestsAndLargeClassesAreCountedWhole)
 {
     std::string test = "<Test>\n<ParTest>Name = \"lunga\"</ParTest>\n<TextTest>t</TextTest>\n";
     for (int i = 0; i < 300; ++i)
-        test += "<Question><ParQue>TypeQue = SingleNumber, ScoreIfOk = 1</ParQue><TextQue>q</TextQue></Question>\n";
+        test +=
+            "<Question><ParQue>TypeQue = SingleNumber, ScoreIfOk = "
+            "1</ParQue><TextQue>q</TextQue></Question>\n";
     const std::string path = Write("classe.tst", test + "</Test>\n");
     std::string everything;
     for (int i = 0; i < 300; ++i) everything += Ans(i, "Yes", 3, 0);

@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "model/domanda.h"
 #include "model/test.h"
@@ -225,7 +224,8 @@ TEST_F(TsttoolTest, SavePutsABareNameBesideTheInput)
 TEST_F(TsttoolTest, SaveWithoutOverwriteKeepsAnExistingFile)
 {
     Write("esiste.tst", "vecchio");
-    const ToolRun run = Tsttool("save '" + kExamplesDir + "geografia.tst' '" + dir + "esiste.tst' --no-overwrite");
+    const ToolRun run =
+        Tsttool("save '" + kExamplesDir + "geografia.tst' '" + dir + "esiste.tst' --no-overwrite");
     EXPECT_EQ(run.status, 14);
     EXPECT_EQ(run.err, "Il file \"" + dir + "esiste.tst\" esiste gia'\n");
     EXPECT_EQ(ReadFile(dir + "esiste.tst"), "vecchio");

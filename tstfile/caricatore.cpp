@@ -74,7 +74,7 @@ int CTest::LoadStudents()
 
 void CTest::ReportStudentsLeftOut(CLettore& reader)
 {
-    long leftOut = 1;   // the record just read
+    long leftOut = 1;  // the record just read
     while (reader.SkipTo(CStringa("<Student>"), false) == 0) leftOut += 1;
     Report(Errors, kTooManyStudents, StudentFileName(), CStringa(leftOut));
 }

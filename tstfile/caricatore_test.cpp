@@ -17,7 +17,10 @@ namespace {
 
 using Messages = std::vector<std::string>;
 
-std::string Str(const CStringa& s) { return std::string(s.CStr(), s.Length()); }
+std::string Str(const CStringa& s)
+{
+    return std::string(s.CStr(), s.Length());
+}
 
 std::string Scrambled(std::string text)
 {
@@ -84,24 +87,24 @@ TEST_F(CaricatoreTest, ReadsEveryRecordOfAPlainFile)
     EXPECT_EQ(Str(choice.GetAnswer(1).GetTextAns()), "Pavia");
     EXPECT_EQ(choice.GetAnswer(1).GetScore(), -1.0f);
     EXPECT_EQ(test->GetQuestion(1)->GetNumOk(), 1861.0);
-    EXPECT_EQ(test->EnabledCount(), 2);   // the order was built
+    EXPECT_EQ(test->EnabledCount(), 2);  // the order was built
     EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST_F(CaricatoreTest, TagsAreMatchedInAnyCase)
 {
     std::string variant = kCapitali;
-    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
-             {"<Test>", "<test>"},
-             {"<ParTest>", "<PARTEST>"},
-             {"</ParTest>", "</partest>"},
-             {"<TextTest>", "<texttest>"},
-             {"<Question>", "<QUESTION>"},
-             {"</Question>", "</qUeStIoN>"},
-             {"<ParQue>", "<parque>"},
-             {"</TextQue>", "</TEXTQUE>"},
-             {"<Answer>", "<ANSWER>"},
-             {"</TextAns>", "</textans>"}})
+    for (const auto& [from, to] :
+         std::vector<std::pair<std::string, std::string>>{{"<Test>", "<test>"},
+                                                          {"<ParTest>", "<PARTEST>"},
+                                                          {"</ParTest>", "</partest>"},
+                                                          {"<TextTest>", "<texttest>"},
+                                                          {"<Question>", "<QUESTION>"},
+                                                          {"</Question>", "</qUeStIoN>"},
+                                                          {"<ParQue>", "<parque>"},
+                                                          {"</TextQue>", "</TEXTQUE>"},
+                                                          {"<Answer>", "<ANSWER>"},
+                                                          {"</TextAns>", "</textans>"}})
         variant = Replaced(variant, from, to);
     const auto expected = LoadText(kCapitali, "a.tst");
     const auto test = LoadText(variant, "b.tst");
@@ -192,7 +195,10 @@ struct BadFile {
     int questions;
 };
 
-void PrintTo(const BadFile& file, std::ostream* out) { *out << file.what; }
+void PrintTo(const BadFile& file, std::ostream* out)
+{
+    *out << file.what;
+}
 
 const std::string kHead = "<Test>\n<ParTest>Name = \"x\"</ParTest>\n<TextTest>t</TextTest>\n";
 const std::string kQuestion = "<Question><ParQue></ParQue><TextQue>q</TextQue></Question>\n";
@@ -212,34 +218,58 @@ TEST_P(BadFileTest, ReportsWhatItFoundAndStops)
 
 INSTANTIATE_TEST_SUITE_P(
     Loader, BadFileTest,
-    testing::Values(
-        BadFile{"no ParTest", "<Test>\n<TextTest></TextTest>\n", kMissingOpeningTag,
-                {"Errore nelle linee 1 ... 3", "Tag <partest> errato"}, 0},
-        BadFile{"ParTest not closed", "<Test>\n<ParTest>Name = \"x\"\n", kMissingTag,
-                {"Errore nelle linee 1 ... 3", "Tag </partest> errato"}, 0},
-        BadFile{"no TextTest", "<Test>\n<ParTest></ParTest>\n", kMissingOpeningTag,
-                {"Errore nelle linee 2 ... 3", "Tag <texttest> errato"}, 0},
-        BadFile{"TextTest not closed", "<Test><ParTest></ParTest>\n<TextTest>\nabc\n", kMissingTag,
-                {"Errore nelle linee 1 ... 4", "Tag </texttest> errato"}, 0},
-        BadFile{"unknown ParTest names", "<Test><ParTest>Colour = red, Time = 5, Size = 2</ParTest>",
-                kUnknownTestParameter,
-                {"Nel tag <partest> parametro *colour* non riconosciuto",
-                 "Nel tag <partest> parametro *size* non riconosciuto"}, 0},
-        BadFile{"question not closed", kHead + kQuestion + "<Question><ParQue></ParQue>\n", kMissingTag,
-                {"Errore nelle linee 4 ... 6", "Tag </question> errato"}, 1},
-        BadFile{"question section too long",
-                kHead + "<Question>" + std::string(MAX_SECTION_TEXT, ' ') + "</Question>", kSectionTooLong,
-                {"Il file \"DIR/quiz.tst\" e' > di 8388608 byte"}, 0},
-        BadFile{"unknown ParQue name stops the loading",
-                kHead + kQuestion + "<Question><ParQue>Foo = 1</ParQue></Question>\n" + kQuestion,
-                kUnknownQuestionParameter,
-                {"Domanda 1 : nel tag <parque> parametro *foo* non riconosciuto"}, 2},
-        BadFile{"question without TextQue", kHead + "\n<Question><ParQue></ParQue></Question>", kMissingOpeningTag,
-                {"Errore nelle linee 3 ... 5", "Tag <textque> errato"}, 1},
-        BadFile{"unknown ParAns name",
-                kHead + "<Question><ParQue></ParQue><TextQue>q</TextQue><Answer><ParAns>Punti = 2"
-                        "</ParAns><TextAns>a</TextAns></Answer></Question>",
-                kUnknownAnswerParameter, {"Risposta 0 : nel tag <parans> parametro *punti* non riconosciuto"}, 1}));
+    testing::Values(BadFile{"no ParTest",
+                            "<Test>\n<TextTest></TextTest>\n",
+                            kMissingOpeningTag,
+                            {"Errore nelle linee 1 ... 3", "Tag <partest> errato"},
+                            0},
+                    BadFile{"ParTest not closed",
+                            "<Test>\n<ParTest>Name = \"x\"\n",
+                            kMissingTag,
+                            {"Errore nelle linee 1 ... 3", "Tag </partest> errato"},
+                            0},
+                    BadFile{"no TextTest",
+                            "<Test>\n<ParTest></ParTest>\n",
+                            kMissingOpeningTag,
+                            {"Errore nelle linee 2 ... 3", "Tag <texttest> errato"},
+                            0},
+                    BadFile{"TextTest not closed",
+                            "<Test><ParTest></ParTest>\n<TextTest>\nabc\n",
+                            kMissingTag,
+                            {"Errore nelle linee 1 ... 4", "Tag </texttest> errato"},
+                            0},
+                    BadFile{"unknown ParTest names",
+                            "<Test><ParTest>Colour = red, Time = 5, Size = 2</ParTest>",
+                            kUnknownTestParameter,
+                            {"Nel tag <partest> parametro *colour* non riconosciuto",
+                             "Nel tag <partest> parametro *size* non riconosciuto"},
+                            0},
+                    BadFile{"question not closed",
+                            kHead + kQuestion + "<Question><ParQue></ParQue>\n",
+                            kMissingTag,
+                            {"Errore nelle linee 4 ... 6", "Tag </question> errato"},
+                            1},
+                    BadFile{"question section too long",
+                            kHead + "<Question>" + std::string(MAX_SECTION_TEXT, ' ') + "</Question>",
+                            kSectionTooLong,
+                            {"Il file \"DIR/quiz.tst\" e' > di 8388608 byte"},
+                            0},
+                    BadFile{"unknown ParQue name stops the loading",
+                            kHead + kQuestion + "<Question><ParQue>Foo = 1</ParQue></Question>\n" + kQuestion,
+                            kUnknownQuestionParameter,
+                            {"Domanda 1 : nel tag <parque> parametro *foo* non riconosciuto"},
+                            2},
+                    BadFile{"question without TextQue",
+                            kHead + "\n<Question><ParQue></ParQue></Question>",
+                            kMissingOpeningTag,
+                            {"Errore nelle linee 3 ... 5", "Tag <textque> errato"},
+                            1},
+                    BadFile{"unknown ParAns name",
+                            kHead + "<Question><ParQue></ParQue><TextQue>q</TextQue><Answer><ParAns>Punti = 2"
+                                    "</ParAns><TextAns>a</TextAns></Answer></Question>",
+                            kUnknownAnswerParameter,
+                            {"Risposta 0 : nel tag <parans> parametro *punti* non riconosciuto"},
+                            1}));
 
 // The message of a too long section names the file, which lives in the
 // fixture's directory.
@@ -257,8 +287,8 @@ TEST_F(CaricatoreTest, FileWithoutItsClosingTagLoadsWithAWarning)
     const auto test = LoadText(kHead + kQuestion + "</Test >");
     EXPECT_EQ(test->Error(), 0);
     EXPECT_EQ(test->QuestionCount(), 1);
-    EXPECT_EQ(recorder.messages,
-              Messages{"Il file \"" + dir + "quiz.tst\" non termina con </Test>: potrebbe essere incompleto"});
+    EXPECT_EQ(recorder.messages, Messages{"Il file \"" + dir +
+                                          "quiz.tst\" non termina con </Test>: potrebbe essere incompleto"});
     recorder.Clear();
     EXPECT_EQ(LoadText(kHead + kQuestion + "</test>\nfine")->QuestionCount(), 1);
     EXPECT_TRUE(recorder.messages.empty());

@@ -20,7 +20,10 @@ namespace quadrivo {
 
 namespace {
 
-bool Usable(const CStringa& name) { return name.IsOk() && name.Length() > 0; }
+bool Usable(const CStringa& name)
+{
+    return name.IsOk() && name.Length() > 0;
+}
 
 }  // namespace
 
@@ -68,9 +71,11 @@ void SyncDirectory(const std::string& dir)
 
 ReplaceResult MoveIntoPlace(const std::string& from, const std::string& to, bool replaceExisting)
 {
-    if (replaceExisting) return std::rename(from.c_str(), to.c_str()) == 0 ? ReplaceResult::Written : ReplaceResult::Failed;
+    if (replaceExisting)
+        return std::rename(from.c_str(), to.c_str()) == 0 ? ReplaceResult::Written : ReplaceResult::Failed;
 #ifdef RENAME_NOREPLACE
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return ReplaceResult::Written;
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return ReplaceResult::Written;
     if (errno == EEXIST) return ReplaceResult::TargetExists;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return ReplaceResult::Failed;
 #endif
@@ -208,9 +213,15 @@ bool CreateExclusive(const CStringa& name, const std::string& content)
     return OpenAndWrite(name, "wbx", content);
 }
 
-bool AppendToFile(const CStringa& name, const std::string& content) { return OpenAndWrite(name, "ab", content); }
+bool AppendToFile(const CStringa& name, const std::string& content)
+{
+    return OpenAndWrite(name, "ab", content);
+}
 
-bool WriteWholeFile(const CStringa& name, const std::string& content) { return OpenAndWrite(name, "wb", content); }
+bool WriteWholeFile(const CStringa& name, const std::string& content)
+{
+    return OpenAndWrite(name, "wb", content);
+}
 
 ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bool replaceExisting)
 {

@@ -21,9 +21,9 @@ bool PathExists(const CStringa& name);
 bool CreateExclusive(const CStringa& name, const std::string& content);
 
 enum class ReplaceResult {
-    Written,         // target now holds content
-    TargetExists,    // replaceExisting was false and target exists: untouched
-    Failed,          // nothing changed: target is as it was
+    Written,       // target now holds content
+    TargetExists,  // replaceExisting was false and target exists: untouched
+    Failed,        // nothing changed: target is as it was
 };
 
 // Writes content to a new file in target's own directory, checks every

@@ -1,7 +1,6 @@
 #include "tstfile/filesystem.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>

@@ -17,8 +17,8 @@ class CParTest;
 
 // Where a text stands in the file.
 enum class TextPlace {
-    Section,   // the whole content of a tag, as <TextQue>
-    Quoted,    // a value between double quotes, as Name = "..."
+    Section,  // the whole content of a tag, as <TextQue>
+    Quoted,   // a value between double quotes, as Name = "..."
 };
 
 // The first piece of text that the file could not give back as it is: "<!"

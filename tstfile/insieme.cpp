@@ -21,7 +21,10 @@ namespace quadrivo {
 
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
 
 char* CopyBounded(const CStringa& name, char* buf, std::size_t size)
 {
@@ -38,7 +41,10 @@ constexpr int kLockLine = 199;
 
 }  // namespace
 
-CStringa CTest::TestFileName() const { return TestFileNameOf(PathName); }
+CStringa CTest::TestFileName() const
+{
+    return TestFileNameOf(PathName);
+}
 
 CStringa CTest::TestFileNameOf(const CStringa& name) const
 {
@@ -54,9 +60,15 @@ CStringa CTest::SiblingName(const CStringa& ext) const
     return Slice(PathName, 0, dot) + ext;
 }
 
-CStringa CTest::StudentFileName() const { return SiblingName(CStringa("stu")); }
+CStringa CTest::StudentFileName() const
+{
+    return SiblingName(CStringa("stu"));
+}
 
-CStringa CTest::LockFileName() const { return SiblingName(CStringa("lck")); }
+CStringa CTest::LockFileName() const
+{
+    return SiblingName(CStringa("lck"));
+}
 
 CStringa CTest::BareFileName() const
 {
@@ -66,7 +78,10 @@ CStringa CTest::BareFileName() const
     return Tail(name, start);
 }
 
-char* CTest::CopyTestFileName(char* buf, std::size_t size) const { return CopyBounded(TestFileName(), buf, size); }
+char* CTest::CopyTestFileName(char* buf, std::size_t size) const
+{
+    return CopyBounded(TestFileName(), buf, size);
+}
 
 char* CTest::CopyStudentFileName(char* buf, std::size_t size) const
 {
@@ -95,7 +110,10 @@ void CTest::MakeStamp()
     Stamp = stamp;
 }
 
-bool CTest::LockExists() const { return FileExists(LockFileName()); }
+bool CTest::LockExists() const
+{
+    return FileExists(LockFileName());
+}
 
 void CTest::CreateLock()
 {
@@ -111,15 +129,22 @@ CStringa CTest::ReadLock() const
     if (!file) return CStringa();
     char line[kLockLine + 1];
     int n = 0;
-    for (int c; n < kLockLine && (c = std::fgetc(file)) != EOF && c != '\n';) line[n++] = static_cast<char>(c);
+    for (int c; n < kLockLine && (c = std::fgetc(file)) != EOF && c != '\n';)
+        line[n++] = static_cast<char>(c);
     line[n] = '\0';
     std::fclose(file);
     return CStringa(line);
 }
 
-bool CTest::OwnsLock() { return ReadLock() == GetStamp(); }
+bool CTest::OwnsLock()
+{
+    return ReadLock() == GetStamp();
+}
 
-void CTest::RemoveLock() const { std::remove(LockFileName().CStr()); }
+void CTest::RemoveLock() const
+{
+    std::remove(LockFileName().CStr());
+}
 
 void CTest::CreateResultFile()
 {

@@ -1,7 +1,4 @@
-#include "model/test.h"
-
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "model/test.h"
 #include "student/studente.h"
 #include "tstfile/testfiles_test.h"
 
@@ -30,17 +28,18 @@ TEST(FileSetNamesTest, NamesDeriveFromThePathWithEitherSeparator)
         {"quiz", "quiz.tst", "quiz.stu", "quiz.lck", "quiz.000", "quiz.tst"},
         {"quiz.TST", "quiz.TST", "quiz.stu", "quiz.lck", "quiz.000", "quiz.TST"},
         {"quiz.", "quiz.", "quiz.stu", "quiz.lck", "quiz.000", "quiz."},
-        {"C:\\dati\\quiz", "C:\\dati\\quiz.tst", "C:\\dati\\quiz.stu", "C:\\dati\\quiz.lck", "C:\\dati\\quiz.000",
-         "quiz.tst"},
-        {"C:\\dati\\quiz.old.tst", "C:\\dati\\quiz.old.tst", "C:\\dati\\quiz.old.stu", "C:\\dati\\quiz.old.lck",
-         "C:\\dati\\quiz.old.000", "quiz.old.tst"},
+        {"C:\\dati\\quiz", "C:\\dati\\quiz.tst", "C:\\dati\\quiz.stu", "C:\\dati\\quiz.lck",
+         "C:\\dati\\quiz.000", "quiz.tst"},
+        {"C:\\dati\\quiz.old.tst", "C:\\dati\\quiz.old.tst", "C:\\dati\\quiz.old.stu",
+         "C:\\dati\\quiz.old.lck", "C:\\dati\\quiz.old.000", "quiz.old.tst"},
         {"C:\\a.b\\quiz", "C:\\a.b\\quiz.tst", "C:\\a.b\\quiz.stu", "C:\\a.b\\quiz.lck", "C:\\a.b\\quiz.000",
          "quiz.tst"},
         {"C:/dati/quiz.old.tst", "C:/dati/quiz.old.tst", "C:/dati/quiz.old.stu", "C:/dati/quiz.old.lck",
          "C:/dati/quiz.old.000", "quiz.old.tst"},
-        {"C:/a.b/quiz", "C:/a.b/quiz.tst", "C:/a.b/quiz.stu", "C:/a.b/quiz.lck", "C:/a.b/quiz.000", "quiz.tst"},
-        {"/home/prof/a.b/quiz", "/home/prof/a.b/quiz.tst", "/home/prof/a.b/quiz.stu", "/home/prof/a.b/quiz.lck",
-         "/home/prof/a.b/quiz.000", "quiz.tst"},
+        {"C:/a.b/quiz", "C:/a.b/quiz.tst", "C:/a.b/quiz.stu", "C:/a.b/quiz.lck", "C:/a.b/quiz.000",
+         "quiz.tst"},
+        {"/home/prof/a.b/quiz", "/home/prof/a.b/quiz.tst", "/home/prof/a.b/quiz.stu",
+         "/home/prof/a.b/quiz.lck", "/home/prof/a.b/quiz.000", "quiz.tst"},
         {"C:quiz", "C:quiz.tst", "C:quiz.stu", "C:quiz.lck", "C:quiz.000", "C:quiz.tst"},
     };
     for (const Row& row : rows) {

@@ -7,11 +7,11 @@
 #include "model/domanda.h"
 #include "model/test.h"
 #include "student/studente.h"
-#include "text/utilita.h"
 #include "text/errore.h"
+#include "text/lettore.h"
+#include "text/utilita.h"
 #include "tstfile/filesystem.h"
 #include "tstfile/formato.h"
-#include "text/lettore.h"
 
 namespace quadrivo {
 
@@ -29,7 +29,10 @@ bool HasDirectoryPart(const CStringa& name)
 }
 
 // Blank lines are a bare line end, never scrambled.
-void WriteBlankLine(std::ostream& out) { out << '\n'; }
+void WriteBlankLine(std::ostream& out)
+{
+    out << '\n';
+}
 
 void WriteTextLine(std::ostream& out, const char* text, int scrambled)
 {
@@ -57,7 +60,10 @@ private:
     int scrambled_;
 };
 
-CStringa OfQuestion(int i) { return "della domanda " + CStringa(i + 1); }
+CStringa OfQuestion(int i)
+{
+    return "della domanda " + CStringa(i + 1);
+}
 
 int CheckParams(TextCheck& check, const CParTest& p)
 {
@@ -131,7 +137,8 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
     WriteTextLine(out, "<!--- parametri generali Test --->", Scrambled);
     std::ostringstream params;
     Params.WriteParams(params, Scrambled);
-    if (!FitsSection(params.str(), Errors, target, CStringa("il testo del test"))) return kSectionTooLongToSave;
+    if (!FitsSection(params.str(), Errors, target, CStringa("il testo del test")))
+        return kSectionTooLongToSave;
     out << params.str();
     for (int i = 0; i < QuestionCount(); ++i) {
         WriteBlankLine(out);
@@ -139,7 +146,8 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
         WriteLine(out, comment, Scrambled);
         std::ostringstream question;
         Questions[i]->Write(question, Scrambled);
-        if (!FitsSection(question.str(), Errors, target, "la domanda " + CStringa(i + 1))) return kSectionTooLongToSave;
+        if (!FitsSection(question.str(), Errors, target, "la domanda " + CStringa(i + 1)))
+            return kSectionTooLongToSave;
         out << question.str();
     }
     WriteBlankLine(out);
@@ -148,18 +156,23 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
     // The old file is replaced only once the whole new text is on disk.
     // Without overwrite, a file that appears meanwhile is kept as well.
     switch (ReplaceFile(target, out.str(), overwrite != 0)) {
-    case ReplaceResult::Written: return 0;
-    case ReplaceResult::TargetExists:
-        ErrorCode = kFileExists;
-        Report(Errors, kFileExists, target);
-        return kFileExists;
-    case ReplaceResult::Failed: break;
+        case ReplaceResult::Written:
+            return 0;
+        case ReplaceResult::TargetExists:
+            ErrorCode = kFileExists;
+            Report(Errors, kFileExists, target);
+            return kFileExists;
+        case ReplaceResult::Failed:
+            break;
     }
     Report(Errors, kCannotCreate, target);
     return kCannotCreate;
 }
 
-int CTest::SaveCurrent() { return SaveTo(TestFileName(), 1); }
+int CTest::SaveCurrent()
+{
+    return SaveTo(TestFileName(), 1);
+}
 
 int CTest::SaveStudent(int toResultFile)
 {
@@ -183,7 +196,8 @@ int CTest::SaveStudent(int toResultFile)
     // The record goes out in one checked write; a failed append is taken
     // back, so the records already in the file stay readable.
     const std::string text = out.str();
-    if (!FitsSection(text, Errors, name, "lo studente " + CStringa(StudentCount()))) return kSectionTooLongToSave;
+    if (!FitsSection(text, Errors, name, "lo studente " + CStringa(StudentCount())))
+        return kSectionTooLongToSave;
     const bool written = toResultFile ? WriteWholeFile(name, text) : AppendToFile(name, text);
     if (!written) {
         Report(Errors, kCannotCreate, name);

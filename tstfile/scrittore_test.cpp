@@ -1,7 +1,6 @@
 // Saving questionnaires and student records through CTest.
 
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,9 +31,15 @@ namespace {
 
 using Messages = std::vector<std::string>;
 
-std::string Str(const CStringa& s) { return std::string(s.CStr(), s.Length()); }
+std::string Str(const CStringa& s)
+{
+    return std::string(s.CStr(), s.Length());
+}
 
-std::time_t FixedClock() { return 1'700'000'000; }
+std::time_t FixedClock()
+{
+    return 1'700'000'000;
+}
 
 const std::string kParamsOfNewTest = "<!--- parametri generali Test --->\n" + kNewTestParams;
 
@@ -152,10 +157,13 @@ TEST_F(ScrittoreTest, ReadOnlyFileIsNotSavedOver)
 // with the fixture's directory as the current one.
 struct NameCase {
     const char* name;
-    const char* file;   // relative to the current directory
+    const char* file;  // relative to the current directory
 };
 
-void PrintTo(const NameCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const NameCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 // The name typed, with '_' for what a test name cannot hold.
 std::string CaseName(const NameCase& c)
@@ -190,14 +198,12 @@ TEST_P(SaveToNameTest, WritesTheExpectedFile)
               std::string(GetParam().file).rfind("sub/", 0) != 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Writer, SaveToNameTest,
-                         testing::Values(NameCase{"quiz", "corso/quiz.tst"},
-                                         NameCase{"quiz.txt", "corso/quiz.txt"},
-                                         NameCase{"D:quiz", "D:quiz.tst"},
-                                         NameCase{"sub/quiz", "sub/quiz.tst"},
-                                         NameCase{"sub/quiz.v2", "sub/quiz.v2"},
-                                         NameCase{"C:\\dati\\quiz", "C:\\dati\\quiz.tst"}),
-                         [](const auto& info) { return CaseName(info.param); });
+INSTANTIATE_TEST_SUITE_P(
+    Writer, SaveToNameTest,
+    testing::Values(NameCase{"quiz", "corso/quiz.tst"}, NameCase{"quiz.txt", "corso/quiz.txt"},
+                    NameCase{"D:quiz", "D:quiz.tst"}, NameCase{"sub/quiz", "sub/quiz.tst"},
+                    NameCase{"sub/quiz.v2", "sub/quiz.v2"}, NameCase{"C:\\dati\\quiz", "C:\\dati\\quiz.tst"}),
+    [](const auto& info) { return CaseName(info.param); });
 
 TEST_F(ScrittoreTest, ExistingFileWithoutOverwriteIsKeptAndTheErrorSticks)
 {
@@ -504,11 +510,11 @@ private:
     int Flag() { return Int(0, 1); }
     // Mostly quarter points, now and then any float or double at all: 1e-8,
     // 0.1 or 123456.79 must come back as they were.
-    float Score() { return Int(0, 3) > 0 ? static_cast<float>(Int(-40, 40)) / 4 : static_cast<float>(Real()); }
-    double Real()
+    float Score()
     {
-        return std::ldexp(std::uniform_real_distribution<double>(-1, 1)(random_), Int(-40, 40));
+        return Int(0, 3) > 0 ? static_cast<float>(Int(-40, 40)) / 4 : static_cast<float>(Real());
     }
+    double Real() { return std::ldexp(std::uniform_real_distribution<double>(-1, 1)(random_), Int(-40, 40)); }
 
     CStringa Text(int longest, bool lines = false)
     {
@@ -575,7 +581,8 @@ void ExpectOrdersShowEachOnce(CTest& test)
         CDomanda& q = *test.GetQuestion(i);
         if (q.GetEnableQue()) enabled.push_back(i);
         std::vector<int> answers, every;
-        for (int p = 0; p < q.GetAnswerCount(); ++p) answers.push_back(q.GetShownIndex(p)), every.push_back(p);
+        for (int p = 0; p < q.GetAnswerCount(); ++p)
+            answers.push_back(q.GetShownIndex(p)), every.push_back(p);
         EXPECT_EQ(sorted(answers), every) << "question " << i;
     }
     for (std::size_t p = 0; p < enabled.size(); ++p) shown.push_back(test.GetShownIndex(static_cast<int>(p)));
@@ -593,12 +600,14 @@ TEST_F(ScrittoreTest, EveryGeneratedQuestionnaireLoadsBackEqual)
             original.SetScrambled(scrambled);
             ASSERT_EQ(original.SaveCurrent(), 0);
             const auto back = Load("quiz.tst");
-            ASSERT_EQ(back->Error(), 0) << "round " << round << ": " << testing::PrintToString(recorder.messages);
+            ASSERT_EQ(back->Error(), 0)
+                << "round " << round << ": " << testing::PrintToString(recorder.messages);
             EXPECT_EQ(back->IsScrambled(), scrambled);
             ASSERT_TRUE(*back == original) << "round " << round << "\n" << ReadFile(dir + "quiz.tst");
             ExpectOrdersShowEachOnce(*back);
             for (std::size_t i = 0; i < meant.size(); ++i)
-                ASSERT_TRUE(*back->GetQuestion(static_cast<int>(i)) == meant[i]) << "round " << round << ", " << i;
+                ASSERT_TRUE(*back->GetQuestion(static_cast<int>(i)) == meant[i])
+                    << "round " << round << ", " << i;
         }
     }
 }
@@ -649,7 +658,8 @@ TEST_F(ScrittoreTest, TextsTheFileCannotHoldAreRefused)
          "Il campo TextTest del test contiene *<!*, che il file non puo' contenere"},
         {"comment start in a question", [](CTest& t) { t.GetQuestion(0)->SetTextQue("3 <! 4"); },
          "Il campo TextQue della domanda 1 contiene *<!*, che il file non puo' contenere"},
-        {"closing tag in an answer", [](CTest& t) { t.GetQuestion(1)->GetAnswer(0).SetTextAns("a</textans>b"); },
+        {"closing tag in an answer",
+         [](CTest& t) { t.GetQuestion(1)->GetAnswer(0).SetTextAns("a</textans>b"); },
          "Il campo TextAns della risposta 1 della domanda 2 contiene *</TextAns>*, che il file non puo' "
          "contenere"},
         {"closing tag of another section", [](CTest& t) { t.GetQuestion(1)->SetImage("x</Question>"); },

@@ -46,8 +46,8 @@ struct ToolRun {
 // quotes, from folder dir (ending with a separator) as the current directory.
 inline ToolRun RunTsttool(const std::string& dir, const std::string& arguments)
 {
-    const std::string command = "cd '" + dir + "' && '" QV_TSTTOOL "' " + arguments + " >'" + dir +
-                                ".out' 2>'" + dir + ".err'";
+    const std::string command =
+        "cd '" + dir + "' && '" QV_TSTTOOL "' " + arguments + " >'" + dir + ".out' 2>'" + dir + ".err'";
     const int status = std::system(command.c_str());
     ToolRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir + ".out"), ReadFile(dir + ".err")};
     std::filesystem::remove(dir + ".out");

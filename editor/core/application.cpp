@@ -6,7 +6,11 @@
 namespace quadrivo::editor {
 
 Application::Application(Dialogs& dialogs, SettingsStore& settings, ProgramLauncher& programs, Files& files)
-    : dialogs(dialogs), settings(settings), programs(programs), files(files), currentFolder_(files.WorkingFolder())
+    : dialogs(dialogs),
+      settings(settings),
+      programs(programs),
+      files(files),
+      currentFolder_(files.WorkingFolder())
 {
 }
 

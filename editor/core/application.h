@@ -43,18 +43,18 @@ public:
     // The file library's messages, shown as "Informazione" boxes.
     PlatformErrorPresenter messageBoxes{dialogs};
     mkErrore errorReporter{messageBoxes};
-    CTest currentTest{&errorReporter};   // the questionnaire being edited
-    CTest runTest{&errorReporter};       // holds the one question being tried out
-    CDomanda editQuestion{&errorReporter};   // the question of the open question dialog
-    CDomanda clipQuestion{&errorReporter};   // what Copia stored
-    CDomanda undoQuestion{&errorReporter};   // the question before the last Incolla
+    CTest currentTest{&errorReporter};      // the questionnaire being edited
+    CTest runTest{&errorReporter};          // holds the one question being tried out
+    CDomanda editQuestion{&errorReporter};  // the question of the open question dialog
+    CDomanda clipQuestion{&errorReporter};  // what Copia stored
+    CDomanda undoQuestion{&errorReporter};  // the question before the last Incolla
 
-    int modified = 0;          // currentTest has unsaved changes
-    int clipFilled = 0;        // clipQuestion holds a copied question
-    int undoAvailable = 0;     // Annulla "incolla" can restore undoQuestion
-    int editingExisting = 0;   // the question dialog edits question editIndex
+    int modified = 0;         // currentTest has unsaved changes
+    int clipFilled = 0;       // clipQuestion holds a copied question
+    int undoAvailable = 0;    // Annulla "incolla" can restore undoQuestion
+    int editingExisting = 0;  // the question dialog edits question editIndex
     int editIndex = 0;
-    int lastSelection = 0;     // the chooser's selection, kept between openings
+    int lastSelection = 0;  // the chooser's selection, kept between openings
     // The new-question dialog's choice, kept too.
     QuestionKind lastKindChoice = QuestionKind::OneSolution;
 
@@ -80,14 +80,14 @@ public:
     // The proposed and chosen path of the questionnaire file dialogs; starts
     // as the command-line tail. At most kPathCapacity - 1 characters.
     std::string fileBuffer;
-    std::string savedDirectory;   // current folder before a dialog or load
+    std::string savedDirectory;  // current folder before a dialog or load
     // The runner dialog's Sfoglia and the question dialogs' "Immagine..."
     // propose their last choice of the run.
     std::string programChoice;
     std::string imageChoice;
 
     static constexpr std::size_t kPathCapacity = 512;
-    static constexpr std::size_t kTextCapacity = 5000;   // long texts in dialogs
+    static constexpr std::size_t kTextCapacity = 5000;  // long texts in dialogs
 
 private:
     std::string currentFolder_;

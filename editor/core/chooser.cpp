@@ -27,7 +27,10 @@ bool IsQuestion(Application& app, int index)
 
 }  // namespace
 
-void OpenQuestionChooser(Application& app) { app.editingExisting = 1; }
+void OpenQuestionChooser(Application& app)
+{
+    app.editingExisting = 1;
+}
 
 std::vector<std::string> ChooserItems(CTest& test)
 {
@@ -74,6 +77,9 @@ QuestionDialogKind ChooseQuestion(Application& app, int index)
     return kind;
 }
 
-void CloseQuestionChooser(Application& app, int selection) { app.lastSelection = selection; }
+void CloseQuestionChooser(Application& app, int selection)
+{
+    app.lastSelection = selection;
+}
 
 }  // namespace quadrivo::editor

@@ -76,7 +76,7 @@ struct DispatchCase {
     TQue type;
     TSel selection;
     QuestionDialogKind kind;
-    const char* message = "";   // what a kind the editor cannot edit says
+    const char* message = "";  // what a kind the editor cannot edit says
 };
 
 std::string CaseName(const DispatchCase& c)
@@ -85,7 +85,10 @@ std::string CaseName(const DispatchCase& c)
     return c.type == TQue::MultipleAnswer ? type + TSelText(c.selection).CStr() : type;
 }
 
-void PrintTo(const DispatchCase& c, std::ostream* out) { *out << CaseName(c); }
+void PrintTo(const DispatchCase& c, std::ostream* out)
+{
+    *out << CaseName(c);
+}
 
 class ChooserDispatchTest : public ChooserTest, public ::testing::WithParamInterface<DispatchCase> {};
 

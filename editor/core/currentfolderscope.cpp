@@ -5,7 +5,8 @@
 
 namespace quadrivo::editor {
 
-CurrentFolderScope::CurrentFolderScope(Application& app) : files_(app.files), previous_(files_.WorkingFolder())
+CurrentFolderScope::CurrentFolderScope(Application& app)
+    : files_(app.files), previous_(files_.WorkingFolder())
 {
     files_.SetWorkingFolder(app.CurrentFolder());
 }

@@ -11,20 +11,20 @@ namespace quadrivo::editor {
 // system's own file-name encoding.
 
 struct FileFilter {
-    std::string label;     // "Questionari (*.tst)"
-    std::string pattern;   // "*.tst"
+    std::string label;    // "Questionari (*.tst)"
+    std::string pattern;  // "*.tst"
 };
 
 struct FileDialogRequest {
     std::string title;
-    std::vector<FileFilter> filters;   // the first one is selected
-    std::string defaultExtension;      // without the dot: "tst"
-    std::string folder;                // where the dialog starts
-    std::string proposed;              // the path proposed in the name field,
-                                       // a relative one taken in folder
-    bool mustExist = false;            // open: the file must exist
-    bool overwritePrompt = false;      // save: ask before replacing a file
-    std::size_t maxPath = 510;         // longer choices are refused
+    std::vector<FileFilter> filters;  // the first one is selected
+    std::string defaultExtension;     // without the dot: "tst"
+    std::string folder;               // where the dialog starts
+    std::string proposed;             // the path proposed in the name field,
+                                      // a relative one taken in folder
+    bool mustExist = false;           // open: the file must exist
+    bool overwritePrompt = false;     // save: ask before replacing a file
+    std::size_t maxPath = 510;        // longer choices are refused
 };
 
 // What the editor shows the user besides its own windows: message boxes,

@@ -40,10 +40,8 @@ struct FromCase {
 TEST(FromDialogTextTest, TurnsCrLfIntoLfAndKeepsLoneCr)
 {
     const FromCase cases[] = {
-        {"a\r\nb", "a\nb"},
-        {"ends with cr\r", "ends with cr\r"},
-        {"cr\rinside", "cr\rinside"},
-        {"a\r\r\nb", "a\r\nb"},
+        {"a\r\nb", "a\nb"},           {"ends with cr\r", "ends with cr\r"},
+        {"cr\rinside", "cr\rinside"}, {"a\r\r\nb", "a\r\nb"},
         {"\r\n\r\n", "\n\n"},
     };
     for (const FromCase& c : cases) EXPECT_EQ(FromDialogText(c.shown), c.stored) << c.shown;

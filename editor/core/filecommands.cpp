@@ -101,7 +101,8 @@ void ShowLoadReports(Application& app, const std::string& path, const std::vecto
     if (!named)
         text = "Non riesco a caricare il file \"" + app.files.NameForMessage(path) + "\"" +
                (text.empty() ? "." : ":" + text);
-    else text.erase(0, 2);
+    else
+        text.erase(0, 2);
     ShowInfo(app, text);
 }
 

@@ -28,8 +28,8 @@ bool SaveAsCommand(Application& app);
 
 // Replaces currentTest by the test in path, a relative one taken in the
 // current folder. With changeDirectory, a path with a directory part makes
-// that folder current first (restored when the load fails). What the file library reports comes in one box, which
-// names the file; a load that fails without a report says so too.
+// that folder current first (restored when the load fails). What the file library reports comes in one box,
+// which names the file; a load that fails without a report says so too.
 bool LoadTestFile(Application& app, const std::string& path, bool changeDirectory);
 // Writes currentTest to path, ".tst" added when its file name has no
 // extension; the test takes path as its name. True when written.

@@ -253,8 +253,8 @@ TEST_F(FileCommandsTest, FailedSaveKeepsNameModifiedAndDirectory)
     const std::string target = scratch.File("elsewhere/missing/quiz2.tst");
     platform.saveAnswers = {target};
     EXPECT_FALSE(SaveAsCommand(app));
-    EXPECT_EQ(platform.infos,
-              std::vector<std::string>{"Non riesco a creare il file \"" + target + "\": la cartella non esiste"});
+    EXPECT_EQ(platform.infos, std::vector<std::string>{"Non riesco a creare il file \"" + target +
+                                                       "\": la cartella non esiste"});
     EXPECT_EQ(app.currentTest.GetPathName(), CStringa("quiz"));
     EXPECT_EQ(app.currentTest.Error(), 0);
     EXPECT_EQ(app.modified, 1);
@@ -273,8 +273,8 @@ TEST(CreateFailureReasonTest, SaysWhyInShortItalian)
 
 struct BrokenFileCase {
     const char* name;
-    std::string content;   // none: the file is missing
-    const char* start;     // the one box begins so
+    std::string content;  // none: the file is missing
+    const char* start;    // the one box begins so
 };
 
 TEST_F(FileCommandsTest, FileThatFailsToLoadIsNamedInOneBoxAndLeavesNothingBehind)
@@ -283,7 +283,10 @@ TEST_F(FileCommandsTest, FileThatFailsToLoadIsNamedInOneBoxAndLeavesNothingBehin
     std::ifstream(fs::path(QV_SOURCE_DIR) / "examples" / "geografia.tst").read(sample.data(), 1500);
     const BrokenFileCase cases[] = {
         {"vuoto.tst", "", "Non riesco a caricare il file \""},
-        {"binario.tst", "\x7f" "ELF" + std::string(8, '\0') + std::string(300, '\x90'),
+        {"binario.tst",
+         "\x7f"
+         "ELF" +
+             std::string(8, '\0') + std::string(300, '\x90'),
          "Non riesco a caricare il file \""},
         {"tagliato.tst", sample, ""},
     };

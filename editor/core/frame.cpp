@@ -3,8 +3,8 @@
 #include <cerrno>
 
 #include "editor/core/application.h"
-#include "editor/core/filecommands.h"
 #include "editor/core/dialogs.h"
+#include "editor/core/filecommands.h"
 #include "editor/core/questiondialogs.h"
 
 namespace quadrivo::editor {
@@ -53,18 +53,30 @@ const std::vector<ToolbarButton>& MainToolbar()
 std::string TooltipText(Command command)
 {
     switch (command) {
-    case Command::New: return "Nuovo questionario";
-    case Command::Load: return "Apri un questionario";
-    case Command::Save: return "Salva il questionario";
-    case Command::NewQuestion: return "Nuova domanda";
-    case Command::EditQuestion: return "Modifica domanda";
-    case Command::RunTest: return "Esegui test";
-    case Command::Copy: return "Copia";
-    case Command::Paste: return "Incolla";
-    case Command::RunQuestion: return "Esegui domanda";
-    case Command::UndoPaste: return "Annulla \"incolla\"";
-    case Command::ChooseImage: return "Associa immagine";
-    default: return "";
+        case Command::New:
+            return "Nuovo questionario";
+        case Command::Load:
+            return "Apri un questionario";
+        case Command::Save:
+            return "Salva il questionario";
+        case Command::NewQuestion:
+            return "Nuova domanda";
+        case Command::EditQuestion:
+            return "Modifica domanda";
+        case Command::RunTest:
+            return "Esegui test";
+        case Command::Copy:
+            return "Copia";
+        case Command::Paste:
+            return "Incolla";
+        case Command::RunQuestion:
+            return "Esegui domanda";
+        case Command::UndoPaste:
+            return "Annulla \"incolla\"";
+        case Command::ChooseImage:
+            return "Associa immagine";
+        default:
+            return "";
     }
 }
 
@@ -144,7 +156,10 @@ void StartUp(Application& app, const std::string& tail)
     if (!app.fileBuffer.empty() && !LoadTestFile(app, app.fileBuffer, true)) app.fileBuffer.clear();
 }
 
-void ShutDown(Application& app) { DeleteRunFile(app); }
+void ShutDown(Application& app)
+{
+    DeleteRunFile(app);
+}
 
 GatheredReports::GatheredReports(mkErrore& reporter) : redirected_(reporter, *this) {}
 
@@ -170,17 +185,20 @@ std::string GatheredReports::Text() const
 std::string CreateFailureReason(int errnum)
 {
     switch (errnum) {
-    case ENOENT:
-    case ENOTDIR: return "la cartella non esiste";
-    case EACCES:
-    case EPERM:
-    case EROFS: return "permesso negato";
-    case ENOSPC:
+        case ENOENT:
+        case ENOTDIR:
+            return "la cartella non esiste";
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return "permesso negato";
+        case ENOSPC:
 #ifdef EDQUOT
-    case EDQUOT:
+        case EDQUOT:
 #endif
-        return "il disco \xe8 pieno";
-    default: return "";
+            return "il disco \xe8 pieno";
+        default:
+            return "";
     }
 }
 

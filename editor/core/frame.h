@@ -128,7 +128,6 @@ private:
 // be created ("la cartella non esiste"); empty for the other reasons.
 std::string CreateFailureReason(int errnum);
 
-
 }  // namespace quadrivo::editor
 
 #endif

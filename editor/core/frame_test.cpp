@@ -27,7 +27,10 @@ const StateCase kStateCases[] = {
     {"SavedTestWithoutQuestions", 0, "dir/quiz", 0, false, true},
 };
 
-void PrintTo(const StateCase& c, std::ostream* out) { *out << c.label; }
+void PrintTo(const StateCase& c, std::ostream* out)
+{
+    *out << c.label;
+}
 
 class CommandStatesTest : public FrameTest, public testing::WithParamInterface<StateCase> {};
 

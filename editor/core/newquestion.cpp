@@ -17,20 +17,20 @@ QuestionDialogKind PrepareNewQuestion(Application& app, std::optional<QuestionKi
     if (checked) app.lastKindChoice = *checked;
     CDomanda& question = app.editQuestion;
     switch (app.lastKindChoice) {
-    case QuestionKind::SeveralSolutions:
-        question.SetTypeQue(TQue::MultipleAnswer);
-        question.SetSelection(TSel::Multiple);
-        return QuestionDialogKind::MultiAns;
-    case QuestionKind::OneSolution:
-        question.SetTypeQue(TQue::MultipleAnswer);
-        question.SetSelection(TSel::Single);
-        return QuestionDialogKind::SingleAns;
-    case QuestionKind::Text:
-        question.SetTypeQue(TQue::SingleText);
-        return QuestionDialogKind::TextAns;
-    case QuestionKind::Number:
-        question.SetTypeQue(TQue::SingleNumber);
-        return QuestionDialogKind::TextAns;
+        case QuestionKind::SeveralSolutions:
+            question.SetTypeQue(TQue::MultipleAnswer);
+            question.SetSelection(TSel::Multiple);
+            return QuestionDialogKind::MultiAns;
+        case QuestionKind::OneSolution:
+            question.SetTypeQue(TQue::MultipleAnswer);
+            question.SetSelection(TSel::Single);
+            return QuestionDialogKind::SingleAns;
+        case QuestionKind::Text:
+            question.SetTypeQue(TQue::SingleText);
+            return QuestionDialogKind::TextAns;
+        case QuestionKind::Number:
+            question.SetTypeQue(TQue::SingleNumber);
+            return QuestionDialogKind::TextAns;
     }
     return QuestionDialogKind::None;
 }

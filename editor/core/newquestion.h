@@ -11,10 +11,10 @@ class Application;
 
 // The kinds of question "Seleziona il tipo di domanda" offers.
 enum class QuestionKind {
-    SeveralSolutions,   // "Più soluzioni corrette"
-    OneSolution,        // "Una soluzione corretta"
-    Text,               // "Testo"
-    Number,             // "Numero"
+    SeveralSolutions,  // "Più soluzioni corrette"
+    OneSolution,       // "Una soluzione corretta"
+    Text,              // "Testo"
+    Number,            // "Numero"
 };
 
 // Domande, Nuova...: the question dialog that follows will make a new

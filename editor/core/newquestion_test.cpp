@@ -19,15 +19,22 @@ struct KindCase {
 std::string CaseName(const KindCase& c)
 {
     switch (c.button) {
-    case QuestionKind::SeveralSolutions: return "SeveralSolutions";
-    case QuestionKind::OneSolution: return "OneSolution";
-    case QuestionKind::Text: return "Text";
-    case QuestionKind::Number: return "Number";
+        case QuestionKind::SeveralSolutions:
+            return "SeveralSolutions";
+        case QuestionKind::OneSolution:
+            return "OneSolution";
+        case QuestionKind::Text:
+            return "Text";
+        case QuestionKind::Number:
+            return "Number";
     }
     return "";
 }
 
-void PrintTo(const KindCase& c, std::ostream* out) { *out << CaseName(c); }
+void PrintTo(const KindCase& c, std::ostream* out)
+{
+    *out << CaseName(c);
+}
 
 class NewQuestionKindTest : public ::testing::TestWithParam<KindCase> {
 protected:
@@ -48,14 +55,16 @@ TEST_P(NewQuestionKindTest, MakesAnEmptyQuestionOfTheChosenKindAndProposesItNext
     EXPECT_EQ(app.editingExisting, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, NewQuestionKindTest,
-    ::testing::Values(
-        KindCase{QuestionKind::SeveralSolutions, TQue::MultipleAnswer, TSel::Multiple, QuestionDialogKind::MultiAns},
-        KindCase{QuestionKind::OneSolution, TQue::MultipleAnswer, TSel::Single, QuestionDialogKind::SingleAns},
-        KindCase{QuestionKind::Text, TQue::SingleText, TSel::Single, QuestionDialogKind::TextAns},
-        KindCase{QuestionKind::Number, TQue::SingleNumber, TSel::Single, QuestionDialogKind::TextAns}),
-    [](const auto& info) { return CaseName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Buttons, NewQuestionKindTest,
+                         ::testing::Values(KindCase{QuestionKind::SeveralSolutions, TQue::MultipleAnswer,
+                                                    TSel::Multiple, QuestionDialogKind::MultiAns},
+                                           KindCase{QuestionKind::OneSolution, TQue::MultipleAnswer,
+                                                    TSel::Single, QuestionDialogKind::SingleAns},
+                                           KindCase{QuestionKind::Text, TQue::SingleText, TSel::Single,
+                                                    QuestionDialogKind::TextAns},
+                                           KindCase{QuestionKind::Number, TQue::SingleNumber, TSel::Single,
+                                                    QuestionDialogKind::TextAns}),
+                         [](const auto& info) { return CaseName(info.param); });
 
 TEST(NewQuestionTest, FirstProposalIsOneSolutionAndNoCheckKeepsTheLastChoice)
 {

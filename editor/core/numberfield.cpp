@@ -9,7 +9,10 @@ namespace quadrivo::editor {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 // text without the blanks around it, its decimal comma made a point; none
 // when it holds two separators.
@@ -82,14 +85,20 @@ std::string NumberProblem(const std::string& text, const std::string& field, con
     const std::optional<double> value = ParseDialogNumber(text);
     if (!value) return start + (limits.whole ? " intero." : ".");
     if (*value < limits.minimum || *value > limits.maximum)
-        return start + (limits.whole ? " intero" : "") + " compreso tra " + LimitText(limits.minimum) + " e " +
-               LimitText(limits.maximum) + ".";
+        return start + (limits.whole ? " intero" : "") + " compreso tra " + LimitText(limits.minimum) +
+               " e " + LimitText(limits.maximum) + ".";
     if (limits.whole && *value != std::trunc(*value)) return start + " intero.";
     return "";
 }
 
-std::string NumberText(double value) { return ShortestText(value); }
+std::string NumberText(double value)
+{
+    return ShortestText(value);
+}
 
-std::string NumberText(float value) { return ShortestText(value); }
+std::string NumberText(float value)
+{
+    return ShortestText(value);
+}
 
 }  // namespace quadrivo::editor

@@ -15,7 +15,7 @@ namespace quadrivo::editor {
 struct NumberLimits {
     double minimum;
     double maximum;
-    bool whole = false;   // no decimals
+    bool whole = false;  // no decimals
 };
 
 // The value of text: blanks around it, a sign, digits with at most one ','

@@ -17,9 +17,9 @@ struct ParseCase {
 TEST(NumberFieldTest, ReadsCommaOrPointAndRefusesTheRest)
 {
     const ParseCase cases[] = {
-        {"652,5", 652.5}, {"0,5", 0.5},     {" -0.5 ", -0.5}, {"+2.25", 2.25}, {"7", 7},
-        {",5", 0.5},      {"1e3", 1000},    {"", {}},         {"abc", {}},     {"1,2.5", {}},
-        {"2 5", {}},      {"inf", {}},      {"nan", {}},      {"-", {}},       {"3x", {}},
+        {"652,5", 652.5}, {"0,5", 0.5},  {" -0.5 ", -0.5}, {"+2.25", 2.25}, {"7", 7},
+        {",5", 0.5},      {"1e3", 1000}, {"", {}},         {"abc", {}},     {"1,2.5", {}},
+        {"2 5", {}},      {"inf", {}},   {"nan", {}},      {"-", {}},       {"3x", {}},
     };
     for (const ParseCase& c : cases) EXPECT_EQ(ParseDialogNumber(c.text), c.value) << c.text;
 }
@@ -27,7 +27,7 @@ TEST(NumberFieldTest, ReadsCommaOrPointAndRefusesTheRest)
 struct ProblemCase {
     const char* text;
     NumberLimits limits;
-    const char* message;   // empty: accepted
+    const char* message;  // empty: accepted
 };
 
 TEST(NumberFieldTest, ProblemsNameTheFieldAndTheLimits)

@@ -10,14 +10,14 @@ namespace quadrivo::editor {
 
 enum class StartResult {
     Started,
-    NotFound,   // no such program
-    Failed,     // the program is there but could not be started
+    NotFound,  // no such program
+    Failed,    // the program is there but could not be started
 };
 
 // How programs are named on this system, for the dialog that picks one.
 struct ProgramFileTypes {
-    std::vector<FileFilter> filters;   // the first one is selected
-    std::string defaultExtension;      // added to a typed name; empty for none
+    std::vector<FileFilter> filters;  // the first one is selected
+    std::string defaultExtension;     // added to a typed name; empty for none
 };
 
 // Starts other programs (the test runner) and finds them. Program names and

@@ -19,14 +19,14 @@ class Application;
 // What the properties dialog's controls hold, Windows-1252.
 struct PropertyValues {
     std::string name;
-    std::string time;       // minutes allowed, as typed
-    std::string sendBack;   // times an answer may be put off, as typed
+    std::string time;      // minutes allowed, as typed
+    std::string sendBack;  // times an answer may be put off, as typed
     bool random = false;
     bool save = false;
     bool viewScore = false;
     bool askConfirm = false;
     bool correctAnswer = false;
-    bool scrambled = false;   // "File cifrato": saved scrambled
+    bool scrambled = false;  // "File cifrato": saved scrambled
 };
 
 // The arrows of the two number fields stop at these; a whole number typed

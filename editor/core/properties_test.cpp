@@ -47,7 +47,7 @@ TEST_F(PropertiesTest, OkStoresEditedValues)
 {
     PropertyValues values = FillPropertyDialog(app.currentTest.GetParams());
     values.name = "Storia moderna";
-    values.time = "500";   // beyond the arrows' 120: taken as typed
+    values.time = "500";  // beyond the arrows' 120: taken as typed
     values.sendBack = " 2,0 ";
     values.random = false;
     values.save = true;
@@ -92,11 +92,14 @@ struct PropertyRefusalCase {
 TEST_F(PropertiesTest, ChangedFieldsOutOfRangeAreRefusedButUntouchedOnesKeptAsTheFileHadThem)
 {
     const PropertyRefusalCase cases[] = {
-        {&PropertyValues::time, "tre", "Il campo \"Tempo concesso (in minuti)\" deve contenere un numero intero."},
-        {&PropertyValues::sendBack, "2,5", "Il campo \"Rimandare la risposta?\" deve contenere un numero intero."},
+        {&PropertyValues::time, "tre",
+         "Il campo \"Tempo concesso (in minuti)\" deve contenere un numero intero."},
+        {&PropertyValues::sendBack, "2,5",
+         "Il campo \"Rimandare la risposta?\" deve contenere un numero intero."},
         {&PropertyValues::time, "99999999999",
          "Il campo \"Tempo concesso (in minuti)\" deve contenere un numero intero compreso tra 0 e 32767."},
-        {&PropertyValues::name, std::string(128, 'x'), "Il campo \"Nome\" non pu\xf2 superare i 127 caratteri."},
+        {&PropertyValues::name, std::string(128, 'x'),
+         "Il campo \"Nome\" non pu\xf2 superare i 127 caratteri."},
     };
     for (const PropertyRefusalCase& c : cases) {
         platform.infos.clear();
@@ -138,10 +141,20 @@ struct NumberCase {
 TEST(DialogNumberTest, ReadsWholeNumbersAndGivesZeroForAnythingElse)
 {
     const NumberCase cases[] = {
-        {"15", 15},   {"-7", -7},   {"+4", 4},     {"  12 ", 12}, {"0", 0},
-        {"", 0},      {"abc", 0},   {"12abc", 0},  {"2.5", 0},    {"-", 0},
-        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
-        {"2147483648", 0},          {"99999999999999999999", 0},
+        {"15", 15},
+        {"-7", -7},
+        {"+4", 4},
+        {"  12 ", 12},
+        {"0", 0},
+        {"", 0},
+        {"abc", 0},
+        {"12abc", 0},
+        {"2.5", 0},
+        {"-", 0},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"2147483648", 0},
+        {"99999999999999999999", 0},
     };
     for (const NumberCase& c : cases) EXPECT_EQ(DialogNumber(c.text), c.value) << '"' << c.text << '"';
 }

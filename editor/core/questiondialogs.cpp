@@ -41,9 +41,15 @@ std::string ToStd(const CStringa& text)
     return text.CStr() ? std::string(text.CStr(), text.Length()) : std::string();
 }
 
-CStringa ToStringa(const std::string& text) { return CStringa(text.c_str()); }
+CStringa ToStringa(const std::string& text)
+{
+    return CStringa(text.c_str());
+}
 
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsBlank(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // The loader trims question and answer texts, so a text of blanks and line
 // breaks alone would come back empty: it counts as empty here too, and what
@@ -64,9 +70,15 @@ std::string Trimmed(const std::string& text)
     return text.substr(from, to - from);
 }
 
-CStringa StoredTextOf(const std::string& dialogText) { return ToStringa(Trimmed(FromDialogText(dialogText))); }
+CStringa StoredTextOf(const std::string& dialogText)
+{
+    return ToStringa(Trimmed(FromDialogText(dialogText)));
+}
 
-int RowsShown(const ChoiceDialogData& data) { return std::clamp(data.count, 0, kChoiceRows); }
+int RowsShown(const ChoiceDialogData& data)
+{
+    return std::clamp(data.count, 0, kChoiceRows);
+}
 
 // A field's value when it is a number, else none; the checks have refused
 // what is not, so none only comes from Copia and Incolla, which do not
@@ -94,7 +106,8 @@ ChoiceContent ChoiceContentOf(const CDomanda& question)
     content.random = question.GetRandom() != 0;
     for (int i = 0; i < question.GetAnswerCount() && i < kChoiceRows; ++i) {
         const CRisposta& answer = question.GetAnswer(i);
-        content.rows[i] = {answer.IsCorrect() != 0, NumberText(answer.GetScore()), ToStd(answer.GetTextAns())};
+        content.rows[i] = {answer.IsCorrect() != 0, NumberText(answer.GetScore()),
+                           ToStd(answer.GetTextAns())};
     }
     return content;
 }
@@ -134,7 +147,7 @@ void ApplyChoiceDialog(Application& app, CDomanda& question, const ChoiceDialogD
         answer.SetCorrect(row.correct ? 1 : 0);
         if (!held || row.score != shown.rows[i].score) {
             if (row.score.empty())
-                answer.SetScore(row.correct ? 3 : -1);   // -1: the score of a new answer
+                answer.SetScore(row.correct ? 3 : -1);  // -1: the score of a new answer
             else if (const std::optional<float> score = Score(row.score))
                 answer.SetScore(*score);
         }
@@ -174,8 +187,8 @@ void ApplyTextDialog(CDomanda& question, const TextDialogData& data)
 
 // A number field the teacher changed is checked; one still showing the
 // question's own value is not, whatever the file held.
-bool CheckNumber(Application& app, const std::string& text, const std::string& shown, const std::string& field,
-                 const NumberLimits& limits)
+bool CheckNumber(Application& app, const std::string& text, const std::string& shown,
+                 const std::string& field, const NumberLimits& limits)
 {
     if (text == shown) return true;
     const std::string problem = NumberProblem(text, field, limits);
@@ -190,7 +203,8 @@ bool CheckChoiceNumbers(Application& app, const ChoiceDialogData& data)
     for (int i = 0; i < RowsShown(data); ++i) {
         const ChoiceRow& row = data.rows[i];
         if (IsEmpty(row.text) || row.score.empty()) continue;
-        if (!CheckNumber(app, row.score, shown.rows[i].score, AnswerScoreField(i + 1), kScoreLimits)) return false;
+        if (!CheckNumber(app, row.score, shown.rows[i].score, AnswerScoreField(i + 1), kScoreLimits))
+            return false;
     }
     return true;
 }
@@ -234,8 +248,9 @@ bool CheckText(Application& app, const std::string& text, TextPlace place, const
 bool CheckRecordLength(Application& app, const CDomanda& question)
 {
     if (QuestionFits(question)) return true;
-    ShowInfo(app, "La domanda \xe8 troppo lunga per il questionario: accorciare il testo "
-                  "della domanda o delle risposte.");
+    ShowInfo(app,
+             "La domanda \xe8 troppo lunga per il questionario: accorciare il testo "
+             "della domanda o delle risposte.");
     return false;
 }
 
@@ -257,8 +272,14 @@ bool Check(Application& app, TextDialogData& data)
 {
     return CheckTextDialog(app, data) && CheckTextNumbers(app, data) && CheckTextStorable(app, data);
 }
-const ChoiceContent& Content(const ChoiceDialogData& data) { return data; }
-const TextContent& Content(const TextDialogData& data) { return data; }
+const ChoiceContent& Content(const ChoiceDialogData& data)
+{
+    return data;
+}
+const TextContent& Content(const TextDialogData& data)
+{
+    return data;
+}
 void Read(Application& app, const ChoiceDialogData& data, bool run, bool fillOnly)
 {
     ReadChoiceDialog(app, data, run, fillOnly);
@@ -271,7 +292,10 @@ void Refill(Application& app, ChoiceDialogData& data)
 {
     data.count = std::max(kChoiceRowsShown, FillChoiceDialog(app, data));
 }
-void Refill(Application& app, TextDialogData& data) { FillTextDialogFull(app, data, true); }
+void Refill(Application& app, TextDialogData& data)
+{
+    FillTextDialogFull(app, data, true);
+}
 
 template <class Data>
 bool WriteRunFileOf(Application& app, const Data& data)
@@ -305,59 +329,59 @@ template <class Data>
 CommandResult RunCommand(Application& app, Data& data, QuestionCommand command)
 {
     switch (command) {
-    case QuestionCommand::Ok:
-        if (!HasRoomForQuestion(app)) return CommandResult::Stay;
-        if (!Check(app, data)) return CommandResult::Stay;
-        Read(app, data, false, false);
-        DeleteRunFile(app);
-        app.undoAvailable = 0;
-        return CommandResult::Close;
-    case QuestionCommand::Cancel:
-        if (!(Content(data) == data.opened) && !AskDiscard(app)) return CommandResult::Stay;
-        DeleteRunFile(app);
-        app.undoAvailable = 0;
-        return CommandResult::Close;
-    case QuestionCommand::Copy:
-        Read(app, data, false, true);
-        app.clipQuestion = app.editQuestion;
-        app.clipFilled = 1;
-        UpdatePasteButtons(app, data.buttons);
-        return CommandResult::Stay;
-    case QuestionCommand::Paste: {
-        if (!app.clipFilled) return CommandResult::Stay;
-        Read(app, data, false, true);
-        app.undoQuestion = app.editQuestion;
-        // The dialog stays what it is, whatever kind the copied question was.
-        const TQue type = app.editQuestion.GetTypeQue();
-        const TSel selection = app.editQuestion.GetSelection();
-        app.editQuestion = app.clipQuestion;
-        app.editQuestion.SetTypeQue(type);
-        app.editQuestion.SetSelection(selection);
-        app.undoAvailable = 1;
-        Refill(app, data);
-        UpdatePasteButtons(app, data.buttons);
-        return CommandResult::Stay;
-    }
-    case QuestionCommand::UndoPaste:
-        if (!app.undoAvailable) return CommandResult::Stay;
-        app.editQuestion = app.undoQuestion;
-        app.undoAvailable = 0;
-        Refill(app, data);
-        UpdatePasteButtons(app, data.buttons);
-        return CommandResult::Stay;
-    case QuestionCommand::Run:
-        DeleteRunFile(app);
-        if (!Check(app, data) || !WriteRunFile(app, data)) return CommandResult::Stay;
-        return CommandResult::TryQuestion;
-    case QuestionCommand::Delete:
-        if (!ConfirmDelete(app)) return CommandResult::Stay;
-        app.currentTest.RemoveQuestion(app.editIndex);
-        app.modified = 1;
-        app.undoAvailable = 0;
-        return CommandResult::Close;
-    case QuestionCommand::Image:
-        ChooseImage(app, data.image);
-        return CommandResult::Stay;
+        case QuestionCommand::Ok:
+            if (!HasRoomForQuestion(app)) return CommandResult::Stay;
+            if (!Check(app, data)) return CommandResult::Stay;
+            Read(app, data, false, false);
+            DeleteRunFile(app);
+            app.undoAvailable = 0;
+            return CommandResult::Close;
+        case QuestionCommand::Cancel:
+            if (!(Content(data) == data.opened) && !AskDiscard(app)) return CommandResult::Stay;
+            DeleteRunFile(app);
+            app.undoAvailable = 0;
+            return CommandResult::Close;
+        case QuestionCommand::Copy:
+            Read(app, data, false, true);
+            app.clipQuestion = app.editQuestion;
+            app.clipFilled = 1;
+            UpdatePasteButtons(app, data.buttons);
+            return CommandResult::Stay;
+        case QuestionCommand::Paste: {
+            if (!app.clipFilled) return CommandResult::Stay;
+            Read(app, data, false, true);
+            app.undoQuestion = app.editQuestion;
+            // The dialog stays what it is, whatever kind the copied question was.
+            const TQue type = app.editQuestion.GetTypeQue();
+            const TSel selection = app.editQuestion.GetSelection();
+            app.editQuestion = app.clipQuestion;
+            app.editQuestion.SetTypeQue(type);
+            app.editQuestion.SetSelection(selection);
+            app.undoAvailable = 1;
+            Refill(app, data);
+            UpdatePasteButtons(app, data.buttons);
+            return CommandResult::Stay;
+        }
+        case QuestionCommand::UndoPaste:
+            if (!app.undoAvailable) return CommandResult::Stay;
+            app.editQuestion = app.undoQuestion;
+            app.undoAvailable = 0;
+            Refill(app, data);
+            UpdatePasteButtons(app, data.buttons);
+            return CommandResult::Stay;
+        case QuestionCommand::Run:
+            DeleteRunFile(app);
+            if (!Check(app, data) || !WriteRunFile(app, data)) return CommandResult::Stay;
+            return CommandResult::TryQuestion;
+        case QuestionCommand::Delete:
+            if (!ConfirmDelete(app)) return CommandResult::Stay;
+            app.currentTest.RemoveQuestion(app.editIndex);
+            app.modified = 1;
+            app.undoAvailable = 0;
+            return CommandResult::Close;
+        case QuestionCommand::Image:
+            ChooseImage(app, data.image);
+            return CommandResult::Stay;
     }
     return CommandResult::Stay;
 }
@@ -367,14 +391,14 @@ CommandResult RunCommand(Application& app, Data& data, QuestionCommand command)
 QuestionDialogKind DialogKindOf(const CDomanda& question)
 {
     switch (question.GetTypeQue()) {
-    case TQue::MultipleAnswer:
-        return question.GetSelection() == TSel::Multiple ? QuestionDialogKind::MultiAns
-                                                         : QuestionDialogKind::SingleAns;
-    case TQue::SingleNumber:
-    case TQue::SingleText:
-        return QuestionDialogKind::TextAns;
-    default:
-        return QuestionDialogKind::None;
+        case TQue::MultipleAnswer:
+            return question.GetSelection() == TSel::Multiple ? QuestionDialogKind::MultiAns
+                                                             : QuestionDialogKind::SingleAns;
+        case TQue::SingleNumber:
+        case TQue::SingleText:
+            return QuestionDialogKind::TextAns;
+        default:
+            return QuestionDialogKind::None;
     }
 }
 
@@ -424,7 +448,7 @@ int FillChoiceDialog(Application& app, ChoiceDialogData& data)
 int SetChoiceRowCount(Application& app, ChoiceDialogData& data, int count)
 {
     count = std::clamp(count, kChoiceRowsMinimum, kChoiceRows);
-    int first = 0;   // the filled rows that would be hidden, counted from 1
+    int first = 0;  // the filled rows that would be hidden, counted from 1
     int last = 0;
     for (int i = count; i < kChoiceRows; ++i) {
         if (IsEmpty(data.rows[i].text)) continue;
@@ -462,9 +486,8 @@ bool CheckChoiceDialog(Application& app, const ChoiceDialogData& data)
         return false;
     }
     if (!anyCorrect) {
-        ShowInfo(app, app.editQuestion.GetSelection() == TSel::Multiple
-                                  ? "Selezionare le risposte corrette"
-                                  : "Selezionare la risposta corretta");
+        ShowInfo(app, app.editQuestion.GetSelection() == TSel::Multiple ? "Selezionare le risposte corrette"
+                                                                        : "Selezionare la risposta corretta");
         return false;
     }
     return true;
@@ -546,19 +569,37 @@ bool CheckTextStorable(Application& app, const TextDialogData& data)
 std::string TooltipText(QuestionCommand command)
 {
     switch (command) {
-    case QuestionCommand::Copy: return TooltipText(Command::Copy);
-    case QuestionCommand::Paste: return TooltipText(Command::Paste);
-    case QuestionCommand::Run: return TooltipText(Command::RunQuestion);
-    case QuestionCommand::UndoPaste: return TooltipText(Command::UndoPaste);
-    case QuestionCommand::Image: return TooltipText(Command::ChooseImage);
-    default: return "";
+        case QuestionCommand::Copy:
+            return TooltipText(Command::Copy);
+        case QuestionCommand::Paste:
+            return TooltipText(Command::Paste);
+        case QuestionCommand::Run:
+            return TooltipText(Command::RunQuestion);
+        case QuestionCommand::UndoPaste:
+            return TooltipText(Command::UndoPaste);
+        case QuestionCommand::Image:
+            return TooltipText(Command::ChooseImage);
+        default:
+            return "";
     }
 }
 
-std::string QuestionTextField() { return "Testo domanda"; }
-std::string ImageField() { return "Immagine"; }
-std::string AnswerTextField(int row) { return "Risposta " + std::to_string(row); }
-std::string AnswerScoreField(int row) { return "Punti risposta " + std::to_string(row); }
+std::string QuestionTextField()
+{
+    return "Testo domanda";
+}
+std::string ImageField()
+{
+    return "Immagine";
+}
+std::string AnswerTextField(int row)
+{
+    return "Risposta " + std::to_string(row);
+}
+std::string AnswerScoreField(int row)
+{
+    return "Punti risposta " + std::to_string(row);
+}
 
 bool ChooseImage(Application& app, std::string& image)
 {
@@ -578,9 +619,15 @@ bool ChooseImage(Application& app, std::string& image)
     return true;
 }
 
-bool WriteRunFile(Application& app, const ChoiceDialogData& data) { return WriteRunFileOf(app, data); }
+bool WriteRunFile(Application& app, const ChoiceDialogData& data)
+{
+    return WriteRunFileOf(app, data);
+}
 
-bool WriteRunFile(Application& app, const TextDialogData& data) { return WriteRunFileOf(app, data); }
+bool WriteRunFile(Application& app, const TextDialogData& data)
+{
+    return WriteRunFileOf(app, data);
+}
 
 void DeleteRunFile(Application& app)
 {

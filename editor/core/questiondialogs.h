@@ -47,15 +47,15 @@ std::string TooltipText(QuestionCommand command);
 
 // What the dialog does after a command.
 enum class CommandResult {
-    Stay,          // stays open, showing the data as the command left it
-    Close,         // closes
-    TryQuestion,   // stays open and opens the runner dialog for app.runTest
+    Stay,         // stays open, showing the data as the command left it
+    Close,        // closes
+    TryQuestion,  // stays open and opens the runner dialog for app.runTest
 };
 
 // The toolbar's paste buttons; Copia and Esegui domanda are always enabled.
 struct PasteButtons {
-    bool paste = false;       // Incolla: something was copied in this run
-    bool undoPaste = false;   // Annulla "incolla": right after an Incolla
+    bool paste = false;      // Incolla: something was copied in this run
+    bool undoPaste = false;  // Annulla "incolla": right after an Incolla
 };
 
 // The answer rows of a choice dialog: one for each answer a question can
@@ -66,42 +66,42 @@ constexpr int kChoiceRowsShown = 6;
 constexpr int kChoiceRowsMinimum = 2;
 
 struct ChoiceRow {
-    bool correct = false;   // check box (MULTIANS) or radio button (SINGLEANS)
-    std::string score;      // a number, or empty for the default
+    bool correct = false;  // check box (MULTIANS) or radio button (SINGLEANS)
+    std::string score;     // a number, or empty for the default
     std::string text;
     bool operator==(const ChoiceRow&) const = default;
 };
 
 // What the fields of MULTIANS and SINGLEANS hold.
 struct ChoiceContent {
-    std::string image;       // the image field of the toolbar
-    std::string text;        // "Testo domanda"
-    bool random = false;     // "Ordine casuale"
-    std::array<ChoiceRow, kChoiceRows> rows;   // hidden rows are empty
+    std::string image;                        // the image field of the toolbar
+    std::string text;                         // "Testo domanda"
+    bool random = false;                      // "Ordine casuale"
+    std::array<ChoiceRow, kChoiceRows> rows;  // hidden rows are empty
     bool operator==(const ChoiceContent&) const = default;
 };
 
 // The whole dialog: its fields, the rows shown and the buttons.
 struct ChoiceDialogData : ChoiceContent {
-    int count = kChoiceRowsShown;   // "Numero voci": the rows shown
-    bool deleteVisible = true;      // "&Cancella", hidden for a new question
+    int count = kChoiceRowsShown;  // "Numero voci": the rows shown
+    bool deleteVisible = true;     // "&Cancella", hidden for a new question
     PasteButtons buttons;
-    ChoiceContent opened;           // the fields as the dialog opened
+    ChoiceContent opened;  // the fields as the dialog opened
 };
 
 // What the fields of TEXTANS hold.
 struct TextContent {
     std::string image;
-    std::string text;                  // "Testo domanda"
-    std::string answer;                // the right text or number
-    std::string precision;             // "Precisione richiesta"
-    std::string scoreIfOk;             // "Punti se giusto:"
-    std::string scoreIfBad;            // "Punti se errato:"
+    std::string text;        // "Testo domanda"
+    std::string answer;      // the right text or number
+    std::string precision;   // "Precisione richiesta"
+    std::string scoreIfOk;   // "Punti se giusto:"
+    std::string scoreIfBad;  // "Punti se errato:"
     bool operator==(const TextContent&) const = default;
 };
 
 struct TextDialogData : TextContent {
-    std::string answerLabel = "Testo"; // "Numero" for a numeric question
+    std::string answerLabel = "Testo";  // "Numero" for a numeric question
     bool deleteVisible = true;
     PasteButtons buttons;
     TextContent opened;
@@ -127,8 +127,7 @@ void InitTextDialog(Application& app, TextDialogData& data);
 // Changed question and answer texts are stored trimmed, as a reload gives
 // them back; texts are never cut. Changing "Punti se giusto" moves the
 // points for a near answer along only when they were the same.
-CommandResult ChoiceDialogCommand(Application& app, ChoiceDialogData& data,
-                                  QuestionCommand command);
+CommandResult ChoiceDialogCommand(Application& app, ChoiceDialogData& data, QuestionCommand command);
 CommandResult TextDialogCommand(Application& app, TextDialogData& data, QuestionCommand command);
 
 // The pieces the commands are made of.
@@ -170,9 +169,9 @@ bool CheckTextStorable(Application& app, const TextDialogData& data);
 // score). The widgets use these too when a
 // field holds characters that Windows-1252 lacks; the answer of TEXTANS is
 // named by its label, TextDialogData::answerLabel.
-std::string QuestionTextField();        // "Testo domanda"
-std::string ImageField();               // "Immagine"
-std::string AnswerTextField(int row);   // a row of a choice dialog
+std::string QuestionTextField();       // "Testo domanda"
+std::string ImageField();              // "Immagine"
+std::string AnswerTextField(int row);  // a row of a choice dialog
 std::string AnswerScoreField(int row);
 
 // "Scegli immagine...": true with the chosen path in image. The dialog

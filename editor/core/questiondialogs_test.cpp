@@ -15,7 +15,10 @@ namespace quadrivo::editor {
 
 namespace {
 
-std::string Text(const CStringa& s) { return s.CStr() ? s.CStr() : ""; }
+std::string Text(const CStringa& s)
+{
+    return s.CStr() ? s.CStr() : "";
+}
 
 // A choice dialog as the user leaves it: a question text and some rows.
 ChoiceDialogData Choice(const std::string& text, const std::vector<ChoiceRow>& rows)
@@ -63,7 +66,10 @@ struct RefusalCase {
     const char* message;
 };
 
-void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const RefusalCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class ChoiceRefusalTest : public QuestionDialogTest, public ::testing::WithParamInterface<RefusalCase> {};
 
@@ -89,26 +95,28 @@ ChoiceDialogData WithImage(const std::string& image)
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, ChoiceRefusalTest,
-    ::testing::Values(
-        RefusalCase{"NoQuestionText", TSel::Single, Choice(" \r\n", {{true, "", "a"}, {false, "", "b"}}),
-                    "Inserire testo domanda"},
-        RefusalCase{"OneAnswer", TSel::Single, Choice("Q", {{true, "", "a"}, {true, "3", " "}}),
-                    "Inserire testo di almeno due risposte"},
-        RefusalCase{"NoCorrectAnswerOfOne", TSel::Single, Choice("Q", {{false, "", "a"}, {false, "", "b"}}),
-                    "Selezionare la risposta corretta"},
-        RefusalCase{"CheckedRowWithoutTextIsNoAnswer", TSel::Multiple,
-                    Choice("Q", {{false, "", "a"}, {false, "", "b"}, {true, "", ""}}),
-                    "Selezionare le risposte corrette"},
-        RefusalCase{"CommentInQuestion", TSel::Single, Choice("a <!-- b", {{true, "", "a"}, {false, "", "b"}}),
-                    "Il campo \"Testo domanda\" non pu\xf2 contenere la sequenza \"<!\"."},
-        RefusalCase{"OwnClosingTagInQuestion", TSel::Single,
-                    Choice("x </textque>", {{true, "", "a"}, {false, "", "b"}}),
-                    "Il campo \"Testo domanda\" non pu\xf2 contenere il testo \"</TextQue>\"."},
-        RefusalCase{"TestClosingTagInAnswer", TSel::Single,
-                    Choice("Q", {{true, "", "a"}, {}, {false, "", "b</TEST>"}}),
-                    "Il campo \"Risposta 3\" non pu\xf2 contenere il testo \"</Test>\"."},
-        RefusalCase{"QuoteInImage", TSel::Single, WithImage("a\"b.gif"),
-                    "Il campo \"Immagine\" non pu\xf2 contenere le virgolette (\")."}),
+    ::testing::Values(RefusalCase{"NoQuestionText", TSel::Single,
+                                  Choice(" \r\n", {{true, "", "a"}, {false, "", "b"}}),
+                                  "Inserire testo domanda"},
+                      RefusalCase{"OneAnswer", TSel::Single, Choice("Q", {{true, "", "a"}, {true, "3", " "}}),
+                                  "Inserire testo di almeno due risposte"},
+                      RefusalCase{"NoCorrectAnswerOfOne", TSel::Single,
+                                  Choice("Q", {{false, "", "a"}, {false, "", "b"}}),
+                                  "Selezionare la risposta corretta"},
+                      RefusalCase{"CheckedRowWithoutTextIsNoAnswer", TSel::Multiple,
+                                  Choice("Q", {{false, "", "a"}, {false, "", "b"}, {true, "", ""}}),
+                                  "Selezionare le risposte corrette"},
+                      RefusalCase{"CommentInQuestion", TSel::Single,
+                                  Choice("a <!-- b", {{true, "", "a"}, {false, "", "b"}}),
+                                  "Il campo \"Testo domanda\" non pu\xf2 contenere la sequenza \"<!\"."},
+                      RefusalCase{"OwnClosingTagInQuestion", TSel::Single,
+                                  Choice("x </textque>", {{true, "", "a"}, {false, "", "b"}}),
+                                  "Il campo \"Testo domanda\" non pu\xf2 contenere il testo \"</TextQue>\"."},
+                      RefusalCase{"TestClosingTagInAnswer", TSel::Single,
+                                  Choice("Q", {{true, "", "a"}, {}, {false, "", "b</TEST>"}}),
+                                  "Il campo \"Risposta 3\" non pu\xf2 contenere il testo \"</Test>\"."},
+                      RefusalCase{"QuoteInImage", TSel::Single, WithImage("a\"b.gif"),
+                                  "Il campo \"Immagine\" non pu\xf2 contenere le virgolette (\")."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(QuestionDialogTest, TextDialogWantsQuestionAnswerAndAnUnquotedText)
@@ -147,7 +155,8 @@ TEST_F(QuestionDialogTest, FullTestRefusesANewQuestionButStillSavesAndEdits)
     ChoiceDialogData data = kValid;
     EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Stay);
     EXPECT_EQ(platform.infos,
-              std::vector<std::string>{"Il questionario ha gi\xe0 800 domande: non se ne possono aggiungere altre."});
+              std::vector<std::string>{
+                  "Il questionario ha gi\xe0 800 domande: non se ne possono aggiungere altre."});
     EXPECT_EQ(app.currentTest.QuestionCount(), MAX_QUESTIONS);
     EXPECT_EQ(app.currentTest.Error(), 0);
 
@@ -161,7 +170,8 @@ TEST_F(QuestionDialogTest, FullTestRefusesANewQuestionButStillSavesAndEdits)
 TEST_F(QuestionDialogTest, RowsTwoAndFiveBecomeAnswersOneAndTwoAndComeBackInRowsOneAndTwo)
 {
     NewQuestion(TQue::MultipleAnswer);
-    ChoiceDialogData data = Choice("  Prima\r\nseconda\r\n", {{}, {true, "", " Parigi "}, {}, {}, {false, "", "Lione"}});
+    ChoiceDialogData data =
+        Choice("  Prima\r\nseconda\r\n", {{}, {true, "", " Parigi "}, {}, {}, {false, "", "Lione"}});
     ASSERT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Close);
     ASSERT_EQ(app.currentTest.QuestionCount(), 1);
     EXPECT_EQ(app.modified, 1);
@@ -187,8 +197,11 @@ TEST_F(QuestionDialogTest, RowsTwoAndFiveBecomeAnswersOneAndTwoAndComeBackInRows
 TEST_F(QuestionDialogTest, EmptyScoresTakeTheRowsDefaultAndOthersReadAsTyped)
 {
     NewQuestion(TQue::MultipleAnswer, TSel::Multiple);
-    ChoiceDialogData data = Choice("Q", {{true, "", "right"}, {false, "", "wrong"}, {false, "-2", "typed"},
-                                         {true, "2,5", "fraction"}, {true, " 7 ", "blanks"}});
+    ChoiceDialogData data = Choice("Q", {{true, "", "right"},
+                                         {false, "", "wrong"},
+                                         {false, "-2", "typed"},
+                                         {true, "2,5", "fraction"},
+                                         {true, " 7 ", "blanks"}});
     ASSERT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Ok), CommandResult::Close);
     std::vector<float> scores;
     for (int i = 0; i < Stored(0).GetAnswerCount(); ++i) scores.push_back(Stored(0).GetAnswer(i).GetScore());
@@ -252,7 +265,7 @@ TEST_F(QuestionDialogTest, NumericQuestionShowsItsNumbersAndReadsThemBack)
     EXPECT_DOUBLE_EQ(app.editQuestion.GetNumOk(), 3.5);
     EXPECT_DOUBLE_EQ(app.editQuestion.GetPrecision(), 0.001);
     EXPECT_EQ(app.editQuestion.GetScoreIfNear(), 4.9f);
-    EXPECT_EQ(app.editQuestion.GetScoreIfBad(), -1.5f);   // Copia keeps what is no number
+    EXPECT_EQ(app.editQuestion.GetScoreIfBad(), -1.5f);  // Copia keeps what is no number
 }
 
 TEST_F(QuestionDialogTest, NewTextQuestionShowsItsPrecisionAsAWholeNumberAndNoCancella)
@@ -272,7 +285,7 @@ TEST_F(QuestionDialogTest, NewTextQuestionShowsItsPrecisionAsAWholeNumberAndNoCa
 TEST_F(QuestionDialogTest, OkWithoutEditsKeepsEveryValueAndLeavesTheTestUnmodified)
 {
     CDomanda choice(&app.errorReporter);
-    choice.SetTextQue("  Q\n");   // as no reload gives it back: kept all the same
+    choice.SetTextQue("  Q\n");  // as no reload gives it back: kept all the same
     choice.SetImage("nul");
     for (const float score : {2.25f, -0.5f, 0.1f}) {
         CRisposta answer(&app.errorReporter);
@@ -290,7 +303,7 @@ TEST_F(QuestionDialogTest, OkWithoutEditsKeepsEveryValueAndLeavesTheTestUnmodifi
     CDomanda text(&app.errorReporter);
     text.SetTypeQue(TQue::SingleText);
     text.SetTextOk("Roma ");
-    text.SetPrecision(2.5);   // shown as 2
+    text.SetPrecision(2.5);  // shown as 2
     for (const CDomanda* q : {&choice, &number, &text}) app.currentTest.AppendQuestion(*q);
     const CTest before(app.currentTest);
 
@@ -320,7 +333,10 @@ struct ScoreIfOkCase {
 TEST_F(QuestionDialogTest, NearPointsFollowTheRightAnswerPointsOnlyWhenTheyWereEqual)
 {
     const ScoreIfOkCase cases[] = {
-        {3, 1.5f, "4", 4, 1.5f}, {3, 3, "4,5", 4.5f, 4.5f}, {3, 1.5f, "3", 3, 1.5f}, {2, 2, "2.0", 2, 2},
+        {3, 1.5f, "4", 4, 1.5f},
+        {3, 3, "4,5", 4.5f, 4.5f},
+        {3, 1.5f, "3", 3, 1.5f},
+        {2, 2, "2.0", 2, 2},
     };
     for (const ScoreIfOkCase& c : cases) {
         NewQuestion(TQue::SingleNumber);
@@ -352,7 +368,8 @@ TEST_F(QuestionDialogTest, NumberFieldsRefuseWhatIsNoNumberInRangeNamingTheField
          "Il campo \"Precisione richiesta\" deve contenere un numero intero."},
         {TQue::SingleText, &TextDialogData::scoreIfOk, "99999999999",
          "Il campo \"Punti se giusto\" deve contenere un numero compreso tra -1000000 e 1000000."},
-        {TQue::SingleText, &TextDialogData::scoreIfBad, "", "Il campo \"Punti se errato\" deve contenere un numero."},
+        {TQue::SingleText, &TextDialogData::scoreIfBad, "",
+         "Il campo \"Punti se errato\" deve contenere un numero."},
     };
     for (const NumberRefusalCase& c : cases) {
         platform.infos.clear();
@@ -388,7 +405,8 @@ TEST_F(QuestionDialogTest, NumeroVociHidesAFilledRowOnlyWhenTheTeacherAgrees)
     EXPECT_EQ(data.rows[7].text, "h");
     EXPECT_EQ(SetChoiceRowCount(app, data, 1), kChoiceRowsMinimum);
     EXPECT_EQ(data.rows[7].text, "");
-    EXPECT_EQ(platform.questions, std::vector<std::string>(2, "Vuoi veramente cancellare le risposte da 7 a 8?"));
+    EXPECT_EQ(platform.questions,
+              std::vector<std::string>(2, "Vuoi veramente cancellare le risposte da 7 a 8?"));
 }
 
 TEST_F(QuestionDialogTest, AnnullaAsksOnlyWhenTheFieldsDifferFromTheOpening)
@@ -403,8 +421,9 @@ TEST_F(QuestionDialogTest, AnnullaAsksOnlyWhenTheFieldsDifferFromTheOpening)
     EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Cancel), CommandResult::Stay);
     platform.yesNoAnswers = {true};
     EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Cancel), CommandResult::Close);
-    EXPECT_EQ(platform.questions,
-              std::vector<std::string>(2, "Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?"));
+    EXPECT_EQ(
+        platform.questions,
+        std::vector<std::string>(2, "Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?"));
 }
 
 // --- Copia, Incolla, Annulla "incolla", Cancella ----------------------------
@@ -494,7 +513,8 @@ TEST_F(QuestionDialogTest, RunWritesTheQuestionAloneAndStartsTheRunnerOnIt)
     EXPECT_TRUE(*reloaded.GetQuestion(0) == app.editQuestion);
 
     RunProgram(app, RunnerProgram(platform), "quadrivo", QuestionArguments(app));
-    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{"quadrivo", "-question", "1", "$QV1.TMP"}}));
+    EXPECT_EQ(platform.started,
+              (std::vector<std::vector<std::string>>{{"quadrivo", "-question", "1", "$QV1.TMP"}}));
 }
 
 TEST_F(QuestionDialogTest, EachRunReplacesTheTemporaryFileAndOkDeletesTheLast)
@@ -522,11 +542,11 @@ TEST_F(QuestionDialogTest, FailedTryDoesNotBlockTheNextOne)
     ChoiceDialogData data = kValid;
     platform.tempFileWorks = false;
     EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Run), CommandResult::Stay);
-    EXPECT_EQ(platform.infos,
-              std::vector<std::string>{"Non riesco a creare il questionario temporaneo per provare la domanda."});
+    EXPECT_EQ(platform.infos, std::vector<std::string>{
+                                  "Non riesco a creare il questionario temporaneo per provare la domanda."});
 
     platform.tempFileWorks = true;
-    app.runTest.SetError(15);   // as a failed write leaves it
+    app.runTest.SetError(15);  // as a failed write leaves it
     EXPECT_EQ(ChoiceDialogCommand(app, data, QuestionCommand::Run), CommandResult::TryQuestion);
     EXPECT_EQ(app.runTest.QuestionCount(), 1);
 }

@@ -58,8 +58,9 @@ void RunProgram(Application& app, const std::optional<std::string>& opened, cons
     if (!opened || field != *opened) WriteSettingString(app.settings, "command", field);
     ProgramCall call = RunnerCall(app, field);
     call.arguments.insert(call.arguments.end(), arguments.begin(), arguments.end());
-    const StartResult result = call.program.empty() ? StartResult::NotFound
-                                                    : app.programs.StartProgram(call.program, call.arguments, app.CurrentFolder());
+    const StartResult result =
+        call.program.empty() ? StartResult::NotFound
+                             : app.programs.StartProgram(call.program, call.arguments, app.CurrentFolder());
     if (result == StartResult::Started) return;
     std::string message = "Errore nell'eseguire il comando\r\n" +
                           app.files.NameForMessage(RunnerCommandLine(call.program, call.arguments));

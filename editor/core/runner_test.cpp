@@ -30,7 +30,8 @@ TEST_F(RunnerTest, OneQuestionRunsWithTheArgumentSetting)
 {
     app.runTest.SetPathName("$QV3F.TMP");
     RunProgram(app, RunnerProgram(platform), "quadrivo", QuestionArguments(app));
-    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{"quadrivo", "-question", "1", "$QV3F.TMP"}}));
+    EXPECT_EQ(platform.started,
+              (std::vector<std::vector<std::string>>{{"quadrivo", "-question", "1", "$QV3F.TMP"}}));
 }
 
 TEST_F(RunnerTest, UnchangedProgramIsNotStoredAgain)
@@ -47,7 +48,8 @@ TEST_F(RunnerTest, ChangedProgramIsStoredAlsoWhenItCannotStart)
     const auto opened = RunnerProgram(platform);
     RunProgram(app, opened, "\"C:\\Program Files\\Run\\run.exe\"", WholeTestArguments(app));
     EXPECT_EQ(platform.settingWrites.back(), "command=\"C:\\Program Files\\Run\\run.exe\"");
-    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{"C:\\Program Files\\Run\\run.exe", "storia.tst"}}));
+    EXPECT_EQ(platform.started,
+              (std::vector<std::vector<std::string>>{{"C:\\Program Files\\Run\\run.exe", "storia.tst"}}));
     EXPECT_EQ(platform.infos, std::vector<std::string>{"Errore nell'eseguire il comando\r\n"
                                                        "\"C:\\Program Files\\Run\\run.exe\" storia.tst"});
 }
@@ -74,7 +76,7 @@ TEST_F(RunnerTest, WithoutSettingsTheTypedProgramStillRuns)
 
 struct ProgramFieldCase {
     std::string field;
-    std::vector<std::string> started;   // program, then arguments
+    std::vector<std::string> started;  // program, then arguments
 };
 
 TEST_F(RunnerTest, ProgramFieldIsOnePathWhenItNamesAFileElseACommandLine)
@@ -117,9 +119,10 @@ TEST_F(RunnerTest, ProgramNotFoundSaysWhereToSetIt)
 {
     platform.startResult = StartResult::NotFound;
     RunProgram(app, "quadrivo", "quadrivo", WholeTestArguments(app));
-    EXPECT_EQ(platform.infos, std::vector<std::string>{"Errore nell'eseguire il comando\r\nquadrivo storia.tst\r\n"
-                                                       "Il programma \"quadrivo\" non \xe8 stato trovato: si pu\xf2 "
-                                                       "indicare in \"Esegui con...\"."});
+    EXPECT_EQ(platform.infos,
+              std::vector<std::string>{"Errore nell'eseguire il comando\r\nquadrivo storia.tst\r\n"
+                                       "Il programma \"quadrivo\" non \xe8 stato trovato: si pu\xf2 "
+                                       "indicare in \"Esegui con...\"."});
 }
 
 TEST_F(RunnerTest, ChooseProgramProposesTheLastChoiceAndKeepsTheDirectory)

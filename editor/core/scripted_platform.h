@@ -36,13 +36,13 @@ public:
     // --- Answers, taken from the front. An empty queue answers No or
     // cancels, and the call is still recorded.
     std::deque<bool> yesNoAnswers;
-    std::deque<std::optional<std::string>> openAnswers;   // none: cancelled
+    std::deque<std::optional<std::string>> openAnswers;  // none: cancelled
     std::deque<std::optional<std::string>> saveAnswers;
     StartResult startResult = StartResult::Started;
-    std::string editorFolder;   // ProgramBesideEditor looks here, if set
-    bool settingsWork = true;   // false: every query and store fails
-    bool tempFileWorks = true;             // false: no temporary file anywhere
-    bool currentFolderWritable = true;     // false: none in the current one
+    std::string editorFolder;           // ProgramBesideEditor looks here, if set
+    bool settingsWork = true;           // false: every query and store fails
+    bool tempFileWorks = true;          // false: no temporary file anywhere
+    bool currentFolderWritable = true;  // false: none in the current one
     std::string tempFolder = std::filesystem::temp_directory_path().string();
     // A folder that every file dialog makes the process's working folder
     // while the user browses, confirmed or not, as some systems' dialogs
@@ -50,16 +50,16 @@ public:
     std::optional<std::string> dialogBrowsesTo;
 
     // --- What happened.
-    std::vector<std::string> infos;       // ShowInfo texts, the library's too
-    std::vector<std::string> questions;   // AskYesNo texts
+    std::vector<std::string> infos;      // ShowInfo texts, the library's too
+    std::vector<std::string> questions;  // AskYesNo texts
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
-    std::vector<std::string> settingWrites;   // "name=value", in order
-    std::vector<std::vector<std::string>> started;   // program, then arguments
-    std::vector<std::string> startedIn;              // the working folder of each
-    std::vector<std::string> removed;         // RemoveFile names
+    std::vector<std::string> settingWrites;         // "name=value", in order
+    std::vector<std::vector<std::string>> started;  // program, then arguments
+    std::vector<std::string> startedIn;             // the working folder of each
+    std::vector<std::string> removed;               // RemoveFile names
     int waitCursorShows = 0;
-    int waitCursorDepth = 0;   // Begin minus End; 0 when balanced
+    int waitCursorDepth = 0;  // Begin minus End; 0 when balanced
 
     // The settings store: a value is a text or a number.
     std::map<std::string, std::variant<std::string, int>> settings;
@@ -172,7 +172,8 @@ public:
         for (unsigned number = 1; number < 0x10000; ++number) {
             char candidate[32];
             std::snprintf(candidate, sizeof candidate, "$QV%X.TMP", number);
-            const std::string path = folder == "." ? candidate : (std::filesystem::path(folder) / candidate).string();
+            const std::string path =
+                folder == "." ? candidate : (std::filesystem::path(folder) / candidate).string();
             if (std::FILE* file = std::fopen(path.c_str(), "wx")) {
                 std::fclose(file);
                 name = path;

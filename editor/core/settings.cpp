@@ -14,7 +14,10 @@ constexpr std::size_t kSettingCapacity = 128;
 const DialogFont kFallbackFont{"Courier New", 10};
 constexpr int kLargestPointSize = 400;
 
-std::string Text(const CStringa& s) { return s.IsOk() ? s.CStr() : ""; }
+std::string Text(const CStringa& s)
+{
+    return s.IsOk() ? s.CStr() : "";
+}
 
 }  // namespace
 
@@ -67,7 +70,10 @@ std::vector<std::string> QuestionArguments(Application& app)
     return arguments;
 }
 
-std::vector<std::string> WholeTestArguments(Application& app) { return {Text(app.currentTest.TestFileName())}; }
+std::vector<std::string> WholeTestArguments(Application& app)
+{
+    return {Text(app.currentTest.TestFileName())};
+}
 
 std::vector<std::string> SplitCommandLine(const std::string& line)
 {

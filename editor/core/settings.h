@@ -19,7 +19,7 @@ bool WriteSettingString(SettingsStore& store, const std::string& name, const std
 
 // The font of the question dialogs' text fields: "fontname" and "fontsize".
 struct DialogFont {
-    std::string face;   // empty: the platform's default face
+    std::string face;  // empty: the platform's default face
     int pointSize = 10;
 };
 DialogFont ReadDialogFont(SettingsStore& store);

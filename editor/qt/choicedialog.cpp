@@ -57,8 +57,8 @@ ChoiceDialog::ChoiceDialog(Application& app, QuestionDialogKind kind, QWidget* p
     rows->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < kChoiceRows; ++i) {
         const QString number = QString::number(i + 1);
-        QAbstractButton* correct = several ? static_cast<QAbstractButton*>(new QCheckBox(number))
-                                           : new QRadioButton(number);
+        QAbstractButton* correct =
+            several ? static_cast<QAbstractButton*>(new QCheckBox(number)) : new QRadioButton(number);
         correct->setObjectName(QStringLiteral("correct") + number);
         correct->setAutoExclusive(false);
         correctGroup_->addButton(correct, i);

@@ -51,11 +51,11 @@ TEST_F(DialogsTest, PropertyDialogEditedAndConfirmed)
     QLineEdit* name = Child<QLineEdit>(&dialog, "nameEdit");
     name->clear();
     QTest::keyClicks(name, QStringLiteral("Citt"));
-    name->insert(QStringLiteral("à d'Italia"));   // key events carry ASCII only
+    name->insert(QStringLiteral("à d'Italia"));  // key events carry ASCII only
     Child<QCheckBox>(&dialog, "randomCheck")->click();
     Child<QCheckBox>(&dialog, "saveCheck")->click();
     UpDownField* time = Child<UpDownField>(&dialog, "timeField");
-    time->setFieldText(QStringLiteral("300"));   // typed beyond the arrows' 120
+    time->setFieldText(QStringLiteral("300"));  // typed beyond the arrows' 120
     UpDownField* sendBack = Child<UpDownField>(&dialog, "sendBackField");
     sendBack->stepBy(2);
     Click(&dialog, "okButton");
@@ -116,7 +116,7 @@ TEST(UpDownFieldTest, ArrowsStayInTheirRangeButTypedTextStays)
     field.setFieldText(QStringLiteral("dieci"));
     field.clearFocus();
     EXPECT_EQ(field.fieldText(), QStringLiteral("dieci"));
-    field.stepBy(1);   // a text that is no number counts as 0 for the arrows
+    field.stepBy(1);  // a text that is no number counts as 0 for the arrows
     EXPECT_EQ(field.fieldText(), QStringLiteral("1"));
 }
 
@@ -134,8 +134,8 @@ TEST_F(DialogsTest, MainTextDialogShowsAndStoresTheTextWithLineBreaks)
     Click(&dialog, "okButton");
 
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(app.currentTest.GetParams().TextTest,
-              CStringa("Prima riga\nseconda riga\nterza: \xe8\xa0" "cos\xec"));
+    EXPECT_EQ(app.currentTest.GetParams().TextTest, CStringa("Prima riga\nseconda riga\nterza: \xe8\xa0"
+                                                             "cos\xec"));
     EXPECT_EQ(app.modified, 1);
 }
 
@@ -173,7 +173,8 @@ TEST_F(DialogsTest, TryDialogShowsTheStoredProgramAndRunsTheEditedOne)
     program->setText(QStringLiteral("/opt/quadrivo/run"));
     Click(&dialog, "okButton");
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(platform.started, (std::vector<std::vector<std::string>>{{"/opt/quadrivo/run", "geografia.tst"}}));
+    EXPECT_EQ(platform.started,
+              (std::vector<std::vector<std::string>>{{"/opt/quadrivo/run", "geografia.tst"}}));
     EXPECT_EQ(platform.settingWrites.back(), "command=/opt/quadrivo/run");
 }
 

@@ -37,8 +37,8 @@ TEST(EncodingTest, HighControlRangeUsesTheCodePageTable)
 
 TEST(EncodingTest, CharactersOutsideTheCodePageAreRefused)
 {
-    for (const QString& text : {QStringLiteral("\u0101"), QStringLiteral("\u03A9mega"), QStringLiteral("ok \U0001F600"),
-                                QString(QChar(0))}) {
+    for (const QString& text : {QStringLiteral("\u0101"), QStringLiteral("\u03A9mega"),
+                                QStringLiteral("ok \U0001F600"), QString(QChar(0))}) {
         std::string bytes = "unchanged";
         EXPECT_FALSE(ToWindows1252(text, bytes));
         EXPECT_EQ(bytes, "unchanged");
@@ -71,7 +71,8 @@ TEST(EncodingTest, MessageTextShowsAccentsOfTextAndOfFileNames)
     EXPECT_EQ(MessageText(last.text), QString::fromUtf8("Tag <perch\u00e9> errato"));
 #ifndef Q_OS_WIN
     Report(&errors, kCannotRead, CStringa("perch\xc3\xa9.tst"));
-    EXPECT_EQ(MessageText(last.text), QString::fromUtf8("Problemi nella lettura del file \"perch\u00e9.tst\""));
+    EXPECT_EQ(MessageText(last.text),
+              QString::fromUtf8("Problemi nella lettura del file \"perch\u00e9.tst\""));
 #endif
 }
 

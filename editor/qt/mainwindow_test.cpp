@@ -81,8 +81,8 @@ TEST_F(MainWindowTest, ToolbarSharesTheMenuActionsWithTooltipsAndImages)
 
 TEST_F(MainWindowTest, NoCommandHasAKeyboardShortcut)
 {
-    for (QAction* action : window.findChildren<QAction*>()) EXPECT_TRUE(action->shortcuts().isEmpty())
-        << action->text().toStdString();
+    for (QAction* action : window.findChildren<QAction*>())
+        EXPECT_TRUE(action->shortcuts().isEmpty()) << action->text().toStdString();
 }
 
 TEST_F(MainWindowTest, EditAndRunStartDisabledAndFollowTheTest)

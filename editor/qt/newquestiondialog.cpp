@@ -47,13 +47,15 @@ NewQuestionDialog::NewQuestionDialog(Application& app, QWidget* parent) : QDialo
     auto* frames = new QHBoxLayout;
     frames->addWidget(MakeKindFrame(
         QStringLiteral("Risposta multipla"), group,
-        {{QuestionKind::SeveralSolutions, QStringLiteral("kind503"), QStringLiteral("Più soluzioni corrette")},
+        {{QuestionKind::SeveralSolutions, QStringLiteral("kind503"),
+          QStringLiteral("Più soluzioni corrette")},
          {QuestionKind::OneSolution, QStringLiteral("kind505"), QStringLiteral("Una soluzione corretta")}},
         kinds_));
-    frames->addWidget(MakeKindFrame(QStringLiteral("Risposta singola aperta"), group,
-                                    {{QuestionKind::Text, QStringLiteral("kind504"), QStringLiteral("Testo")},
-                                     {QuestionKind::Number, QStringLiteral("kind506"), QStringLiteral("Numero")}},
-                                    kinds_));
+    frames->addWidget(
+        MakeKindFrame(QStringLiteral("Risposta singola aperta"), group,
+                      {{QuestionKind::Text, QStringLiteral("kind504"), QStringLiteral("Testo")},
+                       {QuestionKind::Number, QStringLiteral("kind506"), QStringLiteral("Numero")}},
+                      kinds_));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(frames);

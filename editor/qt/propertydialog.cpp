@@ -59,7 +59,8 @@ PropertyDialog::PropertyDialog(Application& app, QWidget* parent) : QDialog(pare
     save_ = AddCheckBox(flags, QStringLiteral("Le risposte devono essere salvate"), "saveCheck", values.save);
     viewScore_ = AddCheckBox(flags, QStringLiteral("Il punteggio deve essere visibile"), "viewScoreCheck",
                              values.viewScore);
-    askConfirm_ = AddCheckBox(flags, QStringLiteral("Richiesta di conferma"), "askConfirmCheck", values.askConfirm);
+    askConfirm_ =
+        AddCheckBox(flags, QStringLiteral("Richiesta di conferma"), "askConfirmCheck", values.askConfirm);
     correctAnswer_ = AddCheckBox(flags, QStringLiteral("Soluzione dopo la risposta"), "correctAnswerCheck",
                                  values.correctAnswer);
 

@@ -88,8 +88,8 @@ QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::ShowInfo(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Informazione"), MessageText(text),
-                    QMessageBox::Ok, DialogOwner());
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Informazione"), MessageText(text), QMessageBox::Ok,
+                    DialogOwner());
     // Shown as it is: a file name in a message may hold what a label would
     // take for markup.
     box.setTextFormat(Qt::PlainText);
@@ -172,17 +172,17 @@ bool QtPlatform::QuerySettingNumber(const std::string& name, int& value)
     bool ok = false;
     int number = 0;
     switch (stored.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        number = stored.toInt(&ok);
-        break;
-    case QMetaType::QString:   // an INI file keeps numbers as text
-        number = stored.toString().trimmed().toInt(&ok);
-        break;
-    default:
-        break;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+            number = stored.toInt(&ok);
+            break;
+        case QMetaType::QString:  // an INI file keeps numbers as text
+            number = stored.toString().trimmed().toInt(&ok);
+            break;
+        default:
+            break;
     }
     if (ok) value = number;
     return ok;
@@ -218,7 +218,7 @@ StartResult QtPlatform::StartProgram(const std::string& program, const std::vect
     QStringList words;
     for (const std::string& argument : arguments) words << FromNativeBytes(argument);
     return QProcess::startDetached(path, words, workingFolder.absolutePath()) ? StartResult::Started
-                                                                               : StartResult::Failed;
+                                                                              : StartResult::Failed;
 }
 
 std::string QtPlatform::ProgramBesideEditor(const std::string& name)
@@ -276,7 +276,8 @@ bool QtPlatform::CreateTempFile(const std::string& folder, std::string& name)
     for (quint32 i = 0; i < 0x10000u; ++i) {
         const quint32 number = (start + i) & 0xFFFFu;
         if (number == 0) continue;
-        const QString bare = QStringLiteral("$QV") + QString::number(number, 16).toUpper() + QStringLiteral(".TMP");
+        const QString bare =
+            QStringLiteral("$QV") + QString::number(number, 16).toUpper() + QStringLiteral(".TMP");
         const QString candidate = folder == "." ? bare : QDir::toNativeSeparators(directory.filePath(bare));
         QFile file(candidate);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {

@@ -56,7 +56,7 @@ TEST_F(QtPlatformTest, SettingsKeepTypesApart)
 {
     {
         QSettings seed(IniPath(), QSettings::IniFormat);
-        seed.setValue(QStringLiteral("fontsize"), QStringLiteral("12"));   // as a hand-edited file has it
+        seed.setValue(QStringLiteral("fontsize"), QStringLiteral("12"));  // as a hand-edited file has it
         seed.setValue(QStringLiteral("argument"), QStringList{QStringLiteral("a"), QStringLiteral("b")});
         seed.setValue(QStringLiteral("command"), QStringLiteral("large"));
     }
@@ -89,7 +89,7 @@ TEST_F(QtPlatformTest, TempFileIsNewEmptyAndInTheCurrentFolder)
 
     platform.RemoveFile(first);
     EXPECT_FALSE(QFileInfo::exists(path));
-    platform.RemoveFile(first);   // already gone: nothing happens
+    platform.RemoveFile(first);  // already gone: nothing happens
 }
 
 TEST_F(QtPlatformTest, WorkingFolderFollowsTheProcess)
@@ -111,8 +111,10 @@ TEST_F(QtPlatformTest, StartProgramRunsWithoutShellAndReportsAMissingProgram)
     EXPECT_EQ(platform.StartProgram("./no such dir/run", {}, here), StartResult::NotFound);
 #ifndef Q_OS_WIN
     // Through a shell "$QV1" would be expanded away; a quote stays a quote.
-    EXPECT_EQ(platform.StartProgram("touch", {"first file", "$QV1.TMP", "a\"b.tst"}, here), StartResult::Started);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(folder.filePath(QStringLiteral("a\"b.tst"))); }, 5000));
+    EXPECT_EQ(platform.StartProgram("touch", {"first file", "$QV1.TMP", "a\"b.tst"}, here),
+              StartResult::Started);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return QFileInfo::exists(folder.filePath(QStringLiteral("a\"b.tst"))); }, 5000));
     EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("$QV1.TMP"))));
     EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("first file"))));
 #endif
@@ -139,15 +141,17 @@ TEST_F(QtPlatformTest, ProgramsAndFileDialogsUseTheGivenFolderAndLeaveTheProcess
         ASSERT_NE(dialog, nullptr);
         shown = dialog->directory().absolutePath();
         dialog->selectFile(QStringLiteral("quiz.tst"));
-        static_cast<QDialog*>(dialog)->accept();   // protected in QFileDialog
+        static_cast<QDialog*>(dialog)->accept();  // protected in QFileDialog
     });
     FileDialogRequest request;
     request.folder = ToNativeBytes(sub.path());
     std::string path;
     EXPECT_TRUE(platform.SaveFileName(request, path));
     EXPECT_EQ(shown, sub.absolutePath());
-    EXPECT_EQ(FromNativeBytes(path), QDir::toNativeSeparators(sub.absoluteFilePath(QStringLiteral("quiz.tst"))));
-    EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(), QFileInfo(folder.path()).canonicalFilePath());
+    EXPECT_EQ(FromNativeBytes(path),
+              QDir::toNativeSeparators(sub.absoluteFilePath(QStringLiteral("quiz.tst"))));
+    EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(),
+              QFileInfo(folder.path()).canonicalFilePath());
 }
 
 TEST_F(QtPlatformTest, MessageBoxesHaveTheirCaptionsAndItalianButtons)

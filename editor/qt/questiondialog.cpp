@@ -49,8 +49,8 @@ void QuestionDialog::showOpened()
     text_->setFocus();
 }
 
-bool QuestionDialog::readText(const QString& text, const std::string& label, QWidget* field, std::string& bytes,
-                              bool quiet)
+bool QuestionDialog::readText(const QString& text, const std::string& label, QWidget* field,
+                              std::string& bytes, bool quiet)
 {
     if (!quiet) return ReadStorableText(app_, text, label, field, bytes);
     bytes = ComparableText(text);
@@ -76,34 +76,40 @@ void QuestionDialog::showButtons(const PasteButtons& buttons, bool deleteVisible
     delete_->setVisible(deleteVisible);
 }
 
-void QuestionDialog::accept() { runCommand(QuestionCommand::Ok); }
+void QuestionDialog::accept()
+{
+    runCommand(QuestionCommand::Ok);
+}
 
-void QuestionDialog::reject() { runCommand(QuestionCommand::Cancel); }
+void QuestionDialog::reject()
+{
+    runCommand(QuestionCommand::Cancel);
+}
 
 void QuestionDialog::runCommand(QuestionCommand command)
 {
     switch (command) {
-    case QuestionCommand::Image: {
-        std::string image;
-        if (ChooseImage(app_, image)) toolbar_->imageField()->setText(FromWindows1252(image));
-        return;
-    }
-    case QuestionCommand::Ok:
-    case QuestionCommand::Run:
-    case QuestionCommand::Copy:
-    case QuestionCommand::Paste:
-        if (!collect(false)) return;
-        break;
-    case QuestionCommand::Cancel:
-        // Only to tell whether anything would be lost.
-        collect(true);
-        break;
-    case QuestionCommand::UndoPaste:
-        // The data may be older than the controls: only a real undo refills.
-        if (!app_.undoAvailable) return;
-        break;
-    default:
-        break;
+        case QuestionCommand::Image: {
+            std::string image;
+            if (ChooseImage(app_, image)) toolbar_->imageField()->setText(FromWindows1252(image));
+            return;
+        }
+        case QuestionCommand::Ok:
+        case QuestionCommand::Run:
+        case QuestionCommand::Copy:
+        case QuestionCommand::Paste:
+            if (!collect(false)) return;
+            break;
+        case QuestionCommand::Cancel:
+            // Only to tell whether anything would be lost.
+            collect(true);
+            break;
+        case QuestionCommand::UndoPaste:
+            // The data may be older than the controls: only a real undo refills.
+            if (!app_.undoAvailable) return;
+            break;
+        default:
+            break;
     }
     const CommandResult result = execute(command);
     if (command == QuestionCommand::Paste || command == QuestionCommand::UndoPaste) showContent();

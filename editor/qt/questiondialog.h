@@ -50,7 +50,8 @@ protected:
     // far as telling a changed field goes (ComparableText).
     bool readImageAndText(std::string& image, std::string& text, bool quiet);
     // A field's text into bytes, as readImageAndText does.
-    bool readText(const QString& text, const std::string& label, QWidget* field, std::string& bytes, bool quiet);
+    bool readText(const QString& text, const std::string& label, QWidget* field, std::string& bytes,
+                  bool quiet);
     void showImageAndText(const std::string& image, const std::string& text);
     void showButtons(const PasteButtons& buttons, bool deleteVisible);
 

@@ -22,19 +22,19 @@ void RunQuestionChooser(QWidget* owner, Application& app)
 void RunQuestionDialog(QWidget* owner, Application& app, QuestionDialogKind kind)
 {
     switch (kind) {
-    case QuestionDialogKind::MultiAns:
-    case QuestionDialogKind::SingleAns: {
-        ChoiceDialog dialog(app, kind, owner);
-        dialog.exec();
-        return;
-    }
-    case QuestionDialogKind::TextAns: {
-        TextDialog dialog(app, owner);
-        dialog.exec();
-        return;
-    }
-    case QuestionDialogKind::None:
-        return;
+        case QuestionDialogKind::MultiAns:
+        case QuestionDialogKind::SingleAns: {
+            ChoiceDialog dialog(app, kind, owner);
+            dialog.exec();
+            return;
+        }
+        case QuestionDialogKind::TextAns: {
+            TextDialog dialog(app, owner);
+            dialog.exec();
+            return;
+        }
+        case QuestionDialogKind::None:
+            return;
     }
 }
 

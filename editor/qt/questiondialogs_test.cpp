@@ -1,5 +1,9 @@
 // The question dialogs, the kind chooser and the question chooser driven
 // through their widgets, with the model checked afterwards.
+#include "editor/qt/questiondialogs.h"
+
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,20 +14,18 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <filesystem>
-#include <gtest/gtest.h>
 
+#include "editor/core/filecommands.h"
 #include "editor/core/newquestion.h"
 #include "editor/core/scripted_platform.h"
 #include "editor/core/textcheck.h"
 #include "editor/qt/choicedialog.h"
 #include "editor/qt/newquestiondialog.h"
-#include "editor/qt/questionchooser.h"
-#include "editor/qt/questiondialogs.h"
 #include "editor/qt/qttesting.h"
+#include "editor/qt/questionchooser.h"
 #include "editor/qt/questiontoolbar.h"
 #include "editor/qt/textdialog.h"
 #include "editor/qt/updownfield.h"
-#include "editor/core/filecommands.h"
 #include "model/domanda.h"
 #include "model/test.h"
 
@@ -31,7 +33,10 @@ namespace quadrivo::editor {
 
 namespace {
 
-std::string Text(const CStringa& s) { return s.CStr() ? s.CStr() : ""; }
+std::string Text(const CStringa& s)
+{
+    return s.CStr() ? s.CStr() : "";
+}
 
 void Trigger(QWidget* dialog, QuestionCommand command)
 {
@@ -84,7 +89,7 @@ TEST_F(QuestionWidgetsTest, NewSingleAnswerQuestionIsTypedAndStored)
     Child<QLineEdit>(&dialog, "answer4")->setText(QStringLiteral("Lione"));
     Child<QLineEdit>(&dialog, "score4")->setText(QStringLiteral("-2"));
     Click(&dialog, "correct4");
-    Click(&dialog, "correct2");   // one group: this one takes the check
+    Click(&dialog, "correct2");  // one group: this one takes the check
     Child<QCheckBox>(&dialog, "randomCheck")->setChecked(true);
     Click(&dialog, "okButton");
 
@@ -113,7 +118,8 @@ TEST_F(QuestionWidgetsTest, ExistingMultipleAnswerQuestionIsShownAndReplaced)
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Domanda a più risposte"));
     EXPECT_FALSE(Child<QPushButton>(&dialog, "deleteButton")->isHidden());
     EXPECT_EQ(Child<QAbstractSpinBox>(&dialog, "countField")->text(), QStringLiteral("6"));
-    EXPECT_EQ(Child<QPlainTextEdit>(&dialog, "questionText")->toPlainText(), QStringLiteral("Colori primari?"));
+    EXPECT_EQ(Child<QPlainTextEdit>(&dialog, "questionText")->toPlainText(),
+              QStringLiteral("Colori primari?"));
     EXPECT_EQ(Child<QLineEdit>(&dialog, "answer3")->text(), QStringLiteral("blu"));
     EXPECT_TRUE(Child<QCheckBox>(&dialog, "correct1")->isChecked());
     EXPECT_TRUE(Child<QCheckBox>(&dialog, "correct3")->isChecked());
@@ -129,7 +135,7 @@ TEST_F(QuestionWidgetsTest, ExistingMultipleAnswerQuestionIsShownAndReplaced)
     ASSERT_EQ(q.GetAnswerCount(), 2);
     EXPECT_EQ(Text(q.GetAnswer(1).GetTextAns()), "giallo");
     EXPECT_EQ(q.GetAnswer(1).IsCorrect(), 1);
-    EXPECT_EQ(q.GetAnswer(1).GetScore(), -1.0f);   // the score shown stays
+    EXPECT_EQ(q.GetAnswer(1).GetScore(), -1.0f);  // the score shown stays
 }
 
 TEST_F(QuestionWidgetsTest, ChoosingARadioButtonClearsEveryOtherRowThatCameChecked)
@@ -248,8 +254,9 @@ TEST_F(QuestionWidgetsTest, RunOpensTheRunnerOnTheTemporaryFileAndAnnullaDeletes
     EXPECT_TRUE(std::filesystem::exists(scratch.File(file)));
     platform.yesNoAnswers = {true};
     Click(&dialog, "cancelButton");
-    EXPECT_EQ(platform.questions,
-              std::vector<std::string>(2, "Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?"));
+    EXPECT_EQ(
+        platform.questions,
+        std::vector<std::string>(2, "Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?"));
     EXPECT_FALSE(std::filesystem::exists(scratch.File(file)));
 }
 
@@ -342,7 +349,7 @@ TEST_F(QuestionWidgetsTest, OkWithoutEditsOnEverySampleQuestionLeavesTheTestEqua
         EXPECT_TRUE(app.currentTest == before) << sample;
         EXPECT_EQ(app.modified, 0) << sample;
     }
-    EXPECT_EQ(platform.infos.size(), 1u);   // the FreeText question of the last one
+    EXPECT_EQ(platform.infos.size(), 1u);  // the FreeText question of the last one
 }
 
 TEST_F(QuestionWidgetsTest, NumeroVociArrowsShowRowsAndAskBeforeHidingAFilledOne)
@@ -354,7 +361,7 @@ TEST_F(QuestionWidgetsTest, NumeroVociArrowsShowRowsAndAskBeforeHidingAFilledOne
     count->stepBy(2);
     EXPECT_TRUE(Child<QWidget>(&dialog, "row8")->isVisibleTo(&dialog));
     Child<QLineEdit>(&dialog, "answer8")->setText(QStringLiteral("ottava"));
-    count->stepBy(-2);   // No
+    count->stepBy(-2);  // No
     EXPECT_EQ(count->fieldText(), QStringLiteral("8"));
     EXPECT_EQ(Child<QLineEdit>(&dialog, "answer8")->text(), QStringLiteral("ottava"));
     platform.yesNoAnswers = {true};

@@ -20,8 +20,7 @@ QString Tooltip(QuestionCommand command)
 
 }  // namespace
 
-QuestionToolbar::QuestionToolbar(std::function<void(QuestionCommand)> run, QWidget* parent)
-    : QToolBar(parent)
+QuestionToolbar::QuestionToolbar(std::function<void(QuestionCommand)> run, QWidget* parent) : QToolBar(parent)
 {
     setObjectName(QStringLiteral("questionToolBar"));
     setMovable(false);
@@ -69,11 +68,16 @@ QAction* QuestionToolbar::addCommand(QuestionCommand command, int image,
 QAction* QuestionToolbar::action(QuestionCommand command) const
 {
     switch (command) {
-    case QuestionCommand::Copy: return copy_;
-    case QuestionCommand::Paste: return paste_;
-    case QuestionCommand::UndoPaste: return undoPaste_;
-    case QuestionCommand::Run: return runQuestion_;
-    default: return nullptr;
+        case QuestionCommand::Copy:
+            return copy_;
+        case QuestionCommand::Paste:
+            return paste_;
+        case QuestionCommand::UndoPaste:
+            return undoPaste_;
+        case QuestionCommand::Run:
+            return runQuestion_;
+        default:
+            return nullptr;
     }
 }
 

@@ -1,9 +1,10 @@
 // The entry of editor_qt_test: one QApplication for every test, on the
 // offscreen platform unless the environment asks for another.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
-#include <gtest/gtest.h>
 
 namespace quadrivo::editor {
 
@@ -16,8 +17,10 @@ QtMessageHandler standardHandler = nullptr;
 void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (message.contains(QLatin1String("propagateSizeHints"))) return;
-    if (standardHandler) standardHandler(type, context, message);
-    else std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (standardHandler)
+        standardHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 }  // namespace
@@ -35,6 +38,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     standardHandler = qInstallMessageHandler(QuietMessages);
     QApplication application(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");   // as the editor does: files use a decimal point
+    std::setlocale(LC_NUMERIC, "C");  // as the editor does: files use a decimal point
     return RUN_ALL_TESTS();
 }

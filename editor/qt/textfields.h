@@ -25,8 +25,8 @@ QString MultiLineText(const QPlainTextEdit* field);
 // text as Windows-1252 into bytes; when it holds characters that the
 // questionnaire cannot store, says so naming the field (its label,
 // Windows-1252), gives the field the focus and returns false.
-bool ReadStorableText(Application& app, const QString& text, const std::string& label,
-                      QWidget* field, std::string& bytes);
+bool ReadStorableText(Application& app, const QString& text, const std::string& label, QWidget* field,
+                      std::string& bytes);
 
 // text as Windows-1252 for telling whether a field was changed: a
 // character that Windows-1252 lacks becomes a NUL, which no text filled

@@ -53,7 +53,8 @@ void TryDialog::accept()
 
 void TryDialog::browse()
 {
-    if (const std::optional<std::string> chosen = ChooseProgram(app_)) program_->setText(FromNativeBytes(*chosen));
+    if (const std::optional<std::string> chosen = ChooseProgram(app_))
+        program_->setText(FromNativeBytes(*chosen));
 }
 
 void RunTryDialog(QWidget* owner, Application& app, const std::vector<std::string>& arguments)

@@ -33,7 +33,7 @@ private:
 
     Application& app_;
     std::vector<std::string> arguments_;
-    std::optional<std::string> opened_;   // the program shown at opening
+    std::optional<std::string> opened_;  // the program shown at opening
     QLineEdit* program_;
 };
 

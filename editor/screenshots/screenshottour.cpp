@@ -18,7 +18,7 @@ namespace quadrivo::editor {
 namespace {
 
 constexpr int kPollMilliseconds = 100;
-constexpr int kSettleMilliseconds = 600;   // lets a new window lay out and paint
+constexpr int kSettleMilliseconds = 600;  // lets a new window lay out and paint
 constexpr int kStepTimeoutMilliseconds = 15000;
 
 class ScreenshotTour : public QObject {
@@ -64,32 +64,35 @@ private:
         elapsed_ += kPollMilliseconds;
         const TourStep& step = TourSteps()[step_];
         switch (phase_) {
-        case Phase::Waiting:
-            if (!step.open) {
-                target_ = &window_;
-            } else if (QWidget* modal = QApplication::activeModalWidget(); modal && !passed_.count(modal)) {
-                if (step.passThrough && step.passThrough(modal)) {
-                    passed_.insert(modal);
-                    return;
+            case Phase::Waiting:
+                if (!step.open) {
+                    target_ = &window_;
+                } else if (QWidget* modal = QApplication::activeModalWidget();
+                           modal && !passed_.count(modal)) {
+                    if (step.passThrough && step.passThrough(modal)) {
+                        passed_.insert(modal);
+                        return;
+                    }
+                    target_ = modal;
                 }
-                target_ = modal;
-            }
-            if (target_) {
-                if (step.prepare) step.prepare(target_);
-                phase_ = Phase::Settling;
-                elapsed_ = 0;
-            } else if (elapsed_ > kStepTimeoutMilliseconds) {
-                fail(step, "the window never came up");
-            }
-            return;
-        case Phase::Settling:
-            if (elapsed_ < kSettleMilliseconds) return;
-            shoot(step);
-            return;
-        case Phase::Closing:
-            if (!QApplication::activeModalWidget()) beginStep(step_ + 1);
-            else if (elapsed_ > kStepTimeoutMilliseconds) fail(step, "the window did not close");
-            return;
+                if (target_) {
+                    if (step.prepare) step.prepare(target_);
+                    phase_ = Phase::Settling;
+                    elapsed_ = 0;
+                } else if (elapsed_ > kStepTimeoutMilliseconds) {
+                    fail(step, "the window never came up");
+                }
+                return;
+            case Phase::Settling:
+                if (elapsed_ < kSettleMilliseconds) return;
+                shoot(step);
+                return;
+            case Phase::Closing:
+                if (!QApplication::activeModalWidget())
+                    beginStep(step_ + 1);
+                else if (elapsed_ > kStepTimeoutMilliseconds)
+                    fail(step, "the window did not close");
+                return;
         }
     }
 
@@ -99,8 +102,10 @@ private:
         const QString path = QDir(folder_).filePath(step.shot);
         if (!target_->grab().save(path)) fail(step, "the picture could not be written");
         if (target_ == &window_) return beginStep(step_ + 1);
-        if (auto* dialog = qobject_cast<QDialog*>(target_.data())) dialog->reject();
-        else target_->close();
+        if (auto* dialog = qobject_cast<QDialog*>(target_.data()))
+            dialog->reject();
+        else
+            target_->close();
         phase_ = Phase::Closing;
         elapsed_ = 0;
     }
@@ -172,7 +177,8 @@ const std::vector<TourStep>& TourSteps()
         {QStringLiteral("seldialog.png"), TriggerCommand(Command::EditQuestion), nullptr, nullptr},
         // The sample's questions 2, 5 and 4, opened from the chooser.
         {QStringLiteral("multians.png"), TriggerCommand(Command::EditQuestion), ChooseQuestionAt(1), nullptr},
-        {QStringLiteral("singleans.png"), TriggerCommand(Command::EditQuestion), ChooseQuestionAt(4), nullptr},
+        {QStringLiteral("singleans.png"), TriggerCommand(Command::EditQuestion), ChooseQuestionAt(4),
+         nullptr},
         {QStringLiteral("textans.png"), TriggerCommand(Command::EditQuestion), ChooseQuestionAt(3), nullptr},
     };
     return steps;

@@ -17,7 +17,7 @@ class MainWindow;
 // opens a window the way a user would, saves a picture of it and closes it.
 // Run by the program quadrivo-screenshots, never by the editor itself.
 struct TourStep {
-    QString shot;   // the PNG's file name, e.g. "propertydialog.png"
+    QString shot;  // the PNG's file name, e.g. "propertydialog.png"
     // Opens the window to shoot, usually through a menu action (it may run
     // a modal loop); empty for the main window itself.
     std::function<void(MainWindow&)> open;

@@ -5,7 +5,8 @@
 #include "model/test.h"
 #include "text/errore.h"
 
-namespace quadrivo {}
+namespace quadrivo {
+}
 using namespace quadrivo;
 
 int main(int argc, char** argv)
