@@ -10,7 +10,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
   xvfb xauth fonts-dejavu-core
 )
 
@@ -23,6 +23,7 @@ Install with this system's package manager:
   the tests:    GoogleTest
   the editor:   Qt 6 (Widgets, Svg, Test; the offscreen platform plugin)
   fuzz targets: clang with its libFuzzer and sanitizer runtimes
+  format check: clang-format
   screenshots:  Xvfb, xauth and the DejaVu fonts
 On Debian 12 these are: ${packages[*]}
 MSG

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks that the folders keep their layers,
-# builds everything with AddressSanitizer and UndefinedBehaviorSanitizer,
-# runs the fuzz targets for a short fixed time, then every test through
-# CTest, then builds a small program against the installed library. Any
-# failure or sanitizer report fails it.
+# Installs what is missing, checks that the folders keep their layers and
+# the sources their format, builds everything with AddressSanitizer and
+# UndefinedBehaviorSanitizer, runs the fuzz targets for a short fixed time,
+# then every test through CTest, then builds a small program against the
+# installed library. Any failure or sanitizer report fails it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
 bash tools/check-layers.sh
+bash tools/check-format.sh
 
 jobs=$(nproc)
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
