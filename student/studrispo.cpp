@@ -48,10 +48,19 @@ namespace {
 // digit, as files have always had them; -1 (not shown yet) is '/', the
 // character before '0', and 10..35 are 'a'..'z', so that no position is
 // written as '<', '=' or '>' (which follow '9') or in two characters. Any
-// other character reads as its distance from '0', as it always has, and is
-// written back as the same character.
+// other character that can stand in an unquoted value reads as its distance
+// from '0', as it always has, and is written back as itself; one that
+// cannot (a blank, ',', '<', '"', a capital, which reading turns to small)
+// came from no writer and reads as -1.
 constexpr int kFirstPosition = -1;
 constexpr int kLastPosition = 35;
+
+bool StandsInAValue(char c)
+{
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (u >= 0x80) return true;
+    return u > ' ' && u < 0x7F && c != ',' && c != '<' && c != '"' && !(c >= 'A' && c <= 'Z');
+}
 
 char PositionChar(int position)
 {
@@ -62,7 +71,7 @@ char PositionChar(int position)
 int PositionOf(char c)
 {
     if (c >= 'a' && c <= 'z') return 10 + (c - 'a');
-    return c - '0';
+    return StandsInAValue(c) ? c - '0' : kFirstPosition;
 }
 
 }  // namespace

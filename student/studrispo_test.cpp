@@ -165,6 +165,13 @@ TEST_F(StudRispoTest, EveryChoicePositionTakesOneCharacterAndComesBack)
     EXPECT_EQ(back, answer);
     answer.PutStRndRisp(19, 7);
     EXPECT_NE(back, answer);
+
+    // Characters no writer puts there, as a quoted value brings them, read
+    // as "not shown" rather than as positions that could not be written.
+    CStudRispo quoted(&errors);
+    ASSERT_EQ(ReadText(quoted, "IsValid = Yes, TypeQue = MultipleAnswer, StRndRisp = \"a,B-\""), 0);
+    const int expected[] = {-1, 10, -1, -1, '-' - '0', -1};
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(quoted.GetStRndRisp(k), expected[k]) << k;
 }
 
 TEST_F(StudRispoTest, UnknownNamesReport22AndOtherPairsApply)
