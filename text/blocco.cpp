@@ -1,5 +1,9 @@
 #include "text/blocco.h"
 
+#include <cstring>
+#include <new>
+#include <string>
+
 #include "text/errore.h"
 
 namespace quadrivo {
@@ -59,17 +63,36 @@ int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start
 
 void StripComments(CBlocco& block)
 {
-    const CStringa opening("<!");
-    const CStringa ending(">");
-    unsigned start = 0;
-    unsigned begin = 0;
-    while (block.Text.Search(opening, begin, start)) {
-        // Resuming one past the removed comment's start means a comment that
-        // directly follows another survives; stored files are read that way.
-        start = begin + 1;
-        unsigned end = 0;
-        if (block.Text.Search(ending, end, start)) block.Text.Remove(begin, end);
+    const char* s = block.Text.CStr();
+    const unsigned n = block.Text.Length();
+    std::string kept;
+    unsigned copied = 0;  // s[copied..] is not in kept yet
+    unsigned from = 0;
+    try {
+        while (from + 1 < n) {
+            const char* open = static_cast<const char*>(std::memchr(s + from, '<', n - 1 - from));
+            if (!open) break;
+            const unsigned begin = static_cast<unsigned>(open - s);
+            if (s[begin + 1] != '!') {
+                from = begin + 1;
+                continue;
+            }
+            const char* end = static_cast<const char*>(std::memchr(s + begin + 2, '>', n - begin - 2));
+            // Without a '>' after it no later comment can end either.
+            if (!end) break;
+            kept.append(s + copied, begin - copied);
+            copied = static_cast<unsigned>(end - s) + 1;
+            // The character right after a removed comment never begins the
+            // next one, so a comment that directly follows another survives;
+            // stored files are read that way.
+            from = copied + 1;
+        }
+        if (copied == 0) return;
+        kept.append(s + copied, n - copied);
+    } catch (const std::bad_alloc&) {
+        return;  // the text keeps its comments rather than losing text
     }
+    block.Text = CStringa(kept.data(), static_cast<unsigned>(kept.size()));
 }
 
 int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count)

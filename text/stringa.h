@@ -17,15 +17,18 @@ namespace quadrivo {
 // and the model hold Windows-1252 bytes.
 //
 // Copying copies the characters. There is no spare capacity: every change of
-// length allocates a new buffer of the exact size.
+// length makes a new buffer of the exact size. Only the empty text is shared
+// by all empty strings: making one never allocates and never fails.
 class CStringa {
 public:
     CStringa();                   // the empty string
     CStringa(const CStringa& s);  // s must be ok
     CStringa(const char* s);      // s must not be null
-    explicit CStringa(char c);    // length 1, even for the NUL byte
-    explicit CStringa(int n);     // "%d"
-    explicit CStringa(long n);    // "%ld"
+    // count bytes from text, NUL bytes included; text may be null when count is 0.
+    CStringa(const char* text, unsigned count);
+    explicit CStringa(char c);  // length 1, even for the NUL byte
+    explicit CStringa(int n);   // "%d"
+    explicit CStringa(long n);  // "%ld"
     // "%f", then trailing '0' and '.' removed, never past the '.':
     // 2.5 -> "2.5", 3.0 -> "3", -0.0000001 -> "-0".
     explicit CStringa(double x);
@@ -79,10 +82,15 @@ private:
     // Replaces the buffer by a new one holding count bytes of text; a failed
     // allocation leaves the string not ok.
     void Assign(const char* text, unsigned count);
+    // Replaces the text by the pieces joined (each may point into this
+    // string); false, the string unchanged, when memory runs out.
+    bool Store(const char* a, unsigned na, const char* b = nullptr, unsigned nb = 0, const char* c = nullptr,
+               unsigned nc = 0);
 
+    // The text: the shared empty one, heap_, or null when not ok.
+    char* text_;
     unsigned length_ = 0;
-    int state_ = 0;
-    std::unique_ptr<char[]> data_;
+    std::unique_ptr<char[]> heap_;
 };
 
 unsigned Length(const CStringa& s);
