@@ -4,7 +4,9 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <new>
+#include <utility>
 
 #include "text/blocco.h"
 #include "text/errore.h"
@@ -36,6 +38,10 @@ ReadResult ReadWholeFile(const CStringa& name, std::string& text)
     if (!stream) return ReadResult::CannotRead;
     ReadResult result = ReadResult::Read;
     try {
+        // Only a guess: the file may change while it is read.
+        std::error_code unknown;
+        const auto size = std::filesystem::file_size(name.CStr() ? name.CStr() : "", unknown);
+        if (!unknown && size < text.max_size()) text.reserve(static_cast<std::size_t>(size));
         char chunk[1 << 16];
         for (;;) {
             const std::size_t got = std::fread(chunk, 1, sizeof chunk, stream);
@@ -247,10 +253,10 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
         const void* nul = std::memchr(text, '\0', start);
         const std::size_t length =
             nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text) : start;
-        const CStringa section(text, static_cast<unsigned>(length));
+        CStringa section(text, static_cast<unsigned>(length));
         if (section.IsOk()) {
             out = CBlocco(errors_);
-            out.Text = section;
+            out.Text = std::move(section);
             StripComments(out);
         } else {
             error_ = kNoMemoryForTest;

@@ -75,6 +75,11 @@ CStringa::CStringa(const CStringa& s) : text_(SharedEmpty())
     Assign(s.text_ ? s.text_ : "", s.Length());
 }
 
+CStringa::CStringa(CStringa&& s) noexcept : text_(SharedEmpty())
+{
+    if (s.IsOk()) Take(s);
+}
+
 CStringa::CStringa(const char* s) : text_(SharedEmpty())
 {
     Assign(s, TextLength(s));
@@ -134,6 +139,15 @@ void CStringa::Release()
     text_ = nullptr;
 }
 
+void CStringa::Take(CStringa& s) noexcept
+{
+    heap_ = std::move(s.heap_);
+    text_ = heap_ ? heap_.get() : SharedEmpty();
+    length_ = s.length_;
+    s.text_ = SharedEmpty();
+    s.length_ = 0;
+}
+
 void CStringa::Assign(const char* text, unsigned count)
 {
     if (!Store(text, count)) Release();
@@ -166,6 +180,12 @@ CStringa& CStringa::operator=(const CStringa& s)
 {
     if (this == &s || !IsOk() || !s.IsOk()) return *this;
     Assign(s.text_, s.length_);
+    return *this;
+}
+
+CStringa& CStringa::operator=(CStringa&& s) noexcept
+{
+    if (this != &s && IsOk() && s.IsOk()) Take(s);
     return *this;
 }
 
@@ -305,6 +325,16 @@ bool operator==(const CStringa& a, const CStringa& b)
 }
 
 bool operator!=(const CStringa& a, const CStringa& b)
+{
+    return !(a == b);
+}
+
+bool operator==(const CStringa& a, const char* b)
+{
+    return a.IsOk() && a.Length() == TextLength(b) && std::strcmp(a.CStr(), b) == 0;
+}
+
+bool operator!=(const CStringa& a, const char* b)
 {
     return !(a == b);
 }

@@ -23,7 +23,9 @@ class CStringa {
 public:
     CStringa();                   // the empty string
     CStringa(const CStringa& s);  // s must be ok
-    CStringa(const char* s);      // s must not be null
+    // Takes s's text, leaving s empty; a not-ok s gives the empty string.
+    CStringa(CStringa&& s) noexcept;
+    CStringa(const char* s);  // s must not be null
     // count bytes from text, NUL bytes included; text may be null when count is 0.
     CStringa(const char* text, unsigned count);
     explicit CStringa(char c);  // length 1, even for the NUL byte
@@ -36,6 +38,8 @@ public:
 
     // Only when both this and s are ok; otherwise this is left unchanged.
     CStringa& operator=(const CStringa& s);
+    // Takes s's text (s is left empty) under the same condition.
+    CStringa& operator=(CStringa&& s) noexcept;
     // Always takes a copy of s (s must not be null).
     CStringa& operator=(const char* s);
     // Only when both are ok; a failed allocation leaves this unchanged.
@@ -79,6 +83,8 @@ public:
 
 private:
     void Release();
+    // Takes s's text, s must be ok; s is left empty.
+    void Take(CStringa& s) noexcept;
     // Replaces the buffer by a new one holding count bytes of text; a failed
     // allocation leaves the string not ok.
     void Assign(const char* text, unsigned count);
@@ -101,6 +107,9 @@ CStringa operator+(char a, const CStringa& b);
 
 bool operator==(const CStringa& a, const CStringa& b);  // false when either is not ok
 bool operator!=(const CStringa& a, const CStringa& b);
+// As against CStringa(b), without making it; b must not be null.
+bool operator==(const CStringa& a, const char* b);
+bool operator!=(const CStringa& a, const char* b);
 bool operator>(const CStringa& a, const CStringa& b);  // strcmp > 0, both ok
 
 // Writes the characters; nothing when s is not ok.
