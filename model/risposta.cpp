@@ -1,5 +1,8 @@
 #include "model/risposta.h"
 
+#include <ostream>
+#include <string>
+
 #include "text/blocco.h"
 #include "text/errore.h"
 #include "text/utilita.h"
@@ -54,16 +57,17 @@ int CRisposta::ApplyParAns(int index, const CParametro* pairs, unsigned count)
 
 void CRisposta::Write(std::ostream& out, int scrambled) const
 {
-    // WriteLine scrambles its text in place: every line is a temporary.
-    CStringa line("<Answer>");
-    WriteLine(out, line, scrambled);
-    line = CStringa("<ParAns>Score = ") + ExactDecimal(Score) + ", Correct = " + (Correct ? "Yes" : "No") +
-           "</ParAns>";
-    WriteLine(out, line, scrambled);
-    line = CStringa("<TextAns>") + TextAns + "</TextAns>";
-    WriteLine(out, line, scrambled);
-    line = "</Answer>";
-    WriteLine(out, line, scrambled);
+    // The four lines in one buffer; line ends are left as they are by the
+    // scrambling map, so mapping the whole buffer maps each line.
+    std::string lines = "<Answer>\n<ParAns>Score = ";
+    const CStringa score = ExactDecimal(Score);
+    lines.append(score.CStr(), score.Length());
+    lines += Correct ? ", Correct = Yes</ParAns>\n<TextAns>" : ", Correct = No</ParAns>\n<TextAns>";
+    if (TextAns.Length() > 0) lines.append(TextAns.CStr(), TextAns.Length());
+    lines += "</TextAns>\n</Answer>\n";
+    if (scrambled == 1)
+        for (char& c : lines) c = ScrambleChar(c);
+    out << lines << std::flush;
 }
 
 }  // namespace quadrivo
