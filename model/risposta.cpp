@@ -24,7 +24,9 @@ int CRisposta::Read(int index, const CBlocco& block)
     int result = GetTag(block, "parans", part, 0, open, close, true);
     if (result != 0) return result;
 
-    CParametro pairs[PARAM_CAPACITY];
+    // Reused from record to record: a fresh array makes and frees a hundred
+    // strings for every record.
+    thread_local CParametro pairs[PARAM_CAPACITY];
     unsigned count = 0;
     result = ParseParams(part.Text, pairs, count);
     if (result != 0) return result;

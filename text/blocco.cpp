@@ -173,6 +173,8 @@ int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count)
         if (hasValue) {
             text.ExtractRange(pair.Value, valueStart, valueEnd);
             if (s[valueStart] != '"') pair.Value.ToLower();
+        } else {
+            pair.Value = CStringa();  // pairs may be reused from an earlier list
         }
         ++count;
     }
