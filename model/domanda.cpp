@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "text/blocco.h"
 #include "text/errore.h"
@@ -168,7 +169,7 @@ int CDomanda::Read(int index, const CBlocco& block)
     if (result == 0) {
         result = GetTag(block, "textque", part, position, open, position, true);
         if (result == 0) {
-            TextQue = part.Text;
+            TextQue = std::move(part.Text);
             TextQue.Trim();
         }
     }

@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "text/blocco.h"
 #include "text/errore.h"
@@ -35,7 +36,7 @@ int CRisposta::Read(int index, const CBlocco& block)
 
     result = GetTag(block, "textans", part, close, open, close, true);
     if (result != 0) return result;
-    TextAns = part.Text;
+    TextAns = std::move(part.Text);
     TextAns.Trim();
     return 0;
 }

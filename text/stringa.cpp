@@ -269,7 +269,7 @@ void CStringa::Trim()
     }
     unsigned back = length_ - 1;
     while (back > front && IsSpace(text_[back])) --back;
-    ExtractRange(*this, front, back);
+    if (front > 0 || back + 1 < length_) ExtractRange(*this, front, back);
 }
 
 void CStringa::ReplaceChar(char a, char b)
