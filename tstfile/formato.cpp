@@ -61,7 +61,12 @@ CStringa UnstorablePiece(const CStringa& text, TextPlace place, int scrambled)
 
 bool SectionFits(const std::string& written)
 {
-    return written.size() < static_cast<std::size_t>(MAX_SECTION_TEXT);
+    return SectionFits(written.size());
+}
+
+bool SectionFits(std::size_t writtenSize)
+{
+    return writtenSize < static_cast<std::size_t>(MAX_SECTION_TEXT);
 }
 
 bool ParamsFit(const CParTest& params)

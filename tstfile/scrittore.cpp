@@ -151,12 +151,14 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
         WriteBlankLine(out);
         CStringa comment = "<!--- domanda " + CStringa(i + 1) + " --->";
         WriteLine(out, comment, Scrambled);
-        std::ostringstream question;
-        Questions[i]->Write(question, Scrambled);
-        const std::string written = question.str();
-        if (!FitsSection(written, Errors, target, "la domanda " + CStringa(i + 1)))
+        // Written straight into the file's text; a question too long to read
+        // back stops the save before anything reaches the disk.
+        const std::streamoff before = out.tellp();
+        Questions[i]->Write(out, Scrambled);
+        if (!SectionFits(static_cast<std::size_t>(out.tellp() - before))) {
+            Report(Errors, kSectionTooLongToSave, target, "la domanda " + CStringa(i + 1));
             return kSectionTooLongToSave;
-        out << written;
+        }
     }
     WriteBlankLine(out);
     WriteTextLine(out, "</Test>", Scrambled);
