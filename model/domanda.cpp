@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "text/blocco.h"
 #include "text/errore.h"
@@ -158,7 +159,9 @@ int CDomanda::Read(int index, const CBlocco& block)
     unsigned position = 0;
     int result = GetTag(block, "parque", part, position, open, position, true);
     if (result == 0) {
-        CParametro pairs[PARAM_CAPACITY];
+        // Reused from record to record: a fresh array makes and frees a hundred
+        // strings for every record.
+        thread_local CParametro pairs[PARAM_CAPACITY];
         unsigned count = 0;
         result = ParseParams(part.Text, pairs, count);
         if (result == 0) result = ApplyParQue(index, pairs, count);
@@ -166,7 +169,7 @@ int CDomanda::Read(int index, const CBlocco& block)
     if (result == 0) {
         result = GetTag(block, "textque", part, position, open, position, true);
         if (result == 0) {
-            TextQue = part.Text;
+            TextQue = std::move(part.Text);
             TextQue.Trim();
         }
     }

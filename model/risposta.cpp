@@ -1,5 +1,9 @@
 #include "model/risposta.h"
 
+#include <ostream>
+#include <string>
+#include <utility>
+
 #include "text/blocco.h"
 #include "text/errore.h"
 #include "text/utilita.h"
@@ -21,7 +25,9 @@ int CRisposta::Read(int index, const CBlocco& block)
     int result = GetTag(block, "parans", part, 0, open, close, true);
     if (result != 0) return result;
 
-    CParametro pairs[PARAM_CAPACITY];
+    // Reused from record to record: a fresh array makes and frees a hundred
+    // strings for every record.
+    thread_local CParametro pairs[PARAM_CAPACITY];
     unsigned count = 0;
     result = ParseParams(part.Text, pairs, count);
     if (result != 0) return result;
@@ -30,7 +36,7 @@ int CRisposta::Read(int index, const CBlocco& block)
 
     result = GetTag(block, "textans", part, close, open, close, true);
     if (result != 0) return result;
-    TextAns = part.Text;
+    TextAns = std::move(part.Text);
     TextAns.Trim();
     return 0;
 }
@@ -54,16 +60,17 @@ int CRisposta::ApplyParAns(int index, const CParametro* pairs, unsigned count)
 
 void CRisposta::Write(std::ostream& out, int scrambled) const
 {
-    // WriteLine scrambles its text in place: every line is a temporary.
-    CStringa line("<Answer>");
-    WriteLine(out, line, scrambled);
-    line = CStringa("<ParAns>Score = ") + ExactDecimal(Score) + ", Correct = " + (Correct ? "Yes" : "No") +
-           "</ParAns>";
-    WriteLine(out, line, scrambled);
-    line = CStringa("<TextAns>") + TextAns + "</TextAns>";
-    WriteLine(out, line, scrambled);
-    line = "</Answer>";
-    WriteLine(out, line, scrambled);
+    // The four lines in one buffer; line ends are left as they are by the
+    // scrambling map, so mapping the whole buffer maps each line.
+    std::string lines = "<Answer>\n<ParAns>Score = ";
+    const CStringa score = ExactDecimal(Score);
+    lines.append(score.CStr(), score.Length());
+    lines += Correct ? ", Correct = Yes</ParAns>\n<TextAns>" : ", Correct = No</ParAns>\n<TextAns>";
+    if (TextAns.Length() > 0) lines.append(TextAns.CStr(), TextAns.Length());
+    lines += "</TextAns>\n</Answer>\n";
+    if (scrambled == 1)
+        for (char& c : lines) c = ScrambleChar(c);
+    out << lines << std::flush;
 }
 
 }  // namespace quadrivo

@@ -208,7 +208,9 @@ bool CStudRispo::IsAnswered() const
 
 int CStudRispo::Read(int number, const CBlocco& block)
 {
-    CParametro pairs[PARAM_CAPACITY];
+    // Reused from record to record: a fresh array makes and frees a hundred
+    // strings for every record.
+    thread_local CParametro pairs[PARAM_CAPACITY];
     unsigned count = 0;
     ParseParams(block.Text, pairs, count);
 

@@ -1,5 +1,9 @@
 #include "text/blocco.h"
 
+#include <cstring>
+#include <new>
+#include <string>
+
 #include "text/errore.h"
 
 namespace quadrivo {
@@ -10,6 +14,40 @@ namespace {
 bool IsSpace(char c)
 {
     return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+char LowerChar(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// What text.Search would do with the pattern "<name>" ("</name>" when
+// closing), pos included, without making the pattern. A name that is not ok
+// counts as empty, as it does when joined into a pattern.
+bool SearchTag(const CStringa& text, const CStringa& name, bool closing, unsigned& pos, unsigned start)
+{
+    if (!text.IsOk()) return false;
+    const char* s = text.CStr();
+    const char* tag = name.IsOk() ? name.CStr() : "";
+    const unsigned tagLength = name.Length();
+    const unsigned prefix = closing ? 2 : 1;
+    const unsigned n = prefix + tagLength + 1;
+    pos = start;
+    if (n > text.Length()) return false;
+    const unsigned last = text.Length() - n;
+    for (; pos <= last; ++pos) {
+        const void* open = std::memchr(s + pos, '<', last + 1 - pos);
+        if (!open) {
+            pos = last + 1;
+            return false;
+        }
+        pos = static_cast<unsigned>(static_cast<const char*>(open) - s);
+        if (closing && s[pos + 1] != '/') continue;
+        unsigned k = 0;
+        while (k < tagLength && LowerChar(s[pos + prefix + k]) == LowerChar(tag[k])) ++k;
+        if (k == tagLength && s[pos + n - 1] == '>') return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -27,14 +65,12 @@ void CBlocco::SetLines(int first, int last)
 int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start, unsigned& open,
            unsigned& close, bool report)
 {
-    const CStringa openTag = '<' + name + CStringa(">");
-    const CStringa closeTag = "</" + name + CStringa(">");
     int result = 0;
-    if (!in.Text.Search(openTag, open, start)) {
+    if (!SearchTag(in.Text, name, false, open, start)) {
         result = kMissingOpeningTag;
     } else {
-        open += openTag.Length();
-        if (!in.Text.Search(closeTag, close, open))
+        open += name.Length() + 2;
+        if (!SearchTag(in.Text, name, true, close, open))
             result = kMissingClosingTag;
         else
             in.Text.Extract(out.Text, open, close - open);
@@ -46,8 +82,7 @@ int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start
     out.SetLines(in.FirstLine, in.LastLine);
     // Student files store a late answer as a record holding only this one
     // parameter; readers expect the lateness spelled out.
-    if (name == CStringa("Ans") && out.Text == CStringa("IsValid = No"))
-        out.Text += CStringa(", IsCorrect = Late");
+    if (name == "Ans" && out.Text == "IsValid = No") out.Text += CStringa(", IsCorrect = Late");
     return result;
 }
 
@@ -59,25 +94,44 @@ int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start
 
 void StripComments(CBlocco& block)
 {
-    const CStringa opening("<!");
-    const CStringa ending(">");
-    unsigned start = 0;
-    unsigned begin = 0;
-    while (block.Text.Search(opening, begin, start)) {
-        // Resuming one past the removed comment's start means a comment that
-        // directly follows another survives; stored files are read that way.
-        start = begin + 1;
-        unsigned end = 0;
-        if (block.Text.Search(ending, end, start)) block.Text.Remove(begin, end);
+    const char* s = block.Text.CStr();
+    const unsigned n = block.Text.Length();
+    std::string kept;
+    unsigned copied = 0;  // s[copied..] is not in kept yet
+    unsigned from = 0;
+    try {
+        while (from + 1 < n) {
+            const char* open = static_cast<const char*>(std::memchr(s + from, '<', n - 1 - from));
+            if (!open) break;
+            const unsigned begin = static_cast<unsigned>(open - s);
+            if (s[begin + 1] != '!') {
+                from = begin + 1;
+                continue;
+            }
+            const char* end = static_cast<const char*>(std::memchr(s + begin + 2, '>', n - begin - 2));
+            // Without a '>' after it no later comment can end either.
+            if (!end) break;
+            kept.append(s + copied, begin - copied);
+            copied = static_cast<unsigned>(end - s) + 1;
+            // The character right after a removed comment never begins the
+            // next one, so a comment that directly follows another survives;
+            // stored files are read that way.
+            from = copied + 1;
+        }
+        if (copied == 0) return;
+        kept.append(s + copied, n - copied);
+    } catch (const std::bad_alloc&) {
+        return;  // the text keeps its comments rather than losing text
     }
+    block.Text = CStringa(kept.data(), static_cast<unsigned>(kept.size()));
 }
 
 int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count)
 {
     count = 0;
     if (!text.IsOk()) return 0;
-    const CStringa equals("=");
-    const CStringa quote("\"");
+    static const CStringa equals("=");
+    static const CStringa quote("\"");
     const char* s = text.CStr();
     const unsigned n = text.Length();
     unsigned from = 0;
@@ -119,6 +173,8 @@ int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count)
         if (hasValue) {
             text.ExtractRange(pair.Value, valueStart, valueEnd);
             if (s[valueStart] != '"') pair.Value.ToLower();
+        } else {
+            pair.Value = CStringa();  // pairs may be reused from an earlier list
         }
         ++count;
     }

@@ -51,8 +51,9 @@ int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start
 void StripComments(CBlocco& block);
 
 // Splits a parameter list into at most PARAM_CAPACITY pairs (pairs must hold
-// that many). Names and unquoted values arrive lower-cased; quoted values keep
-// their quotes and case. Always returns 0.
+// that many, and may be reused: each of the first count is set whole). Names
+// and unquoted values arrive lower-cased; quoted values keep their quotes and
+// case; a name without a value gets the empty value. Always returns 0.
 int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count);
 
 }  // namespace quadrivo

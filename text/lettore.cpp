@@ -1,6 +1,12 @@
 #include "text/lettore.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <new>
+#include <utility>
 
 #include "text/blocco.h"
 #include "text/errore.h"
@@ -20,59 +26,93 @@ unsigned char LowerAt(const CStringa& s, unsigned i)
     return LowerByte(static_cast<unsigned char>(*s.At(i)));
 }
 
-// Opens a file for reading; null when it cannot be read. Some systems open a
-// folder as if it were a file and fail only at the first read: such a name
-// counts as a file that cannot be read, not as an empty one.
-std::FILE* OpenForReading(const CStringa& name)
+enum class ReadResult { Read, CannotRead, NoMemory };
+
+// The whole file into text. Some systems open a folder as if it were a file
+// and fail only at the first read: such a name counts as a file that cannot
+// be read, not as an empty one. A read that fails later ends the text there.
+ReadResult ReadWholeFile(const CStringa& name, std::string& text)
 {
+    text.clear();
     std::FILE* stream = std::fopen(name.CStr() ? name.CStr() : "", "r");
-    if (!stream) return nullptr;
-    const int c = std::fgetc(stream);
-    if (c == EOF && std::ferror(stream)) {
-        std::fclose(stream);
-        return nullptr;
+    if (!stream) return ReadResult::CannotRead;
+    ReadResult result = ReadResult::Read;
+    try {
+        // Only a guess: the file may change while it is read.
+        std::error_code unknown;
+        const auto size = std::filesystem::file_size(name.CStr() ? name.CStr() : "", unknown);
+        if (!unknown && size < text.max_size()) text.reserve(static_cast<std::size_t>(size));
+        char chunk[1 << 16];
+        for (;;) {
+            const std::size_t got = std::fread(chunk, 1, sizeof chunk, stream);
+            text.append(chunk, got);
+            if (got < sizeof chunk) break;
+        }
+        if (text.empty() && std::ferror(stream)) result = ReadResult::CannotRead;
+    } catch (const std::bad_alloc&) {
+        text = std::string();
+        result = ReadResult::NoMemory;
     }
-    if (c != EOF)
-        std::ungetc(c, stream);
-    else
-        std::rewind(stream);
-    return stream;
+    std::fclose(stream);
+    return result;
+}
+
+void MapScrambled(std::string& text, std::size_t from)
+{
+    static const auto map = [] {
+        std::array<char, 256> table{};
+        for (unsigned c = 0; c < table.size(); ++c) table[c] = ScrambleChar(static_cast<char>(c));
+        return table;
+    }();
+    for (std::size_t i = from; i < text.size(); ++i) text[i] = map[static_cast<unsigned char>(text[i])];
 }
 
 }  // namespace
 
 CLettore::CLettore(CErrore* errors, const CStringa& fileName) : errors_(errors), fileName_(fileName)
 {
-    stream_ = OpenForReading(fileName_);
-    if (!stream_) {
-        error_ = kCannotRead;
-        Report(errors_, kCannotRead, fileName_);
-    }
+    Open();
 }
 
-CLettore::~CLettore()
+CLettore::~CLettore() = default;
+
+void CLettore::Open()
 {
-    if (stream_) std::fclose(stream_);
+    next_ = 0;
+    mapped_ = false;
+    switch (ReadWholeFile(fileName_, text_)) {
+        case ReadResult::Read:
+            break;
+        case ReadResult::CannotRead:
+            error_ = kCannotRead;
+            Report(errors_, kCannotRead, fileName_);
+            return;
+        case ReadResult::NoMemory:
+            error_ = kNoMemoryForTest;
+            Report(errors_, kNoMemoryForTest);
+            return;
+    }
+    SetScrambled(scrambled_);
 }
 
 int CLettore::Reopen()
 {
     error_ = 0;
-    text_.clear();
     firstLine_ = 1;
     currentLine_ = 1;
-    if (stream_) std::fclose(stream_);
-    stream_ = OpenForReading(fileName_);
-    if (!stream_) {
-        error_ = kCannotRead;
-        Report(errors_, kCannotRead, fileName_);
-    }
+    Open();
     return error_;
 }
 
 void CLettore::SetScrambled(int flag)
 {
     scrambled_ = flag;
+    // The map is its own inverse: the characters not read yet are mapped
+    // once here instead of one by one as they are read.
+    if ((scrambled_ == 1) != mapped_) {
+        MapScrambled(text_, next_);
+        mapped_ = !mapped_;
+    }
 }
 
 int CLettore::Error() const
@@ -98,21 +138,26 @@ bool CLettore::WatchSeen() const
     return watchSeen_;
 }
 
-bool CLettore::AtEnd()
-{
-    if (!stream_) return true;
-    const int c = std::fgetc(stream_);
-    if (c == EOF) return true;
-    std::ungetc(c, stream_);
-    return false;
-}
-
 unsigned char CLettore::ReadChar()
 {
-    const int c = stream_ ? std::fgetc(stream_) : EOF;
-    if (c == EOF) return 0;
-    const char read = static_cast<char>(c);
-    return static_cast<unsigned char>(scrambled_ == 1 ? ScrambleChar(read) : read);
+    if (next_ >= text_.size()) return 0;
+    return static_cast<unsigned char>(text_[next_++]);
+}
+
+void CLettore::SkipToCandidate(unsigned char lowered, std::size_t limit)
+{
+    const char* begin = text_.data() + next_;
+    const char* end = text_.data() + limit;
+    const char* hit = end;
+    if (lowered >= 'a' && lowered <= 'z') {
+        hit = std::find_if(begin, end,
+                           [lowered](char c) { return LowerByte(static_cast<unsigned char>(c)) == lowered; });
+    } else if (begin < end) {
+        const void* found = std::memchr(begin, lowered, static_cast<std::size_t>(end - begin));
+        if (found) hit = static_cast<const char*>(found);
+    }
+    currentLine_ += static_cast<int>(std::count(begin, hit, '\n'));
+    next_ = static_cast<std::size_t>(hit - text_.data());
 }
 
 int CLettore::MissingTag(const CStringa& tag, bool report)
@@ -135,7 +180,13 @@ int CLettore::SkipTo(const CStringa& pattern, bool report)
     watchSeen_ = false;
     unsigned i = 0;
     bool found = false;
-    while (!found && !AtEnd()) {
+    while (!found && next_ < text_.size()) {
+        // Away from any partial match, characters that cannot begin one are
+        // passed over together.
+        if (i == 0 && (watchLength == 0 || watchSeen_)) {
+            SkipToCandidate(LowerAt(pattern, 0), text_.size());
+            if (next_ == text_.size()) break;
+        }
         const unsigned char c = ReadChar();
         if (c == '\n') ++currentLine_;
         // A character that breaks a partial match is not tried again as the
@@ -168,37 +219,49 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
     }
     const CStringa close = "</" + name + CStringa(">");
     const unsigned closeLength = close.Length();
-    text_.clear();
+    const std::size_t begin = next_;
+    // The character that makes the section MAX_SECTION_TEXT long.
+    const std::size_t tooLong = begin + static_cast<std::size_t>(MAX_SECTION_TEXT) - 1;
     unsigned i = 0;
     std::size_t start = 0;
     bool found = false;
-    try {
-        while (!found && !AtEnd()) {
-            const unsigned char c = ReadChar();
-            if (c == '\n') ++currentLine_;
-            text_.push_back(static_cast<char>(c));
-            if (text_.size() >= static_cast<std::size_t>(MAX_SECTION_TEXT)) {
-                error_ = kSectionTooLong;
-                Report(errors_, kSectionTooLong, fileName_);
-                break;
-            }
-            if (LowerByte(c) == LowerAt(close, i)) {
-                if (i == 0) start = text_.size() - 1;
-                ++i;
-                found = i == closeLength;
-            } else {
-                i = 0;
-                start = 0;
-            }
+    while (!found && next_ < text_.size()) {
+        if (i == 0) {
+            SkipToCandidate(LowerAt(close, 0), std::min(text_.size(), tooLong));
+            if (next_ == text_.size()) break;
         }
-    } catch (const std::bad_alloc&) {
-        error_ = kNoMemoryForTest;
-        Report(errors_, kNoMemoryForTest);
+        const unsigned char c = ReadChar();
+        if (c == '\n') ++currentLine_;
+        const std::size_t size = next_ - begin;
+        if (size >= static_cast<std::size_t>(MAX_SECTION_TEXT)) {
+            error_ = kSectionTooLong;
+            Report(errors_, kSectionTooLong, fileName_);
+            break;
+        }
+        if (LowerByte(c) == LowerAt(close, i)) {
+            if (i == 0) start = size - 1;
+            ++i;
+            found = i == closeLength;
+        } else {
+            i = 0;
+            start = 0;
+        }
     }
     if (found) {
-        text_.resize(start);
-        out = CBlocco(errors_, text_.c_str());
-        StripComments(out);
+        // The section ends at its first NUL byte, as a C string would.
+        const char* text = text_.data() + begin;
+        const void* nul = std::memchr(text, '\0', start);
+        const std::size_t length =
+            nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text) : start;
+        CStringa section(text, static_cast<unsigned>(length));
+        if (section.IsOk()) {
+            out = CBlocco(errors_);
+            out.Text = std::move(section);
+            StripComments(out);
+        } else {
+            error_ = kNoMemoryForTest;
+            Report(errors_, kNoMemoryForTest);
+        }
     } else if (error_ == 0) {
         MissingTag(close, true);
     }

@@ -1,7 +1,7 @@
 #ifndef QUADRIVO_TEXT_LETTORE_H
 #define QUADRIVO_TEXT_LETTORE_H
 
-#include <cstdio>
+#include <cstddef>
 #include <string>
 
 #include "text/limiti.h"
@@ -12,20 +12,21 @@ namespace quadrivo {
 class CBlocco;
 class CErrore;
 
-// Reads a questionnaire or student file one character at a time, optionally
-// through the unscrambling map, skips to tags and cuts top-level sections
-// out into blocks with their line numbers. The error code is sticky: after a
+// Reads a questionnaire or student file, optionally through the unscrambling
+// map, skips to tags and cuts top-level sections out into blocks with their
+// line numbers. The whole file is read into memory when it is opened. The error code is sticky: after a
 // failure every SkipTo and ReadSection returns it until Reopen.
 // errors must outlive the reader. Not copyable.
 class CLettore {
 public:
-    // Opens the file at once: error 3 (reported) when it cannot be opened.
+    // Reads the file at once: error 3 (reported) when it cannot be opened,
+    // 5 (reported) when it does not fit in memory.
     CLettore(CErrore* errors, const CStringa& fileName);
     ~CLettore();
     CLettore(const CLettore&) = delete;
     CLettore& operator=(const CLettore&) = delete;
 
-    int Reopen();  // back to the start, line 1; 0 or 3
+    int Reopen();  // reads the file again from its start, line 1; 0, 3 or 5
     void SetScrambled(int flag);
     int Error() const;
     void GetLines(int& first, int& current) const;
@@ -52,16 +53,19 @@ public:
 private:
     // Error 8 for a missing tag, with messages 9 and 8 when report is set.
     int MissingTag(const CStringa& tag, bool report);
-    // Whether the stream has no further character; a failed open counts as
-    // the end.
-    bool AtEnd();
+    // Reads the whole file into text_ (mapped when scrambled), from line 1.
+    void Open();
+    // Moves next_ to the first position before limit whose character folds
+    // to lowered (or to limit), counting the lines it passes.
+    void SkipToCandidate(unsigned char lowered, std::size_t limit);
 
     CErrore* errors_;
     int scrambled_ = 0;
     CStringa fileName_;
     int error_ = 0;
-    std::FILE* stream_ = nullptr;
-    std::string text_;  // the section being read; grows with it
+    std::string text_;      // the file; empty when it could not be read
+    std::size_t next_ = 0;  // the next character to read
+    bool mapped_ = false;   // text_ holds the unscrambled characters
     CStringa watch_;
     unsigned watchMatched_ = 0;
     bool watchSeen_ = false;

@@ -39,43 +39,77 @@ char LowerChar(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// The text of every empty string. Its one byte is never written: nothing
+// writes at or beyond Length().
+char* SharedEmpty()
+{
+    static char empty[1] = {'\0'};
+    return empty;
+}
+
+void Put(char*& to, const char* from, unsigned count)
+{
+    if (count > 0) std::memcpy(to, from, count);
+    to += count;
+}
+
+// The first position in from..last (both included) whose character folds to
+// lowered, or last + 1.
+unsigned FindFolded(const char* text, unsigned from, unsigned last, char lowered)
+{
+    if (lowered < 'a' || lowered > 'z') {
+        // Only 'A'..'Z' fold, so any other character matches only itself.
+        const void* hit = std::memchr(text + from, lowered, last + 1 - from);
+        return hit ? static_cast<unsigned>(static_cast<const char*>(hit) - text) : last + 1;
+    }
+    while (from <= last && LowerChar(text[from]) != lowered) ++from;
+    return from;
+}
+
 }  // namespace
 
-CStringa::CStringa()
+CStringa::CStringa() : text_(SharedEmpty()) {}
+
+CStringa::CStringa(const CStringa& s) : text_(SharedEmpty())
 {
-    Assign("", 0);
+    Assign(s.text_ ? s.text_ : "", s.Length());
 }
 
-CStringa::CStringa(const CStringa& s)
+CStringa::CStringa(CStringa&& s) noexcept : text_(SharedEmpty())
 {
-    Assign(s.data_ ? s.data_.get() : "", s.Length());
+    if (s.IsOk()) Take(s);
 }
 
-CStringa::CStringa(const char* s)
+CStringa::CStringa(const char* s) : text_(SharedEmpty())
 {
     Assign(s, TextLength(s));
 }
 
-CStringa::CStringa(char c)
+CStringa::CStringa(const char* text, unsigned count) : text_(SharedEmpty())
+{
+    Assign(text, count);
+}
+
+CStringa::CStringa(char c) : text_(SharedEmpty())
 {
     Assign(&c, 1);
 }
 
-CStringa::CStringa(int n)
+CStringa::CStringa(int n) : text_(SharedEmpty())
 {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%d", n);
     Assign(buf, TextLength(buf));
 }
 
-CStringa::CStringa(long n)
+CStringa::CStringa(long n) : text_(SharedEmpty())
 {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%ld", n);
     Assign(buf, TextLength(buf));
 }
 
-CStringa::CStringa(double x)
+CStringa::CStringa(double x) : text_(SharedEmpty())
 {
     // "%f" of the largest double has 309 integer digits: the buffer holds any
     // double, so huge scores are printed whole rather than cut.
@@ -101,29 +135,57 @@ CStringa::~CStringa()
 
 void CStringa::Release()
 {
-    data_.reset();
-    state_ = 0;
+    heap_.reset();
+    text_ = nullptr;
+}
+
+void CStringa::Take(CStringa& s) noexcept
+{
+    heap_ = std::move(s.heap_);
+    text_ = heap_ ? heap_.get() : SharedEmpty();
+    length_ = s.length_;
+    s.text_ = SharedEmpty();
+    s.length_ = 0;
 }
 
 void CStringa::Assign(const char* text, unsigned count)
 {
-    auto fresh = NewBuffer(count + 1);
-    if (!fresh) {
-        Release();
-        return;
+    if (!Store(text, count)) Release();
+}
+
+bool CStringa::Store(const char* a, unsigned na, const char* b, unsigned nb, const char* c, unsigned nc)
+{
+    const unsigned total = na + nb + nc;
+    if (total == 0) {
+        heap_.reset();
+        text_ = SharedEmpty();
+        length_ = 0;
+        return true;
     }
-    // Copy before releasing: text may point into the old buffer.
-    std::memcpy(fresh.get(), text, count);
-    fresh[count] = '\0';
-    data_ = std::move(fresh);
-    length_ = count;
-    state_ = 1;
+    // The pieces are joined before the old text goes: they may lie in it.
+    auto fresh = NewBuffer(total + 1);
+    if (!fresh) return false;
+    char* end = fresh.get();
+    Put(end, a, na);
+    Put(end, b, nb);
+    Put(end, c, nc);
+    *end = '\0';
+    heap_ = std::move(fresh);
+    text_ = heap_.get();
+    length_ = total;
+    return true;
 }
 
 CStringa& CStringa::operator=(const CStringa& s)
 {
     if (this == &s || !IsOk() || !s.IsOk()) return *this;
-    Assign(s.data_.get(), s.length_);
+    Assign(s.text_, s.length_);
+    return *this;
+}
+
+CStringa& CStringa::operator=(CStringa&& s) noexcept
+{
+    if (this != &s && IsOk() && s.IsOk()) Take(s);
     return *this;
 }
 
@@ -136,59 +198,52 @@ CStringa& CStringa::operator=(const char* s)
 CStringa& CStringa::operator+=(const CStringa& s)
 {
     if (!IsOk() || !s.IsOk()) return *this;
-    const unsigned total = length_ + s.length_;
-    auto fresh = NewBuffer(total + 1);
-    if (!fresh) return *this;
-    std::memcpy(fresh.get(), data_.get(), length_);
-    std::memcpy(fresh.get() + length_, s.data_.get(), s.length_);
-    fresh[total] = '\0';
-    data_ = std::move(fresh);
-    length_ = total;
+    Store(text_, length_, s.text_, s.length_);
     return *this;
 }
 
 unsigned CStringa::Length() const
 {
-    return state_ ? length_ : 0;
+    return text_ ? length_ : 0;
 }
 
 bool CStringa::IsOk() const
 {
-    return state_ == 1;
+    return text_ != nullptr;
 }
 
 const char* CStringa::CStr() const
 {
-    return data_.get();
+    return text_;
 }
 
 const char* CStringa::At(unsigned pos) const
 {
-    if (!data_) return nullptr;
-    return data_.get() + (pos > length_ ? length_ : pos);
+    if (!text_) return nullptr;
+    return text_ + (pos > length_ ? length_ : pos);
 }
 
 char* CStringa::CopyTo(char* buf) const
 {
-    if (IsOk()) std::memcpy(buf, data_.get(), length_ + 1);
+    if (IsOk()) std::memcpy(buf, text_, length_ + 1);
     return buf;
 }
 
 int CStringa::ToInt() const
 {
-    return IsOk() ? std::atoi(data_.get()) : 0;
+    return IsOk() ? std::atoi(text_) : 0;
 }
 
 double CStringa::ToDouble() const
 {
-    return IsOk() ? std::atof(data_.get()) : 0.0;
+    return IsOk() ? std::atof(text_) : 0.0;
 }
 
 void CStringa::Extract(CStringa& dest, unsigned pos, unsigned count) const
 {
     if (!IsOk() || !dest.IsOk()) return;
     if (pos > length_ || count > length_ - pos) return;
-    dest.Assign(data_.get() + pos, count);
+    dest.Assign(text_ + pos, count);
 }
 
 void CStringa::ExtractRange(CStringa& dest, unsigned from, unsigned to) const
@@ -200,60 +255,46 @@ void CStringa::ExtractRange(CStringa& dest, unsigned from, unsigned to) const
 void CStringa::ToLower()
 {
     if (!IsOk()) return;
-    for (unsigned i = 0; i < length_; ++i) data_[i] = LowerChar(data_[i]);
+    for (unsigned i = 0; i < length_; ++i) text_[i] = LowerChar(text_[i]);
 }
 
 void CStringa::Trim()
 {
     if (!IsOk()) return;
     unsigned front = 0;
-    while (front < length_ && IsSpace(data_[front])) ++front;
+    while (front < length_ && IsSpace(text_[front])) ++front;
     if (front == length_) {
         Assign("", 0);
         return;
     }
     unsigned back = length_ - 1;
-    while (back > front && IsSpace(data_[back])) --back;
-    ExtractRange(*this, front, back);
+    while (back > front && IsSpace(text_[back])) --back;
+    if (front > 0 || back + 1 < length_) ExtractRange(*this, front, back);
 }
 
 void CStringa::ReplaceChar(char a, char b)
 {
     if (!IsOk()) return;
     for (unsigned i = 0; i < length_; ++i)
-        if (data_[i] == a) data_[i] = b;
+        if (text_[i] == a) text_[i] = b;
 }
 
 void CStringa::Remove(unsigned from, unsigned to)
 {
     if (!IsOk() || from > to || to >= length_) return;
-    const unsigned count = length_ - (to - from + 1);
-    auto fresh = NewBuffer(count + 1);
-    if (!fresh) return;
-    std::memcpy(fresh.get(), data_.get(), from);
-    std::memcpy(fresh.get() + from, data_.get() + to + 1, length_ - to - 1);
-    fresh[count] = '\0';
-    data_ = std::move(fresh);
-    length_ = count;
+    Store(text_, from, text_ + to + 1, length_ - to - 1);
 }
 
 void CStringa::Insert(unsigned pos, char c)
 {
     if (!IsOk() || pos > length_) return;
-    auto fresh = NewBuffer(length_ + 2);
-    if (!fresh) return;
-    std::memcpy(fresh.get(), data_.get(), pos);
-    fresh[pos] = c;
-    std::memcpy(fresh.get() + pos + 1, data_.get() + pos, length_ - pos);
-    fresh[length_ + 1] = '\0';
-    data_ = std::move(fresh);
-    length_ += 1;
+    Store(text_, pos, &c, 1, text_ + pos, length_ - pos);
 }
 
 void CStringa::Scramble()
 {
     if (!IsOk()) return;
-    for (unsigned i = 0; i < length_; ++i) data_[i] = ScrambleChar(data_[i]);
+    for (unsigned i = 0; i < length_; ++i) text_[i] = ScrambleChar(text_[i]);
 }
 
 bool CStringa::Search(const CStringa& pattern, unsigned& pos, unsigned start) const
@@ -263,15 +304,16 @@ bool CStringa::Search(const CStringa& pattern, unsigned& pos, unsigned start) co
     pos = start;
     const unsigned n = pattern.length_;
     if (n > length_) return false;
-    const CStringa lowered = Lower(pattern);
-    if (!lowered.IsOk()) return false;
     const unsigned last = length_ - n;
+    // The first characters are compared terminator included, so an empty
+    // pattern is found only where the text holds a NUL: at its end.
+    const char first = LowerChar(pattern.text_[0]);
     for (pos = start; pos <= last; ++pos) {
-        // The first characters are compared terminator included, so an empty
-        // pattern is found only where the text holds a NUL: at its end.
-        if (LowerChar(data_[pos]) != lowered.data_[0]) continue;
+        pos = FindFolded(text_, pos, last, first);
+        if (pos > last) break;
         bool same = true;
-        for (unsigned k = 1; k < n && same; ++k) same = LowerChar(data_[pos + k]) == lowered.data_[k];
+        for (unsigned k = 1; k < n && same; ++k)
+            same = LowerChar(text_[pos + k]) == LowerChar(pattern.text_[k]);
         if (same) return true;
     }
     return false;
@@ -279,7 +321,7 @@ bool CStringa::Search(const CStringa& pattern, unsigned& pos, unsigned start) co
 
 bool operator==(const CStringa& a, const CStringa& b)
 {
-    return a.IsOk() && b.IsOk() && a.length_ == b.length_ && std::strcmp(a.data_.get(), b.data_.get()) == 0;
+    return a.IsOk() && b.IsOk() && a.length_ == b.length_ && std::strcmp(a.text_, b.text_) == 0;
 }
 
 bool operator!=(const CStringa& a, const CStringa& b)
@@ -287,9 +329,19 @@ bool operator!=(const CStringa& a, const CStringa& b)
     return !(a == b);
 }
 
+bool operator==(const CStringa& a, const char* b)
+{
+    return a.IsOk() && a.Length() == TextLength(b) && std::strcmp(a.CStr(), b) == 0;
+}
+
+bool operator!=(const CStringa& a, const char* b)
+{
+    return !(a == b);
+}
+
 bool operator>(const CStringa& a, const CStringa& b)
 {
-    return a.IsOk() && b.IsOk() && std::strcmp(a.data_.get(), b.data_.get()) > 0;
+    return a.IsOk() && b.IsOk() && std::strcmp(a.text_, b.text_) > 0;
 }
 
 unsigned Length(const CStringa& s)

@@ -17,15 +17,20 @@ namespace quadrivo {
 // and the model hold Windows-1252 bytes.
 //
 // Copying copies the characters. There is no spare capacity: every change of
-// length allocates a new buffer of the exact size.
+// length makes a new buffer of the exact size. Only the empty text is shared
+// by all empty strings: making one never allocates and never fails.
 class CStringa {
 public:
     CStringa();                   // the empty string
     CStringa(const CStringa& s);  // s must be ok
-    CStringa(const char* s);      // s must not be null
-    explicit CStringa(char c);    // length 1, even for the NUL byte
-    explicit CStringa(int n);     // "%d"
-    explicit CStringa(long n);    // "%ld"
+    // Takes s's text, leaving s empty; a not-ok s gives the empty string.
+    CStringa(CStringa&& s) noexcept;
+    CStringa(const char* s);  // s must not be null
+    // count bytes from text, NUL bytes included; text may be null when count is 0.
+    CStringa(const char* text, unsigned count);
+    explicit CStringa(char c);  // length 1, even for the NUL byte
+    explicit CStringa(int n);   // "%d"
+    explicit CStringa(long n);  // "%ld"
     // "%f", then trailing '0' and '.' removed, never past the '.':
     // 2.5 -> "2.5", 3.0 -> "3", -0.0000001 -> "-0".
     explicit CStringa(double x);
@@ -33,6 +38,8 @@ public:
 
     // Only when both this and s are ok; otherwise this is left unchanged.
     CStringa& operator=(const CStringa& s);
+    // Takes s's text (s is left empty) under the same condition.
+    CStringa& operator=(CStringa&& s) noexcept;
     // Always takes a copy of s (s must not be null).
     CStringa& operator=(const char* s);
     // Only when both are ok; a failed allocation leaves this unchanged.
@@ -76,13 +83,20 @@ public:
 
 private:
     void Release();
+    // Takes s's text, s must be ok; s is left empty.
+    void Take(CStringa& s) noexcept;
     // Replaces the buffer by a new one holding count bytes of text; a failed
     // allocation leaves the string not ok.
     void Assign(const char* text, unsigned count);
+    // Replaces the text by the pieces joined (each may point into this
+    // string); false, the string unchanged, when memory runs out.
+    bool Store(const char* a, unsigned na, const char* b = nullptr, unsigned nb = 0, const char* c = nullptr,
+               unsigned nc = 0);
 
+    // The text: the shared empty one, heap_, or null when not ok.
+    char* text_;
     unsigned length_ = 0;
-    int state_ = 0;
-    std::unique_ptr<char[]> data_;
+    std::unique_ptr<char[]> heap_;
 };
 
 unsigned Length(const CStringa& s);
@@ -93,6 +107,9 @@ CStringa operator+(char a, const CStringa& b);
 
 bool operator==(const CStringa& a, const CStringa& b);  // false when either is not ok
 bool operator!=(const CStringa& a, const CStringa& b);
+// As against CStringa(b), without making it; b must not be null.
+bool operator==(const CStringa& a, const char* b);
+bool operator!=(const CStringa& a, const char* b);
 bool operator>(const CStringa& a, const CStringa& b);  // strcmp > 0, both ok
 
 // Writes the characters; nothing when s is not ok.

@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
   clang libclang-rt-dev clang-format
+  libbenchmark-dev libpugixml-dev
   xvfb xauth fonts-dejavu-core
 )
 
@@ -24,6 +25,7 @@ Install with this system's package manager:
   the editor:   Qt 6 (Widgets, Svg, Test; the offscreen platform plugin)
   fuzz targets: clang with its libFuzzer and sanitizer runtimes
   format check: clang-format
+  benchmarks:   Google Benchmark and pugixml
   screenshots:  Xvfb, xauth and the DejaVu fonts
 On Debian 12 these are: ${packages[*]}
 MSG

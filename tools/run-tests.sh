@@ -33,6 +33,12 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQV_SANITIZE=ON "${r
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure --no-tests=error -j "$jobs"
 
+# The benchmarks are not tests: built in release and run once on a tiny
+# file, only to prove that they still run.
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BENCH=ON -DQV_EDITOR=OFF -DQV_TESTS=OFF >/dev/null
+cmake --build build-bench -j "$jobs"
+build-bench/bench/quadrivo-bench --tiny --benchmark_min_time=0 >/dev/null
+
 # The library as another project gets it: configured as if nothing but the
 # compiler were there, installed into a temporary prefix, and found there
 # with find_package(Quadrivo) by tools/consumer, which loads the sample.

@@ -1,5 +1,7 @@
 #include "tstfile/formato.h"
 
+#include <array>
+#include <iterator>
 #include <sstream>
 
 #include "model/domanda.h"
@@ -31,11 +33,19 @@ bool Holds(const CStringa& text, const CStringa& pattern, unsigned& pos)
 
 CStringa UnstorablePiece(const CStringa& text, TextPlace place, int scrambled)
 {
+    // Made once: every text of every save is checked against them.
+    static const CStringa quote("\"");
+    static const CStringa comment("<!");
+    static const auto closingTags = [] {
+        std::array<CStringa, std::size(kTags)> closing;
+        for (std::size_t i = 0; i < closing.size(); ++i)
+            closing[i] = "</" + CStringa(kTags[i]) + CStringa(">");
+        return closing;
+    }();
     unsigned pos = 0;
-    if (place == TextPlace::Quoted && Holds(text, CStringa("\""), pos)) return CStringa("\"");
-    if (Holds(text, CStringa("<!"), pos)) return PieceAt(text, pos, 2);
-    for (const char* tag : kTags) {
-        const CStringa closing = "</" + CStringa(tag) + CStringa(">");
+    if (place == TextPlace::Quoted && Holds(text, quote, pos)) return quote;
+    if (Holds(text, comment, pos)) return PieceAt(text, pos, 2);
+    for (const CStringa& closing : closingTags) {
         if (Holds(text, closing, pos)) return closing;
     }
     if (scrambled == 1) {
@@ -51,7 +61,12 @@ CStringa UnstorablePiece(const CStringa& text, TextPlace place, int scrambled)
 
 bool SectionFits(const std::string& written)
 {
-    return written.size() < static_cast<std::size_t>(MAX_SECTION_TEXT);
+    return SectionFits(written.size());
+}
+
+bool SectionFits(std::size_t writtenSize)
+{
+    return writtenSize < static_cast<std::size_t>(MAX_SECTION_TEXT);
 }
 
 bool ParamsFit(const CParTest& params)

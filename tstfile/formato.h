@@ -1,6 +1,7 @@
 #ifndef QUADRIVO_TSTFILE_FORMATO_H
 #define QUADRIVO_TSTFILE_FORMATO_H
 
+#include <cstddef>
 #include <string>
 
 #include "text/stringa.h"
@@ -32,6 +33,7 @@ CStringa UnstorablePiece(const CStringa& text, TextPlace place, int scrambled);
 // Whether a top-level section written as text reads back: the reader takes
 // sections below MAX_SECTION_TEXT characters.
 bool SectionFits(const std::string& written);
+bool SectionFits(std::size_t writtenSize);  // the same, given only the size
 // Whether the written records of the test's parameters and text, and of a
 // question with its answers, fit their sections.
 bool ParamsFit(const CParTest& params);

@@ -49,9 +49,16 @@ public:
 
     int Check(const CStringa& text, TextPlace place, const char* field, const CStringa& where)
     {
+        return CheckThen(text, place, field, [&where] { return where; });
+    }
+
+    // As Check, the place named by where() only when it is reported.
+    template <typename Where>
+    int CheckThen(const CStringa& text, TextPlace place, const char* field, const Where& where)
+    {
         const CStringa piece = UnstorablePiece(text, place, scrambled_);
         if (piece.Length() == 0) return 0;
-        Report(errors_, kTextNotStorable, CStringa(field) + CStringa(" ") + where, piece);
+        Report(errors_, kTextNotStorable, CStringa(field) + CStringa(" ") + where(), piece);
         return kTextNotStorable;
     }
 
@@ -83,8 +90,8 @@ int CheckQuestion(TextCheck& check, const CDomanda& q, int i)
     if (result == 0) result = check.Check(q.GetImage(), TextPlace::Quoted, "Image", where);
     if (result == 0) result = check.Check(q.GetTextOk(), TextPlace::Quoted, "TextOk", where);
     for (int k = 0; result == 0 && k < q.GetAnswerCount(); ++k)
-        result = check.Check(q.GetAnswer(k).GetTextAns(), TextPlace::Section, "TextAns",
-                             "della risposta " + CStringa(k + 1) + CStringa(" ") + where);
+        result = check.CheckThen(q.GetAnswer(k).GetTextAns(), TextPlace::Section, "TextAns",
+                                 [&] { return "della risposta " + CStringa(k + 1) + CStringa(" ") + where; });
     return result;
 }
 
@@ -96,8 +103,8 @@ int CheckStudent(TextCheck& check, CStudente& s, int j, const CStringa& testName
     if (result == 0) result = check.Check(s.GetTimeInit(), TextPlace::Quoted, "TimeInit", where);
     if (result == 0) result = check.Check(s.GetTimeLength(), TextPlace::Quoted, "TimeLength", where);
     for (int i = 0; result == 0 && i < s.AnswerCount(); ++i)
-        result = check.Check(s.Answer(i)->GetLineAns(), TextPlace::Quoted, "LineAns",
-                             "della risposta " + CStringa(i + 1) + CStringa(" ") + where);
+        result = check.CheckThen(s.Answer(i)->GetLineAns(), TextPlace::Quoted, "LineAns",
+                                 [&] { return "della risposta " + CStringa(i + 1) + CStringa(" ") + where; });
     return result;
 }
 
@@ -144,11 +151,14 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
         WriteBlankLine(out);
         CStringa comment = "<!--- domanda " + CStringa(i + 1) + " --->";
         WriteLine(out, comment, Scrambled);
-        std::ostringstream question;
-        Questions[i]->Write(question, Scrambled);
-        if (!FitsSection(question.str(), Errors, target, "la domanda " + CStringa(i + 1)))
+        // Written straight into the file's text; a question too long to read
+        // back stops the save before anything reaches the disk.
+        const std::streamoff before = out.tellp();
+        Questions[i]->Write(out, Scrambled);
+        if (!SectionFits(static_cast<std::size_t>(out.tellp() - before))) {
+            Report(Errors, kSectionTooLongToSave, target, "la domanda " + CStringa(i + 1));
             return kSectionTooLongToSave;
-        out << question.str();
+        }
     }
     WriteBlankLine(out);
     WriteTextLine(out, "</Test>", Scrambled);

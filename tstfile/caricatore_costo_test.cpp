@@ -1,0 +1,99 @@
+// The heap work of a load, counted rather than timed: comments inside a
+// section cost the same per byte however many there are.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+#include <string>
+
+#include "tstfile/testfiles_test.h"
+
+namespace {
+
+std::size_t allocations = 0;
+std::size_t allocatedBytes = 0;
+
+void* Allocate(std::size_t size)
+{
+    ++allocations;
+    allocatedBytes += size;
+    void* block = std::malloc(size ? size : 1);
+    if (!block) throw std::bad_alloc();
+    return block;
+}
+
+}  // namespace
+
+// Every allocation of this test program goes through these.
+void* operator new(std::size_t size)
+{
+    return Allocate(size);
+}
+void* operator new[](std::size_t size)
+{
+    return Allocate(size);
+}
+void operator delete(void* block) noexcept
+{
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept
+{
+    std::free(block);
+}
+void operator delete[](void* block) noexcept
+{
+    std::free(block);
+}
+void operator delete[](void* block, std::size_t) noexcept
+{
+    std::free(block);
+}
+
+namespace quadrivo {
+namespace {
+
+const std::string kComment = "<!-- una nota -->\n";
+
+struct HeapWork {
+    std::size_t allocations;
+    std::size_t bytes;
+};
+
+// One question whose section holds count comments before its answer.
+HeapWork LoadWithComments(int count)
+{
+    TempFolder folder("costo");
+    std::string text =
+        "<Test>\n<ParTest>Name = \"Note\"</ParTest>\n<TextTest>t</TextTest>\n<Question>\n"
+        "<ParQue>TypeQue = MultipleAnswer</ParQue>\n<TextQue>q</TextQue>\n";
+    for (int i = 0; i < count; ++i) text += kComment;
+    text +=
+        "<Answer><ParAns>Score = 1, Correct = "
+        "Yes</ParAns><TextAns>a</TextAns></Answer>\n</Question>\n</Test>\n";
+    WriteFile(folder.Path() + "/note.tst", text);
+
+    RecordedReports reports;
+    allocations = allocatedBytes = 0;
+    const auto test = LoadTest(&reports.errors, folder.Path() + "/", "note.tst");
+    const HeapWork work{allocations, allocatedBytes};
+    EXPECT_EQ(test->Error(), 0);
+    EXPECT_EQ(test->QuestionCount(), 1);
+    EXPECT_TRUE(reports.recorder.codes.empty());
+    return work;
+}
+
+TEST(CaricatoreCosto, CommentsCostHeapLinearInTheirNumber)
+{
+    const HeapWork few = LoadWithComments(1000);
+    const HeapWork many = LoadWithComments(4000);
+    // Removing the comments one at a time copied the rest of the section
+    // each time: thousands of heap bytes for each byte of comment.
+    const std::size_t moreFileBytes = 3000 * kComment.size();
+    EXPECT_LE(many.bytes - few.bytes, 4 * moreFileBytes);
+    EXPECT_LE(many.allocations, few.allocations + 8);
+}
+
+}  // namespace
+}  // namespace quadrivo
