@@ -128,8 +128,9 @@ TextContent TextContentOf(const CDomanda& question)
     return content;
 }
 
-// Steps 1 to 5 of reading a choice dialog, into any question: only the
-// fields that no longer show what question gives them.
+// Reads a choice dialog into any question: the text, the image, the random
+// order and the answers, each only where the dialog no longer shows what
+// question gives it.
 void ApplyChoiceDialog(Application& app, CDomanda& question, const ChoiceDialogData& data)
 {
     const ChoiceContent shown = ChoiceContentOf(question);
