@@ -146,7 +146,9 @@ TEST(JudgeTest, TypedNumbersAndEditDistances)
                             Number{"1e999", false, 0}, Number{"", false, 0}}) {
         double x = 0;
         EXPECT_EQ(ReadTypedNumber(n.text, &x), n.ok) << n.text;
-        if (n.ok) EXPECT_DOUBLE_EQ(x, n.value) << n.text;
+        if (n.ok) {
+            EXPECT_DOUBLE_EQ(x, n.value) << n.text;
+        }
     }
     struct Distance {
         const char* a;
