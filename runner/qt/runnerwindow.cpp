@@ -207,6 +207,7 @@ QWidget* RunnerWindow::createQuestionPage()
     status->addSpacing(16);
     status->addWidget(testTime_);
     layout->addLayout(status);
+    layout->addSpacing(8);
 
     questionText_ = WrappedLabel(page);
     ScaleFont(questionText_, 1.25, false);
