@@ -1,6 +1,7 @@
 #include "runner/qt/runnerwindow.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QEventLoop>
 #include <QFont>
 #include <QFormLayout>
@@ -307,6 +308,10 @@ void RunnerWindow::startTest()
         case StartProblem::None:
             break;
     }
+    if (session_.SinkFailed())
+        tell(QStringLiteral(
+            "Non riesco a scrivere il file dei risultati accanto al test: le risposte potrebbero "
+            "non essere salvate. Avvisa l'insegnante."));
     timer_->start();
     showQuestion();
 }
@@ -509,12 +514,31 @@ void RunnerWindow::showEnd()
             break;
         case SaveOutcome::LockBusy:
         case SaveOutcome::WriteFailed:
-            saveStatus_->setText(
-                QStringLiteral("Non è stato possibile aggiungere i risultati al file della classe: "
-                               "restano nel file %1. Avvisa l'insegnante.")
-                    .arg(FromModel(resultFile)));
+            if (resultFile.Length() == 0)
+                saveStatus_->setText(
+                    QStringLiteral("Non è stato possibile salvare i risultati. Avvisa l'insegnante."));
+            else
+                saveStatus_->setText(
+                    QStringLiteral("Non è stato possibile aggiungere i risultati al file della classe: "
+                                   "restano nel file %1. Avvisa l'insegnante.")
+                        .arg(FromModel(resultFile)));
             break;
     }
+}
+
+void RunnerWindow::closeEvent(QCloseEvent* event)
+{
+    if (!session_.Current()) {
+        event->accept();
+        return;
+    }
+    if (!ask(QStringLiteral("Vuoi chiudere il test? Le risposte date finora vengono salvate."))) {
+        event->ignore();
+        return;
+    }
+    if (session_.Current()) session_.Quit();
+    showEnd();
+    event->accept();
 }
 
 }  // namespace quadrivo::runner

@@ -75,6 +75,11 @@ public slots:
     void quitTest();
     void tick();
 
+protected:
+    // Closing the window in the middle of a run ends it as Termina does, so
+    // that the answers given are saved; the student is asked first.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QWidget* createStartPage();
     QWidget* createQuestionPage();

@@ -76,7 +76,7 @@ TEST_F(RunnerWindowTest, PagesFollowTheSessionFromStartToEnd)
     EXPECT_TRUE(window.saveStatus()->text().isEmpty());
 }
 
-TEST_F(RunnerWindowTest, QuittingSavesThroughTheStore)
+TEST_F(RunnerWindowTest, QuittingOrClosingSavesThroughTheStore)
 {
     test.GetParams().ForceAns = 1;
     ResultStore store(test, [](int) {});
@@ -87,7 +87,11 @@ TEST_F(RunnerWindowTest, QuittingSavesThroughTheStore)
     window.startButton()->click();
     EXPECT_TRUE(window.skipButton()->isHidden());
     EXPECT_TRUE(window.putOffButton()->isHidden());
+    confirm = false;
     window.quitButton()->click();
+    EXPECT_EQ(window.pages()->currentIndex(), 1);
+    confirm = true;
+    window.close();  // closing in the middle of the run ends it and saves
     ASSERT_EQ(window.pages()->currentIndex(), 2);
     EXPECT_EQ(window.saveStatus()->text(), QStringLiteral("I risultati sono stati salvati."));
     EXPECT_TRUE(std::filesystem::exists(Path("quiz.stu")));
