@@ -66,17 +66,19 @@ void SetUpRunnerApplication(QTranslator& translator)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/runner/quadrivo.svg")));
 }
 
+int PrintInformation(const CommandLine& line)
+{
+    if (line.help)
+        std::fputs(kRunnerUsage, stdout);
+    else
+        std::printf("quadrivo %s\n", QV_VERSION);
+    return 0;
+}
+
 int RunRunner(const std::vector<std::string>& arguments)
 {
     const CommandLine line = ReadCommandLine(arguments);
-    if (line.help) {
-        std::fputs(kRunnerUsage, stdout);
-        return 0;
-    }
-    if (line.version) {
-        std::printf("quadrivo %s\n", QV_VERSION);
-        return 0;
-    }
+    if (line.help || line.version) return PrintInformation(line);
     if (!line.error.empty()) {
         std::fprintf(stderr, "quadrivo: %s\n%s", line.error.c_str(), kRunnerUsage);
         return 2;

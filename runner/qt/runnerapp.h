@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "runner/core/commandline.h"
+
 class QTranslator;
 
 namespace quadrivo::runner {
@@ -13,6 +15,9 @@ namespace quadrivo::runner {
 // read with a decimal point whatever the user's locale, the standard dialogs
 // in Italian, the program's icon. translator must outlive the application.
 void SetUpRunnerApplication(QTranslator& translator);
+
+// --help or --version on standard output; returns the exit status, 0.
+int PrintInformation(const CommandLine& line);
 
 // The runner's main program on its arguments (without the program's name):
 // loads the questionnaire, offers to recover the results of interrupted
