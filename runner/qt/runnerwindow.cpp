@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QFont>
 #include <QFormLayout>
 #include <QGuiApplication>
@@ -25,7 +27,6 @@
 #include "runner/core/session.h"
 #include "student/tempo.h"
 #include "text/codifica.h"
-#include "text/utilita.h"
 
 namespace quadrivo::runner {
 
@@ -97,6 +98,25 @@ QString Solution(const CDomanda& q)
         default:
             return QString();
     }
+}
+
+// The image a question names, as the file gives it ('\\' or '/' between
+// folders): relative to the questionnaire's folder, or else to the current
+// folder, where the editor starts a question tried out alone from a
+// temporary file. A null pixmap when there is none to read.
+QPixmap QuestionImage(const CTest& test, const CDomanda& q)
+{
+    const QString name = FromModel(q.GetImage()).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QPixmap picture;
+    if (name.isEmpty()) return picture;
+    if (QDir::isAbsolutePath(name)) {
+        picture.load(name);
+        return picture;
+    }
+    // The questionnaire's path is the operating system's text, not the file's.
+    const QString folder = QFileInfo(QString::fromLocal8Bit(test.TestFileName().CStr())).absolutePath();
+    if (!picture.load(QDir(folder).filePath(name))) picture.load(name);
+    return picture;
 }
 
 }  // namespace
@@ -330,8 +350,7 @@ void RunnerWindow::showQuestion()
     score_->setText(QStringLiteral("Punteggio: %1").arg(ScoreText(session_.TotalScore())));
     questionText_->setText(FromModel(q->GetTextQue()));
 
-    QPixmap picture;
-    if (q->GetImage().Length() != 0) picture.load(FromModel(DirOf(test_.TestFileName()) + q->GetImage()));
+    QPixmap picture = QuestionImage(test_, *q);
     if (!picture.isNull() && picture.width() > kImageWidth)
         picture = picture.scaledToWidth(kImageWidth, Qt::SmoothTransformation);
     image_->setPixmap(picture);

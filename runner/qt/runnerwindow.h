@@ -54,6 +54,7 @@ public:
     QLineEdit* nameField() const { return name_; }
     QLineEdit* passwordField() const { return password_; }
     QPushButton* startButton() const { return start_; }
+    QLabel* imageLabel() const { return image_; }
     QLineEdit* answerField() const { return answer_; }
     QButtonGroup* choiceButtons() { return &choices_; }
     QPushButton* confirmButton() const { return confirm_; }

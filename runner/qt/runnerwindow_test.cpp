@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +42,13 @@ TEST_F(RunnerWindowTest, PagesFollowTheSessionFromStartToEnd)
 {
     test.GetParams().AskConfirm = 1;
     test.GetParams().SendBack = 1;
+    // An image named with the file's '\\', beside the questionnaire.
+    std::filesystem::create_directory(Path("img"));
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(QString::fromStdString(Path("img/a.png"))));
+    test.GetQuestion(0)->SetImage("img\\a.png");
+    test.GetQuestion(1)->SetImage("manca.png");
     Session session(test, -1, nullptr);
     RunnerWindow window(session, test, nullptr);
     Wire(window);
@@ -54,6 +62,7 @@ TEST_F(RunnerWindowTest, PagesFollowTheSessionFromStartToEnd)
     ASSERT_EQ(window.pages()->currentIndex(), 1);
 
     ASSERT_EQ(window.choiceButtons()->buttons().size(), 3);
+    EXPECT_FALSE(window.imageLabel()->isHidden());
     EXPECT_FALSE(window.putOffButton()->isHidden());
     window.choiceButtons()->button(1)->setChecked(true);  // storage index 1 when not random
     confirm = false;
@@ -65,6 +74,7 @@ TEST_F(RunnerWindowTest, PagesFollowTheSessionFromStartToEnd)
     EXPECT_TRUE(told.last().startsWith(QStringLiteral("Risposta esatta.")));
 
     EXPECT_FALSE(window.answerField()->isHidden());
+    EXPECT_TRUE(window.imageLabel()->isHidden());
     window.answerField()->setText(QStringLiteral("12,5"));
     window.confirmButton()->click();
     window.skipButton()->click();
