@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -80,6 +81,19 @@ TEST_F(RecordTest, AnswersAreJudgedAndAppendedOrRefusedWithNothingWritten)
     for (int i = 0; i < 5; ++i) EXPECT_EQ(bianchi.Answer(i)->GetIsCorrect(), judged[i]) << i;
     EXPECT_EQ(test.GetStudent(2)->Answer(0)->GetIsValid(), 0);  // not given
     EXPECT_FALSE(std::filesystem::exists(dir + "geografia.lck"));
+}
+
+TEST_F(RecordTest, RecoverAppendsTheRecordsOfInterruptedRuns)
+{
+    ASSERT_EQ(Record("--name Rossi 1=1").status, 0);
+    // The student file's one record, as an interrupted run would have left it.
+    std::filesystem::rename(dir + "geografia.stu", dir + "geografia.004");
+    EXPECT_EQ(Record("--recover").out, "Risultati recuperati: 0\n");  // too young yet
+    std::filesystem::last_write_time(
+        dir + "geografia.004", std::filesystem::file_time_type::clock::now() - std::chrono::minutes(10));
+    EXPECT_EQ(Record("--recover").out, "Risultati recuperati: 1\n");
+    EXPECT_EQ(Students().StudentCount(), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir + "geografia.004"));
 }
 
 TEST_F(RecordTest, FortyRecordsSavedAtOnceAreAllThereWhole)

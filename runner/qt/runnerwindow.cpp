@@ -177,8 +177,12 @@ QWidget* RunnerWindow::createStartPage()
     layout->addWidget(text);
     auto* time = new QLabel(page);
     const int minutes = session_.MinutesAllowed();
-    time->setText(minutes > 0 ? QStringLiteral("Tempo a disposizione: %1 minuti").arg(minutes)
-                              : QStringLiteral("Nessun limite di tempo"));
+    if (minutes == 0)
+        time->setText(QStringLiteral("Nessun limite di tempo"));
+    else if (minutes == 1)
+        time->setText(QStringLiteral("Tempo a disposizione: 1 minuto"));
+    else
+        time->setText(QStringLiteral("Tempo a disposizione: %1 minuti").arg(minutes));
     layout->addWidget(time);
     layout->addSpacing(12);
 
@@ -411,6 +415,13 @@ void RunnerWindow::confirmAnswer()
 {
     const CDomanda* q = session_.Current();
     if (!q) return;
+    double number = 0;
+    const CStringa typed = ToModel(answer_->text().trimmed());
+    if (q->GetTypeQue() == TQue::SingleNumber && typed.Length() != 0 && !ReadTypedNumber(typed, &number)) {
+        tell(QStringLiteral("La risposta deve essere un numero, per esempio 12,5."));
+        answer_->setFocus();
+        return;
+    }
     if (session_.AsksConfirmation() && IsJudgedKind(q->GetTypeQue()) &&
         !ask(QStringLiteral("Confermi la risposta?")))
         return;

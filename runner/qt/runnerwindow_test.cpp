@@ -75,6 +75,9 @@ TEST_F(RunnerWindowTest, PagesFollowTheSessionFromStartToEnd)
 
     EXPECT_FALSE(window.answerField()->isHidden());
     EXPECT_TRUE(window.imageLabel()->isHidden());
+    window.answerField()->setText(QStringLiteral("-"));
+    window.confirmButton()->click();
+    EXPECT_EQ(session.CurrentIndex(), 1);  // not a number yet: nothing judged
     window.answerField()->setText(QStringLiteral("12,5"));
     window.confirmButton()->click();
     window.skipButton()->click();
