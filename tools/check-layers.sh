@@ -3,7 +3,8 @@
 # own folder or of the folders below it, never above. The library, from the
 # bottom: text, student, model, tstfile. The programs (editor, tools, fuzz,
 # and those to come) sit on top of it; the editor's core sees no Qt and none
-# of the editor's Qt layer. Prints each offending line and fails on any.
+# of the editor's Qt layer, the runner's core no Qt and neither Qt layer.
+# Prints each offending line and fails on any.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -37,5 +38,12 @@ while IFS= read -r file; do
   fi
 done < <(git ls-files 'editor/core/*' | grep -E '\.(h|cpp)$')
 
-[ "$status" -eq 0 ] && echo "Layers: text < student < model < tstfile < programs; editor core without Qt."
+while IFS= read -r file; do
+  if grep -nE '^#include (<Q|"(runner/qt|editor/qt)/)' "$file"; then
+    echo "$file: the runner's core includes Qt or a Qt layer"
+    status=1
+  fi
+done < <(git ls-files 'runner/core/*' | grep -E '\.(h|cpp)$')
+
+[ "$status" -eq 0 ] && echo "Layers: text < student < model < tstfile < programs; editor and runner cores without Qt."
 exit "$status"

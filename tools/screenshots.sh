@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Opens the editor's windows under a virtual display on the sample
 # questionnaire, visits them through the menu and saves one PNG per window
-# into DIR. Usage: tools/screenshots.sh DIR [TOUR]
+# into DIR; then the runner's pages the same way. Usage:
+# tools/screenshots.sh DIR [TOUR]
 # TOUR, the tour program, defaults to build/bin/quadrivo-screenshots.
 set -euo pipefail
 
@@ -30,4 +31,14 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/tools/lsan.supp}"
 cd "$(dirname "$sample")"
 XDG_CONFIG_HOME="$config" \
   timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$tour" "$dir" "$(basename "$sample")"
+
+# The runner's pages (runner-start.png, runner-question.png, runner-end.png),
+# by its own tour beside the editor's; it saves nothing into the sample.
+runner_tour="$(dirname "$tour")/quadrivo-runner-screenshots"
+if [ ! -x "$runner_tour" ]; then
+  echo "No runner tour at $runner_tour: build it first (cmake --build build)." >&2
+  exit 1
+fi
+XDG_CONFIG_HOME="$config" \
+  timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$runner_tour" "$dir" "$(basename "$sample")"
 ls "$dir"/*.png

@@ -20,6 +20,7 @@
 #include "text/enumerazioni.h"
 #include "text/errore.h"
 #include "tools/tsttool_common.h"
+#include "tools/tsttool_record.h"
 #include "tools/tsttool_stats.h"
 
 namespace quadrivo::tsttool {
@@ -36,6 +37,8 @@ const char kUsage[] =
     "  tsttool save IN OUT [--no-overwrite] [--scramble|--plain]   salva IN come OUT (OUT senza cartella: "
     "accanto a IN)\n"
     "  tsttool stats FILE.tst [--json]    statistiche del test e dei risultati degli studenti\n"
+    "  tsttool record FILE.tst --name NOME [--seconds N] N=VALORE...   valuta e salva le risposte di uno "
+    "studente\n"
     "Lo stato d'uscita e' il codice d'errore della libreria (0 = nessun errore).\n";
 
 // Dumps lose nothing: the bytes that Windows-1252 leaves undefined come out
@@ -243,6 +246,7 @@ int main(int argc, char** argv)
         if (command == "dump") return RunDump(argc - 1, argv + 1, &errors);
         if (command == "save") return RunSave(argc - 1, argv + 1, &errors);
         if (command == "stats") return RunStatsCommand(argc - 1, argv + 1, &errors);
+        if (command == "record") return RunRecordCommand(argc - 1, argv + 1, &errors);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tsttool: %s\n", e.what());
         return 1;

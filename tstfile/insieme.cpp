@@ -107,6 +107,13 @@ void CTest::MakeStamp()
     stamp += CStringa(Random(0, 30000));
     // The process id tells apart two runs started in the same second.
     stamp += CStringa(static_cast<int>(getpid()));
+    // The lock is read back as one line of at most kLockLine characters: a
+    // stamp that did not fit, or that held a line break of the student's
+    // name, would never be found there, and its run could never save. The
+    // distinguishing part is at the end, so a long name is cut at the front.
+    stamp.ReplaceChar('\n', ' ');
+    stamp.ReplaceChar('\r', ' ');
+    if (stamp.Length() > kLockLine) stamp = Tail(stamp, stamp.Length() - kLockLine);
     Stamp = stamp;
 }
 

@@ -220,6 +220,20 @@ TEST_F(FileSetTest, StampWithoutStudentsIsTimeRandomAndProcessId)
     EXPECT_EQ(std::string(test.GetStamp().CStr()), stamp);
 }
 
+TEST_F(FileSetTest, LockOfAStudentWithALongOrBrokenNameIsStillOurs)
+{
+    for (const std::string& name : {std::string(300, 'a'), std::string("Rossi\nMaria")}) {
+        CTest run(test);
+        run.SetPathName(test.GetPathName());
+        ASSERT_EQ(run.AddStudent(), 0);
+        run.LastStudent()->SetNameStudent(CStringa(name.c_str()));
+        run.CreateLock();
+        EXPECT_LE(run.GetStamp().Length(), 199u);
+        EXPECT_TRUE(run.OwnsLock()) << name;
+        run.RemoveLock();
+    }
+}
+
 TEST_F(FileSetTest, StampStartsWithTheLastStudentsRecord)
 {
     ASSERT_EQ(test.AddStudent(), 0);

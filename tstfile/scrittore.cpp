@@ -208,7 +208,10 @@ int CTest::SaveStudent(int toResultFile)
     const std::string text = out.str();
     if (!FitsSection(text, Errors, name, "lo studente " + CStringa(StudentCount())))
         return kSectionTooLongToSave;
-    const bool written = toResultFile ? WriteWholeFile(name, text) : AppendToFile(name, text);
+    // A result file is replaced in one step, so that a run cut off while
+    // writing leaves its previous record whole.
+    const bool written =
+        toResultFile ? ReplaceFile(name, text, true) == ReplaceResult::Written : AppendToFile(name, text);
     if (!written) {
         Report(Errors, kCannotCreate, name);
         return kCannotCreate;
