@@ -40,8 +40,8 @@ PrintedQuestion PrintQuestion(Application& app, const CDomanda& question, int nu
             printed.openAnswer = true;
             if (!key) break;
             const bool text = question.GetTypeQue() == TQue::SingleText;
-            printed.keyAnswer = "Risposta esatta: " +
-                                (text ? ToStd(question.GetTextOk()) : NumberText(question.GetNumOk()));
+            printed.keyAnswer =
+                "Risposta esatta: " + (text ? ToStd(question.GetTextOk()) : NumberText(question.GetNumOk()));
             if (!text && question.GetPrecision() != 0)
                 printed.keyAnswer += " (precisione " + NumberText(question.GetPrecision()) + ")";
             printed.keyAnswer += "\nPunti se giusto: " + PointsText(question.GetScoreIfOk()) +
@@ -103,7 +103,8 @@ Printout MakePrintout(Application& app, PrintoutKind kind)
     if (kind == PrintoutKind::Key)
         printout.title += " - Soluzioni";
     else
-        printout.nameLine = "Nome e cognome: ______________________________   Classe: ________   Data: ____________";
+        printout.nameLine =
+            "Nome e cognome: ______________________________   Classe: ________   Data: ____________";
     printout.text = ToStd(params.TextTest);
     int number = 0;
     for (int i = 0; i < app.currentTest.QuestionCount(); ++i) {

@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "editor/core/application.h"
-#include "editor/core/history.h"
 #include "editor/core/dialogtext.h"
 #include "editor/core/frame.h"
+#include "editor/core/history.h"
 #include "editor/core/numberfield.h"
 #include "editor/core/textcheck.h"
 #include "text/limiti.h"

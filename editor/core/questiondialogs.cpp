@@ -8,15 +8,15 @@
 #include <vector>
 
 #include "editor/core/application.h"
-#include "editor/core/history.h"
-#include "editor/core/images.h"
-#include "editor/core/questionlist.h"
 #include "editor/core/currentfolderscope.h"
 #include "editor/core/dialogs.h"
 #include "editor/core/dialogtext.h"
 #include "editor/core/files.h"
 #include "editor/core/frame.h"
+#include "editor/core/history.h"
+#include "editor/core/images.h"
 #include "editor/core/numberfield.h"
+#include "editor/core/questionlist.h"
 #include "editor/core/textcheck.h"
 #include "model/domanda.h"
 #include "model/risposta.h"

@@ -89,9 +89,10 @@ bool HasStudentFile(Application& app)
 bool ConfirmRenumbering(Application& app)
 {
     return !HasStudentFile(app) ||
-           app.dialogs.AskYesNo("Il questionario ha gi\xe0 dei risultati degli studenti, che indicano le "
-                                "domande per posizione:\r\ndopo questa modifica i risultati esistenti non "
-                                "corrisponderanno pi\xf9 alle domande.\r\nVuoi veramente continuare?");
+           app.dialogs.AskYesNo(
+               "Il questionario ha gi\xe0 dei risultati degli studenti, che indicano le "
+               "domande per posizione:\r\ndopo questa modifica i risultati esistenti non "
+               "corrisponderanno pi\xf9 alle domande.\r\nVuoi veramente continuare?");
 }
 
 bool PrepareEditQuestion(Application& app, int index)

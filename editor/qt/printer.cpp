@@ -118,8 +118,8 @@ void PaintQuestion(PageWriter& writer, const Printout& printout, const PrintedQu
 
     const int pointsWidth = key ? writer.Mm(18) : 0;
     const int answerWidth = width - indent - writer.Mm(kBoxMm) - writer.Mm(3) - pointsWidth;
-    int height = writer.TextHeight(heading, Font(12, true), width) + writer.TextHeight(text, Font(11), width) +
-                 writer.Mm(kGapMm) * 2;
+    int height = writer.TextHeight(heading, Font(12, true), width) +
+                 writer.TextHeight(text, Font(11), width) + writer.Mm(kGapMm) * 2;
     if (!image.isNull()) height += image.height() + writer.Mm(2);
     height += writer.TextHeight(note, Font(9), width) + writer.TextHeight(hint, Font(9), width);
     for (const PrintedAnswer& answer : question.answers) height += AnswerHeight(writer, answer, answerWidth);
@@ -151,7 +151,8 @@ void PaintQuestion(PageWriter& writer, const Printout& printout, const PrintedQu
         const int answerHeight = AnswerHeight(writer, answer, answerWidth);
         writer.DrawText(x, FromWindows1252(answer.text), Font(11, answer.correct), answerWidth);
         if (key)
-            writer.DrawText(x + answerWidth, FromWindows1252(answer.points), Font(11), pointsWidth, Qt::AlignRight);
+            writer.DrawText(x + answerWidth, FromWindows1252(answer.points), Font(11), pointsWidth,
+                            Qt::AlignRight);
         writer.y_ += answerHeight;
     }
     if (question.openAnswer) {
@@ -203,9 +204,10 @@ bool WritePdf(const Printout& printout, const QString& path)
 
 std::optional<PrintoutKind> AskPrintoutKind(QWidget* owner)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Stampa"), QStringLiteral("Che cosa vuoi stampare?"),
-                    QMessageBox::Cancel, owner);
-    QPushButton* students = box.addButton(QStringLiteral("Il test per gli studenti"), QMessageBox::AcceptRole);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Stampa"),
+                    QStringLiteral("Che cosa vuoi stampare?"), QMessageBox::Cancel, owner);
+    QPushButton* students =
+        box.addButton(QStringLiteral("Il test per gli studenti"), QMessageBox::AcceptRole);
     QPushButton* key = box.addButton(QStringLiteral("Le soluzioni per il docente"), QMessageBox::AcceptRole);
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Annulla"));
     box.setDefaultButton(students);

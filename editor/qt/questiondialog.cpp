@@ -111,10 +111,10 @@ void QuestionDialog::showImagePreview()
     }
     imagePreview_->setFixedHeight(kPreviewHeight);
     const QSize room(kPreviewHeight * 3, kPreviewHeight - 8);
-    imagePreview_->setPixmap(QPixmap::fromImage(
-        image.size().width() > room.width() || image.size().height() > room.height()
-            ? image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-            : image));
+    imagePreview_->setPixmap(
+        QPixmap::fromImage(image.size().width() > room.width() || image.size().height() > room.height()
+                               ? image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                               : image));
     imagePreview_->setToolTip(FromNativeBytes(preview.path));
 }
 
