@@ -23,7 +23,13 @@ void DocumentHistory::Record(const std::string& label, DocumentState before, Doc
     steps_.resize(next_);
     // A saved state among the dropped steps can never come back.
     if (saved_ > static_cast<long>(next_)) saved_ = -1;
-    steps_.push_back(std::make_unique<Step>(Step{label, std::move(before), std::move(after)}));
+    std::shared_ptr<const DocumentState> start;
+    if (!steps_.empty() && steps_.back().after->scrambled == before.scrambled &&
+        steps_.back().after->test == before.test)
+        start = steps_.back().after;
+    else
+        start = std::make_shared<const DocumentState>(std::move(before));
+    steps_.push_back(Step{label, std::move(start), std::make_shared<const DocumentState>(std::move(after))});
     if (steps_.size() > kMaxSteps) {
         steps_.erase(steps_.begin());
         if (saved_ >= 0) --saved_;
@@ -33,19 +39,19 @@ void DocumentHistory::Record(const std::string& label, DocumentState before, Doc
 
 std::string DocumentHistory::UndoLabel() const
 {
-    return CanUndo() ? steps_[next_ - 1]->label : std::string();
+    return CanUndo() ? steps_[next_ - 1].label : std::string();
 }
 
 std::string DocumentHistory::RedoLabel() const
 {
-    return CanRedo() ? steps_[next_]->label : std::string();
+    return CanRedo() ? steps_[next_].label : std::string();
 }
 
 bool DocumentHistory::Undo(Application& app)
 {
     if (!CanUndo()) return false;
     --next_;
-    Restore(app, steps_[next_]->before);
+    Restore(app, *steps_[next_].before);
     return true;
 }
 
@@ -53,7 +59,7 @@ bool DocumentHistory::Redo(Application& app)
 {
     if (!CanRedo()) return false;
     ++next_;
-    Restore(app, steps_[next_ - 1]->after);
+    Restore(app, *steps_[next_ - 1].after);
     return true;
 }
 

@@ -25,11 +25,12 @@ struct DocumentState {
 // and after one command, so that any command (a dialog's Ok, a change of the
 // question list, an import) is wrapped the same way, by DocumentEdit. The
 // history also knows which step was last saved, so that undoing back to it
-// clears app.modified. At most kMaxSteps steps are kept; the oldest go
-// first. Not copyable.
+// clears app.modified. A state is kept once where one step ends and the
+// next begins; at most kMaxSteps steps are kept, the oldest going first, as
+// each may hold a whole questionnaire. Not copyable.
 class DocumentHistory {
 public:
-    static constexpr std::size_t kMaxSteps = 100;
+    static constexpr std::size_t kMaxSteps = 50;
 
     DocumentHistory() = default;
     DocumentHistory(const DocumentHistory&) = delete;
@@ -59,12 +60,12 @@ public:
 private:
     struct Step {
         std::string label;
-        DocumentState before;
-        DocumentState after;
+        std::shared_ptr<const DocumentState> before;
+        std::shared_ptr<const DocumentState> after;
     };
     void Restore(Application& app, const DocumentState& state);
 
-    std::vector<std::unique_ptr<Step>> steps_;
+    std::vector<Step> steps_;
     std::size_t next_ = 0;  // steps before next_ are done
     long saved_ = 0;        // the step count that is saved; -1 when none is
 };

@@ -3,6 +3,7 @@
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include "editor/core/application.h"
 #include "editor/core/questionlist.h"
@@ -118,7 +119,9 @@ void QuestionListView::dropEvent(QDropEvent* event)
     int to = target ? indexOfTopLevelItem(target) : topLevelItemCount() - 1;
     if (target && dropIndicatorPosition() == QAbstractItemView::BelowItem && to < selected[0]) ++to;
     if (target && dropIndicatorPosition() == QAbstractItemView::AboveItem && to > selected[0]) --to;
-    if (to != selected[0]) emit moveRequested(selected[0], to);
+    // Moving may ask first and shows the list anew: not inside the drop.
+    if (to != selected[0])
+        QTimer::singleShot(0, this, [this, from = selected[0], to] { emit moveRequested(from, to); });
 }
 
 }  // namespace quadrivo::editor
