@@ -47,7 +47,9 @@ std::string PlaceChosenImage(Application& app, const std::string& path)
     const std::filesystem::path chosen = InCurrentFolder(app, path);
     const std::string name = chosen.filename().string();
     const std::filesystem::path here = std::filesystem::path(app.CurrentFolder()).lexically_normal();
-    if (chosen.parent_path() == here) return name;
+    // Appending an empty name ends both in one separator, whatever the
+    // folder's text ended in.
+    if (chosen.parent_path() / "" == here / "") return name;
     if (!HasFileName(app.currentTest)) return path;
     const std::string shown = app.files.NameForMessage(name);
     if (!app.dialogs.AskYesNo("L'immagine \"" + shown +

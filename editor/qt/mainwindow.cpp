@@ -221,7 +221,8 @@ void MainWindow::updateRecentFiles()
     recentMenu_->clear();
     const std::vector<std::string> files = ReadRecentFiles(app_.settings);
     for (std::size_t i = 0; i < files.size(); ++i) {
-        const QString path = FromNativeBytes(files[i]);
+        QString path = FromNativeBytes(files[i]);
+        path.replace(QLatin1Char('&'), QLatin1String("&&"));
         QAction* action = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
         connect(action, &QAction::triggered, this, [this, file = files[i]] { openFile(file); });
     }
@@ -367,8 +368,6 @@ void MainWindow::openQuestion(int index)
 
 void MainWindow::runTest()
 {
-    // F5 reaches a disabled action's slot never, but a test may be unsaved.
-    if (!UpdateCommandStates(app_).runTest) return;
     RunTryDialog(this, app_, WholeTestArguments(app_));
 }
 

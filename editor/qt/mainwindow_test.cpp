@@ -15,7 +15,6 @@
 #include <map>
 
 #include "editor/core/scripted_platform.h"
-#include "editor/qt/printer.h"
 #include "editor/qt/propertydialog.h"
 #include "editor/qt/qttesting.h"
 #include "editor/qt/questionlistview.h"
@@ -289,14 +288,18 @@ TEST_F(MainWindowTest, DroppingAQuestionnaireOpensIt)
     EXPECT_TRUE(window.windowFilePath().endsWith(QStringLiteral("geografia.tst")));
 }
 
-TEST_F(SampleWindowTest, BothPrintoutsMakeAPdf)
+TEST_F(SampleWindowTest, ExportPdfWritesTheChosenPrintout)
 {
     ScratchDirectory scratch;
-    for (PrintoutKind kind : {PrintoutKind::Students, PrintoutKind::Key}) {
-        const QString path = QString::fromStdString(scratch.File("test.pdf"));
-        ASSERT_TRUE(WritePdf(MakePrintout(app, kind), path));
-        QFile pdf(path);
-        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    for (const char* button : {"studentsButton", "keyButton"}) {
+        const std::string path = scratch.File(std::string(button) + ".pdf");
+        platform.saveAnswers = {path};
+        OnNextModal([button](QWidget* box) { Click(box, button); });
+        window.action(Command::ExportPdf)->trigger();
+        EXPECT_EQ(platform.saveRequests.back().proposed,
+                  std::string("geografia") + (button[0] == 'k' ? "-soluzioni.pdf" : ".pdf"));
+        QFile pdf(QString::fromStdString(path));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << button;
         EXPECT_TRUE(pdf.read(5) == "%PDF-");
     }
 }

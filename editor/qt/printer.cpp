@@ -202,13 +202,15 @@ bool WritePdf(const Printout& printout, const QString& path)
     return PaintPrintout(writer, printout);
 }
 
-std::optional<PrintoutKind> AskPrintoutKind(QWidget* owner)
+std::optional<PrintoutKind> AskPrintoutKind(QWidget* owner, const QString& title)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Stampa"),
-                    QStringLiteral("Che cosa vuoi stampare?"), QMessageBox::Cancel, owner);
+    QMessageBox box(QMessageBox::Question, title, QStringLiteral("Quale versione del test?"),
+                    QMessageBox::Cancel, owner);
     QPushButton* students =
         box.addButton(QStringLiteral("Il test per gli studenti"), QMessageBox::AcceptRole);
     QPushButton* key = box.addButton(QStringLiteral("Le soluzioni per il docente"), QMessageBox::AcceptRole);
+    students->setObjectName(QStringLiteral("studentsButton"));
+    key->setObjectName(QStringLiteral("keyButton"));
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Annulla"));
     box.setDefaultButton(students);
     box.exec();
@@ -219,7 +221,7 @@ std::optional<PrintoutKind> AskPrintoutKind(QWidget* owner)
 
 void PrintTest(QWidget* owner, Application& app)
 {
-    const std::optional<PrintoutKind> kind = AskPrintoutKind(owner);
+    const std::optional<PrintoutKind> kind = AskPrintoutKind(owner, QStringLiteral("Stampa"));
     if (!kind) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -232,7 +234,7 @@ void PrintTest(QWidget* owner, Application& app)
 
 void ExportPdf(QWidget* owner, Application& app)
 {
-    const std::optional<PrintoutKind> kind = AskPrintoutKind(owner);
+    const std::optional<PrintoutKind> kind = AskPrintoutKind(owner, QStringLiteral("Esporta PDF"));
     if (!kind) return;
     std::string path;
     if (!app.dialogs.SaveFileName(PdfRequest(app, *kind), path)) return;

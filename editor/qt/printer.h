@@ -21,9 +21,9 @@ bool PaintPrintout(QPagedPaintDevice& device, const Printout& printout);
 // The printout as an A4 PDF file at path; false when it cannot be written.
 bool WritePdf(const Printout& printout, const QString& path);
 
-// Asks which printout to make: the students' test or the teacher's key;
-// none when cancelled.
-std::optional<PrintoutKind> AskPrintoutKind(QWidget* owner);
+// Asks, in a box captioned title, which printout to make: the students'
+// test or the teacher's key; none when cancelled.
+std::optional<PrintoutKind> AskPrintoutKind(QWidget* owner, const QString& title);
 
 // File, "Stampa...": the choice, then the system's print dialog.
 void PrintTest(QWidget* owner, Application& app);

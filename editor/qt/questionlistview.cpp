@@ -68,7 +68,9 @@ void QuestionListView::refresh()
         item->setTextAlignment(kNumber, Qt::AlignRight | Qt::AlignVCenter);
         item->setIcon(kText, QuestionKindIcon(static_cast<int>(row.kind)));
         item->setText(kText, FromWindows1252(row.firstLine));
-        item->setText(kAnswers, QString::number(row.answers));
+        // A text or numeric question has one right answer and no choices.
+        const bool open = row.kind == RowKind::Text || row.kind == RowKind::Number;
+        item->setText(kAnswers, open ? QStringLiteral("-") : QString::number(row.answers));
         item->setTextAlignment(kAnswers, Qt::AlignCenter);
         item->setText(kEnabled, row.enabled ? QStringLiteral("S\u00ec") : QStringLiteral("No"));
         item->setTextAlignment(kEnabled, Qt::AlignCenter);
