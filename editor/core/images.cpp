@@ -36,7 +36,7 @@ std::vector<FileFilter> ImageFileFilters()
 
 ImagePreview PreviewImage(Application& app, const std::string& image)
 {
-    if (NoImage(image)) return {"", "Nessuna immagine"};
+    if (NoImage(image)) return {};
     const std::string path = InCurrentFolder(app, image).string();
     if (!app.files.IsFile(path)) return {"", "Immagine non trovata: " + app.files.NameForMessage(image)};
     return {path, ""};

@@ -18,15 +18,15 @@ class Application;
 // GIF alone and every file.
 std::vector<FileFilter> ImageFileFilters();
 
-// What the question dialogs show beside the image field: the file to
-// preview, or a note when there is nothing to show.
+// What the question dialogs show under the image field: the file to
+// preview, or a note when it is not there.
 struct ImagePreview {
-    std::string path;  // absolute; empty when note says why
-    std::string note;  // Windows-1252
+    std::string path;  // absolute; empty when there is no file to show
+    std::string note;  // Windows-1252; empty when there is no image at all
     bool operator==(const ImagePreview&) const = default;
 };
-// No image ("" or "nul"): the note "Nessuna immagine"; a file that is not
-// there: "Immagine non trovata: " and the name.
+// No image ("" or "nul"): nothing; a file that is not there: "Immagine non
+// trovata: " and the name.
 ImagePreview PreviewImage(Application& app, const std::string& image);
 
 // The name to store for an image the user chose at path: its bare name

@@ -26,8 +26,8 @@ protected:
 TEST_F(ImagesTest, PreviewFindsTheImageInTheQuestionnairesFolderOrSaysWhy)
 {
     const std::string here = (scratch.Path() / "qui.png").lexically_normal().string();
-    EXPECT_EQ(PreviewImage(app, ""), (ImagePreview{"", "Nessuna immagine"}));
-    EXPECT_EQ(PreviewImage(app, "NUL"), (ImagePreview{"", "Nessuna immagine"}));
+    EXPECT_EQ(PreviewImage(app, ""), ImagePreview{});
+    EXPECT_EQ(PreviewImage(app, "NUL"), ImagePreview{});
     EXPECT_EQ(PreviewImage(app, "qui.png"), (ImagePreview{here, ""}));
     EXPECT_EQ(PreviewImage(app, here), (ImagePreview{here, ""}));
     EXPECT_EQ(PreviewImage(app, "altrove/../qui.png"), (ImagePreview{here, ""}));

@@ -32,7 +32,7 @@ PrintedQuestion PrintQuestion(Application& app, const CDomanda& question, int nu
     printed.text = ToStd(question.GetTextQue());
     const ImagePreview image = PreviewImage(app, ToStd(question.GetImage()));
     printed.image = image.path;
-    if (image.path.empty() && image.note != "Nessuna immagine") printed.imageNote = image.note;
+    printed.imageNote = image.note;
 
     switch (question.GetTypeQue()) {
         case TQue::SingleText:

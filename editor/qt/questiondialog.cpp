@@ -102,6 +102,7 @@ void QuestionDialog::showImagePreview()
         reader.setAutoTransform(true);
         image = reader.read();
     }
+    imagePreview_->setVisible(!preview.path.empty() || !preview.note.empty());
     if (image.isNull()) {
         imagePreview_->setFixedHeight(imagePreview_->fontMetrics().height() + 8);
         imagePreview_->setPixmap(QPixmap());

@@ -113,10 +113,18 @@ void QuestionListView::dropEvent(QDropEvent* event)
 {
     // The rows stay as they are: the main window moves the question in the
     // test, which may ask first, and then shows the list again.
+    // A file from elsewhere goes on to the main window, which opens it.
+    if (event->source() != this) {
+        event->ignore();
+        return;
+    }
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
     const std::vector<int> selected = selectedIndices();
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
-    if (event->source() != this || selected.size() != 1) return;
+    if (selected.size() != 1) return;
     QTreeWidgetItem* target = itemAt(event->position().toPoint());
     int to = target ? indexOfTopLevelItem(target) : topLevelItemCount() - 1;
     if (target && dropIndicatorPosition() == QAbstractItemView::BelowItem && to < selected[0]) ++to;
