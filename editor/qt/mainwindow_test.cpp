@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QTest>
 #include <QToolBar>
 #include <filesystem>
 #include <functional>
@@ -244,7 +245,7 @@ TEST_F(SampleWindowTest, ListTitleAndRecentFilesFollowTheLoadedTest)
     EXPECT_TRUE(window.recentFilesMenu()->actions()[0]->text().endsWith(QStringLiteral("geografia.tst")));
 }
 
-TEST_F(SampleWindowTest, ActivatingARowOpensItsDialogWithThePreviewOfItsImage)
+TEST_F(SampleWindowTest, DoubleClickOrEnterOpensTheRowsDialogWithThePreviewOfItsImage)
 {
     bool previewShown = false;
     OnNextModal([&previewShown](QWidget* dialog) {
@@ -252,8 +253,18 @@ TEST_F(SampleWindowTest, ActivatingARowOpensItsDialogWithThePreviewOfItsImage)
         dialog->close();
     });
     QTreeWidgetItem* row = window.questionList()->topLevelItem(4);
-    emit window.questionList()->itemActivated(row, 0);
+    emit window.questionList()->itemDoubleClicked(row, 0);
     EXPECT_TRUE(previewShown);
+
+    // Enter opens the current row too.
+    QString opened;
+    OnNextModal([&opened](QWidget* dialog) {
+        opened = dialog->windowTitle();
+        dialog->close();
+    });
+    window.questionList()->setCurrentItem(window.questionList()->topLevelItem(2));
+    QTest::keyClick(window.questionList(), Qt::Key_Return);
+    EXPECT_EQ(opened, QStringLiteral("Domanda a risposta testuale/numerica"));
 }
 
 TEST_F(SampleWindowTest, DeletingSelectedRowsWarnsOfTheResultsAndUndoBringsThemBack)

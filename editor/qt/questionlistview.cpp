@@ -51,7 +51,8 @@ QuestionListView::QuestionListView(Application& app, QWidget* parent) : QTreeWid
     header()->setSectionResizeMode(kNumber, QHeaderView::ResizeToContents);
     header()->setSectionResizeMode(kAnswers, QHeaderView::ResizeToContents);
     header()->setSectionResizeMode(kEnabled, QHeaderView::ResizeToContents);
-    connect(this, &QTreeWidget::itemActivated, this,
+    // Not itemActivated: some desktops activate on a single click.
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { emit openRequested(indexOfTopLevelItem(item)); });
 }
 
