@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
   clang libclang-rt-dev clang-format
   libbenchmark-dev libpugixml-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core poppler-utils
 )
 
 if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
@@ -22,11 +22,11 @@ Install with this system's package manager:
   the library:  CMake 3.25 or newer, Ninja and a C++20 compiler (nothing else)
   tsttool:      nlohmann-json 3
   the tests:    GoogleTest
-  the editor:   Qt 6 (Widgets, Svg, Test; the offscreen platform plugin)
+  the editor:   Qt 6 (Widgets, Svg, PrintSupport, Test; the offscreen platform plugin)
   fuzz targets: clang with its libFuzzer and sanitizer runtimes
   format check: clang-format
   benchmarks:   Google Benchmark and pugixml
-  screenshots:  Xvfb, xauth and the DejaVu fonts
+  screenshots:  Xvfb, xauth, the DejaVu fonts and pdftoppm (poppler)
 On Debian 12 these are: ${packages[*]}
 MSG
   exit 0

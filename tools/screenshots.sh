@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Opens the editor's windows under a virtual display on the sample
 # questionnaire, visits them through the menu and saves one PNG per window
-# into DIR; then the runner's pages the same way. Usage:
-# tools/screenshots.sh DIR [TOUR]
+# into DIR, and the first page of each printout (the students' test and the
+# teacher's key) as print-students.png and print-key.png; then the runner's
+# pages the same way. Usage: tools/screenshots.sh DIR [TOUR]
 # TOUR, the tour program, defaults to build/bin/quadrivo-screenshots.
 set -euo pipefail
 
@@ -31,6 +32,12 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/tools/lsan.supp}"
 cd "$(dirname "$sample")"
 XDG_CONFIG_HOME="$config" \
   timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$tour" "$dir" "$(basename "$sample")"
+
+# The tour writes the printouts as PDF; their first pages become pictures.
+for pdf in studenti:students soluzioni:key; do
+  pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$dir/test-${pdf%%:*}.pdf" "$dir/print-${pdf##*:}"
+  rm -f "$dir/test-${pdf%%:*}.pdf"
+done
 
 # The runner's pages (runner-start.png, runner-question.png, runner-end.png),
 # by its own tour beside the editor's; it saves nothing into the sample.

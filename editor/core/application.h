@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "editor/core/history.h"
 #include "editor/core/newquestion.h"
 #include "model/domanda.h"
 #include "model/test.h"
@@ -48,6 +49,9 @@ public:
     CDomanda editQuestion{&errorReporter};  // the question of the open question dialog
     CDomanda clipQuestion{&errorReporter};  // what Copia stored
     CDomanda undoQuestion{&errorReporter};  // the question before the last Incolla
+
+    // The undo and redo steps of currentTest's changes.
+    DocumentHistory history;
 
     int modified = 0;         // currentTest has unsaved changes
     int clipFilled = 0;       // clipQuestion holds a copied question

@@ -174,6 +174,7 @@ bool LoadTestFile(Application& app, const std::string& path, bool changeDirector
         return false;
     }
     app.modified = 0;
+    app.history.Clear();
     return true;
 }
 
@@ -182,6 +183,7 @@ bool SaveCommand(Application& app)
     if (!HasFileName(app.currentTest)) return SaveAsCommand(app);
     if (!WriteCurrentTest(app)) return false;
     app.modified = 0;
+    app.history.MarkSaved();
     return true;
 }
 
@@ -202,6 +204,7 @@ bool SaveTestFile(Application& app, const std::string& path)
     }
     if (written) {
         app.modified = 0;
+        app.history.MarkSaved();
         return true;
     }
     app.currentTest.SetPathName(previousName);

@@ -36,6 +36,9 @@ public:
     virtual std::string TempFolder() = 0;
     // Deletes a file; a file already gone is not an error.
     virtual void RemoveFile(const std::string& name) = 0;
+    // Copies the file from to the new file to; false when to exists or
+    // either cannot be opened.
+    virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
 };
 
 }  // namespace quadrivo::editor

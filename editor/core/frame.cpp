@@ -29,13 +29,25 @@ const std::vector<MenuPopup>& MainMenu()
           {Command::Load, "&Carica..."},
           {Command::Save, "&Salva"},
           {Command::SaveAs, "Sal&va come..."},
+          {Command::Separator, nullptr},
           {Command::Comment, "C&ommento..."},
           {Command::Properties, "&Propriet\xe0..."},
+          {Command::Separator, nullptr},
+          {Command::Print, "S&tampa..."},
+          {Command::ExportPdf, "Esporta P&DF..."},
+          {Command::Separator, nullptr},
           {Command::Exit, "&Esci"}}},
+        {"&Modifica", {{Command::Undo, "&Annulla"}, {Command::Redo, "&Ripeti"}}},
         {"&Domande",
          {{Command::NewQuestion, "&Nuova..."},
           {Command::EditQuestion, "&Modifica..."},
-          {Command::RunTest, "&Esegui test..."}}},
+          {Command::RunTest, "&Esegui test..."},
+          {Command::Separator, nullptr},
+          {Command::MoveUp, "Sposta &su"},
+          {Command::MoveDown, "Sposta &gi\xf9"},
+          {Command::Duplicate, "D&uplica"},
+          {Command::DeleteQuestions, "&Cancella"},
+          {Command::ToggleEnabled, "A&bilita/disabilita"}}},
         {"&Aiuto", {{Command::About, "&Informazioni..."}}},
     };
     return menu;
@@ -85,6 +97,8 @@ CommandStates UpdateCommandStates(const Application& app)
     CommandStates states;
     states.editQuestion = app.currentTest.QuestionCount() > 0;
     states.runTest = HasFileName(app.currentTest) && app.modified == 0;
+    states.undo = app.history.CanUndo();
+    states.redo = app.history.CanRedo();
     return states;
 }
 
@@ -128,7 +142,18 @@ bool NewCommand(Application& app)
     app.currentTest = CTest(&app.errorReporter);
     app.currentTest.SetScrambled(0);
     app.modified = 0;
+    app.history.Clear();
     return true;
+}
+
+bool UndoCommand(Application& app)
+{
+    return app.history.Undo(app);
+}
+
+bool RedoCommand(Application& app)
+{
+    return app.history.Redo(app);
 }
 
 bool EditQuestionCommand(Application& app)

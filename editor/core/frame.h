@@ -33,11 +33,21 @@ enum class Command : int {
     Paste = 22,
     RunQuestion = 23,
     UndoPaste = 24,
+    Undo = 30,
+    Redo = 31,
+    Print = 32,
+    ExportPdf = 33,
+    MoveUp = 34,
+    MoveDown = 35,
+    Duplicate = 36,
+    DeleteQuestions = 37,
+    ToggleEnabled = 38,
     ChooseImage = 618,
+    Separator = 0,  // a line between groups of a menu, not a command
 };
 
-// The main menu: three pop-ups, no separators, every item enabled at start.
-// Texts are Windows-1252 with '&' before the mnemonic.
+// The main menu: File, Modifica, Domande, Aiuto. Texts are Windows-1252
+// with '&' before the mnemonic; a Separator entry has no text.
 struct MenuEntry {
     Command command;
     const char* text;
@@ -60,12 +70,15 @@ const std::vector<ToolbarButton>& MainToolbar();
 // The tooltip of a command's button; empty for a command without one.
 std::string TooltipText(Command command);
 
-// Which of the two commands that can be disabled are enabled now: Modifica
-// needs a question, Esegui test a file name and no unsaved changes. Every
-// other command of the main window stays enabled.
+// Which commands of the main window are enabled now: Modifica needs a
+// question, Esegui test a file name and no unsaved changes, Annulla and
+// Ripeti a step of the history. The question list's commands go by its
+// selection (ListCommandStates); every other command stays enabled.
 struct CommandStates {
     bool editQuestion = false;
     bool runTest = false;
+    bool undo = false;
+    bool redo = false;
 };
 CommandStates UpdateCommandStates(const Application& app);
 
@@ -88,6 +101,10 @@ std::string AboutText();
 // File, Nuovo: after ConfirmDiscard, an empty test, not modified. False
 // when the user kept the current test.
 bool NewCommand(Application& app);
+// Modifica, Annulla and Ripeti: one step of app.history back or forward.
+bool UndoCommand(Application& app);
+bool RedoCommand(Application& app);
+
 // Domande, Modifica...: true when there is a question to choose; otherwise
 // shows "Nessuna domanda da modificare".
 bool EditQuestionCommand(Application& app);

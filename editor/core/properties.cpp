@@ -8,6 +8,7 @@
 #include "editor/core/application.h"
 #include "editor/core/dialogtext.h"
 #include "editor/core/frame.h"
+#include "editor/core/history.h"
 #include "editor/core/numberfield.h"
 #include "editor/core/textcheck.h"
 #include "text/limiti.h"
@@ -132,11 +133,13 @@ bool PropertyDialogOk(Application& app, const PropertyValues& values)
         ShowInfo(app, problem);
         return false;
     }
-    app.modified = 1;
+    DocumentEdit edit(app, "Propriet\xe0");
     CParTest params = old;
     ReadPropertyDialog(values, params);
     app.currentTest.SetParams(params);
     app.currentTest.SetScrambled(values.scrambled ? 1 : 0);
+    edit.Finish();
+    app.modified = 1;
     return true;
 }
 
@@ -158,8 +161,10 @@ bool MainTextDialogOk(Application& app, const std::string& dialogText)
         ShowInfo(app, problem);
         return false;
     }
-    app.modified = 1;
+    DocumentEdit edit(app, "Testo illustrativo");
     app.currentTest.SetParams(params);
+    edit.Finish();
+    app.modified = 1;
     return true;
 }
 

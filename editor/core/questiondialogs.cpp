@@ -13,7 +13,10 @@
 #include "editor/core/dialogtext.h"
 #include "editor/core/files.h"
 #include "editor/core/frame.h"
+#include "editor/core/history.h"
+#include "editor/core/images.h"
 #include "editor/core/numberfield.h"
+#include "editor/core/questionlist.h"
 #include "editor/core/textcheck.h"
 #include "model/domanda.h"
 #include "model/risposta.h"
@@ -232,9 +235,15 @@ void StoreEditQuestion(Application& app, bool run)
     if (app.editingExisting) {
         // Ok without a change leaves the test as it was.
         if (*app.currentTest.GetQuestion(app.editIndex) == app.editQuestion) return;
+        DocumentEdit edit(app, "Modifica domanda");
         app.currentTest.SetQuestion(app.editIndex, app.editQuestion);
-    } else if (app.currentTest.AppendQuestion(app.editQuestion) != 0)
-        Application::ClearReportedError(app.currentTest);
+        edit.Finish();
+    } else {
+        DocumentEdit edit(app, "Nuova domanda");
+        if (app.currentTest.AppendQuestion(app.editQuestion) != 0)
+            Application::ClearReportedError(app.currentTest);
+        edit.Finish();
+    }
     app.modified = 1;
 }
 
@@ -375,8 +384,12 @@ CommandResult RunCommand(Application& app, Data& data, QuestionCommand command)
             if (!Check(app, data) || !WriteRunFile(app, data)) return CommandResult::Stay;
             return CommandResult::TryQuestion;
         case QuestionCommand::Delete:
-            if (!ConfirmDelete(app)) return CommandResult::Stay;
-            app.currentTest.RemoveQuestion(app.editIndex);
+            if (!ConfirmRenumbering(app) || !ConfirmDelete(app)) return CommandResult::Stay;
+            {
+                DocumentEdit edit(app, "Cancella domanda");
+                app.currentTest.RemoveQuestion(app.editIndex);
+                edit.Finish();
+            }
             app.modified = 1;
             app.undoAvailable = 0;
             return CommandResult::Close;
@@ -606,7 +619,7 @@ bool ChooseImage(Application& app, std::string& image)
 {
     FileDialogRequest request;
     request.title = "Scegli immagine...";
-    request.filters = {{"Immagini gif(*.gif)", "*.gif"}, {"Tutti i file (*.*)", "*.*"}};
+    request.filters = ImageFileFilters();
     request.defaultExtension = "gif";
     request.folder = app.CurrentFolder();
     request.proposed = app.imageChoice;
@@ -616,7 +629,7 @@ bool ChooseImage(Application& app, std::string& image)
     const bool confirmed = app.dialogs.OpenFileName(request, path);
     if (!confirmed) return false;
     app.imageChoice = path.substr(0, kImagePathCapacity - 1);
-    image = app.imageChoice;
+    image = PlaceChosenImage(app, app.imageChoice);
     return true;
 }
 

@@ -570,7 +570,7 @@ TEST_F(QuestionDialogTest, TryInAReadOnlyFolderGoesToTheTempFolderAndIsDeletedAt
 
 // --- Immagine... ------------------------------------------------------------
 
-TEST_F(QuestionDialogTest, ChooseImageAsksForGifsAndRestoresTheDirectory)
+TEST_F(QuestionDialogTest, ChooseImageOffersEveryImageKindFirstAndRestoresTheDirectory)
 {
     const std::filesystem::path pictures = scratch.Path() / "pictures";
     std::filesystem::create_directory(pictures);
@@ -585,9 +585,11 @@ TEST_F(QuestionDialogTest, ChooseImageAsksForGifsAndRestoresTheDirectory)
     ASSERT_EQ(platform.openRequests.size(), 1u);
     const FileDialogRequest& request = platform.openRequests[0];
     EXPECT_EQ(request.title, "Scegli immagine...");
-    ASSERT_EQ(request.filters.size(), 2u);
-    EXPECT_EQ(request.filters[0].label + request.filters[0].pattern, "Immagini gif(*.gif)*.gif");
-    EXPECT_EQ(request.filters[1].label + request.filters[1].pattern, "Tutti i file (*.*)*.*");
+    ASSERT_EQ(request.filters.size(), 3u);
+    EXPECT_EQ(request.filters[0].label, "Immagini (*.gif *.png *.jpg *.jpeg *.bmp)");
+    EXPECT_EQ(request.filters[0].pattern, "*.gif *.png *.jpg *.jpeg *.bmp");
+    EXPECT_EQ(request.filters[1].label + request.filters[1].pattern, "Immagini gif(*.gif)*.gif");
+    EXPECT_EQ(request.filters[2].label + request.filters[2].pattern, "Tutti i file (*.*)*.*");
     EXPECT_EQ(request.defaultExtension, "gif");
 
     // Cancelled: the field keeps its name; the last choice was proposed.

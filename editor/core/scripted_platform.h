@@ -192,6 +192,12 @@ public:
         std::filesystem::remove(name, error);
     }
 
+    bool CopyFile(const std::string& from, const std::string& to) override
+    {
+        std::error_code error;
+        return std::filesystem::copy_file(from, to, error) && !error;
+    }
+
 private:
     bool Answer(std::deque<std::optional<std::string>>& answers, std::string& path)
     {

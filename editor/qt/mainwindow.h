@@ -7,17 +7,22 @@
 #include "editor/core/frame.h"
 
 class QAction;
+class QMenu;
 class QToolBar;
 
 namespace quadrivo::editor {
 
 class Application;
+class QuestionListView;
 class SummaryView;
 
-// "Visual Quadrivo Editor": the menu, the toolbar of six buttons and the
-// summary of currentTest. One QAction per command serves both the menu and
-// the toolbar; no command has a keyboard shortcut beyond the menu
-// mnemonics. The window closes only once ConfirmDiscard agrees.
+// "Visual Quadrivo Editor": the menu, the toolbar of six buttons, the
+// summary of currentTest and the list of its questions below it. One
+// QAction per command serves the menu, the toolbar and the list's context
+// menu; the common commands have the platform's standard shortcuts. The
+// title names the file and marks unsaved changes. A questionnaire dropped
+// on the window is opened. The window closes only once ConfirmDiscard
+// agrees.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -28,14 +33,23 @@ public:
     QAction* action(Command command) const;
     QToolBar* toolBar() const { return toolBar_; }
     SummaryView* summary() const { return summary_; }
+    QuestionListView* questionList() const { return list_; }
+    QMenu* recentFilesMenu() const { return recentMenu_; }
 
     // Loads the command-line tail, if any, and sets the command states.
     void startUp(const std::string& commandLineTail);
-    // Enables Modifica and Esegui test by the state of currentTest.
+    // Enables the commands by the state of currentTest and of the list.
     void updateCommandStates();
+    // Opens question index in its dialog, as Modifica... does.
+    void openQuestion(int index);
+    // Opens a questionnaire as File, Carica... does, once ConfirmDiscard
+    // agrees; used by the recent files and by dropping a file.
+    void openFile(const std::string& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // No menu to hide the toolbar.
     QMenu* createPopupMenu() override;
 
@@ -51,17 +65,34 @@ private:
     void editQuestion();
     void runTest();
     void about();
+    void undo();
+    void redo();
+    void print();
+    void exportPdf();
+    void moveUp();
+    void moveDown();
+    void duplicate();
+    void deleteQuestions();
+    void toggleEnabled();
+    void moveQuestion(int from, int to);
 
     void createActions();
     void createMenus();
     void createToolBar();
-    // Repaints the summary and recomputes the command states.
+    void createCentralWidget();
+    void updateRecentFiles();
+    void rememberFile();
+    void updateTitle();
+    // Repaints the summary and the list, recomputes the command states and
+    // the title.
     void refresh();
 
     Application& app_;
     std::map<Command, QAction*> actions_;
     QToolBar* toolBar_ = nullptr;
     SummaryView* summary_ = nullptr;
+    QuestionListView* list_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     bool exitConfirmed_ = false;
 };
 

@@ -3,14 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDropEvent>
+#include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QTest>
 #include <QToolBar>
+#include <filesystem>
 #include <functional>
+#include <map>
 
 #include "editor/core/scripted_platform.h"
 #include "editor/qt/propertydialog.h"
 #include "editor/qt/qttesting.h"
+#include "editor/qt/questionlistview.h"
 #include "editor/qt/summaryview.h"
 #include "editor/qt/updownfield.h"
 
@@ -48,20 +56,25 @@ QStringList MenuTexts(QMenu* menu)
     return texts;
 }
 
-TEST_F(MainWindowTest, HasTheTitleAndTheThreeMenus)
+TEST_F(MainWindowTest, HasTheTitleAndTheFourMenus)
 {
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Visual Quadrivo Editor"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Visual Quadrivo Editor[*]"));
     EXPECT_FALSE(window.windowIcon().isNull());
     const QList<QAction*> menus = window.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
+    ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
-    EXPECT_EQ(MenuTexts(menus[0]->menu()),
-              (QStringList{"&Nuovo", "&Carica...", "&Salva", "Sal&va come...", "C&ommento...",
-                           QStringLiteral("&Proprietà..."), "&Esci"}));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Domande"));
-    EXPECT_EQ(MenuTexts(menus[1]->menu()), (QStringList{"&Nuova...", "&Modifica...", "&Esegui test..."}));
-    EXPECT_EQ(menus[2]->text(), QStringLiteral("&Aiuto"));
-    EXPECT_EQ(MenuTexts(menus[2]->menu()), QStringList{"&Informazioni..."});
+    EXPECT_EQ(
+        MenuTexts(menus[0]->menu()),
+        (QStringList{"&Nuovo", "&Carica...", "File &recenti", "&Salva", "Sal&va come...", "", "C&ommento...",
+                     QStringLiteral("&Proprietà..."), "", "S&tampa...", "Esporta P&DF...", "", "&Esci"}));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Modifica"));
+    EXPECT_EQ(MenuTexts(menus[1]->menu()), (QStringList{"&Annulla", "&Ripeti"}));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("&Domande"));
+    EXPECT_EQ(MenuTexts(menus[2]->menu()),
+              (QStringList{"&Nuova...", "&Modifica...", "&Esegui test...", "", "Sposta &su",
+                           QStringLiteral("Sposta &giù"), "D&uplica", "&Cancella", "A&bilita/disabilita"}));
+    EXPECT_EQ(menus[3]->text(), QStringLiteral("&Aiuto"));
+    EXPECT_EQ(MenuTexts(menus[3]->menu()), QStringList{"&Informazioni..."});
 }
 
 TEST_F(MainWindowTest, ToolbarSharesTheMenuActionsWithTooltipsAndImages)
@@ -79,10 +92,28 @@ TEST_F(MainWindowTest, ToolbarSharesTheMenuActionsWithTooltipsAndImages)
     }
 }
 
-TEST_F(MainWindowTest, NoCommandHasAKeyboardShortcut)
+TEST_F(MainWindowTest, CommonCommandsHaveTheStandardShortcuts)
 {
-    for (QAction* action : window.findChildren<QAction*>())
-        EXPECT_TRUE(action->shortcuts().isEmpty()) << action->text().toStdString();
+    const std::map<Command, QKeySequence> keys = {
+        {Command::New, QKeySequence::New},
+        {Command::Load, QKeySequence::Open},
+        {Command::Save, QKeySequence::Save},
+        {Command::Exit, QKeySequence::Quit},
+        {Command::Undo, QKeySequence::Undo},
+        {Command::Redo, QKeySequence::Redo},
+        {Command::RunTest, QKeySequence(Qt::Key_F5)},
+        {Command::DeleteQuestions, QKeySequence::Delete},
+    };
+    for (const MenuPopup& popup : MainMenu())
+        for (const MenuEntry& entry : popup.entries) {
+            if (entry.command == Command::Separator) continue;
+            const auto key = keys.find(entry.command);
+            QAction* action = window.action(entry.command);
+            if (key != keys.end())
+                EXPECT_EQ(action->shortcut(), key->second) << entry.text;
+            else if (entry.command != Command::SaveAs && entry.command != Command::Print)
+                EXPECT_TRUE(action->shortcuts().isEmpty()) << entry.text;
+        }
 }
 
 TEST_F(MainWindowTest, EditAndRunStartDisabledAndFollowTheTest)
@@ -193,6 +224,95 @@ TEST_F(MainWindowTest, SummaryPaintsNineLinesOnWhite)
     EXPECT_EQ(QColor(image.pixel(2, 2)), QColor(Qt::white));
     for (int k = 0; k < 9; ++k) EXPECT_TRUE(LineIsPainted(image, k)) << k;
     EXPECT_FALSE(LineIsPainted(image, 9));
+}
+
+// The sample questionnaire, loaded as File, Carica... does; never saved.
+class SampleWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        window.openFile((std::filesystem::path(QV_SOURCE_DIR) / "examples" / "geografia.tst").string());
+        ASSERT_GT(app.currentTest.QuestionCount(), 4);
+    }
+};
+
+TEST_F(SampleWindowTest, ListTitleAndRecentFilesFollowTheLoadedTest)
+{
+    EXPECT_EQ(window.questionList()->topLevelItemCount(), app.currentTest.QuestionCount());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Visual Quadrivo Editor - geografia.tst[*]"));
+    EXPECT_FALSE(window.isWindowModified());
+    ASSERT_EQ(window.recentFilesMenu()->actions().size(), 1);
+    EXPECT_TRUE(window.recentFilesMenu()->actions()[0]->text().endsWith(QStringLiteral("geografia.tst")));
+}
+
+TEST_F(SampleWindowTest, DoubleClickOrEnterOpensTheRowsDialogWithThePreviewOfItsImage)
+{
+    bool previewShown = false;
+    OnNextModal([&previewShown](QWidget* dialog) {
+        previewShown = !Child<QLabel>(dialog, "imagePreview")->pixmap().isNull();
+        dialog->close();
+    });
+    QTreeWidgetItem* row = window.questionList()->topLevelItem(4);
+    emit window.questionList()->itemDoubleClicked(row, 0);
+    EXPECT_TRUE(previewShown);
+
+    // Enter opens the current row too.
+    QString opened;
+    OnNextModal([&opened](QWidget* dialog) {
+        opened = dialog->windowTitle();
+        dialog->close();
+    });
+    window.questionList()->setCurrentItem(window.questionList()->topLevelItem(2));
+    QTest::keyClick(window.questionList(), Qt::Key_Return);
+    EXPECT_EQ(opened, QStringLiteral("Domanda a risposta testuale/numerica"));
+}
+
+TEST_F(SampleWindowTest, DeletingSelectedRowsWarnsOfTheResultsAndUndoBringsThemBack)
+{
+    const int count = app.currentTest.QuestionCount();
+    window.questionList()->topLevelItem(0)->setSelected(true);
+    window.questionList()->topLevelItem(2)->setSelected(true);
+    ASSERT_TRUE(window.action(Command::DeleteQuestions)->isEnabled());
+    EXPECT_FALSE(window.action(Command::MoveUp)->isEnabled());
+    platform.yesNoAnswers = {true, true};
+    window.action(Command::DeleteQuestions)->trigger();
+    EXPECT_EQ(platform.questions.size(), 2u);
+    EXPECT_EQ(window.questionList()->topLevelItemCount(), count - 2);
+    EXPECT_TRUE(window.isWindowModified());
+
+    window.action(Command::Undo)->trigger();
+    EXPECT_EQ(window.questionList()->topLevelItemCount(), count);
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_FALSE(window.action(Command::Undo)->isEnabled());
+    EXPECT_TRUE(window.action(Command::Redo)->isEnabled());
+}
+
+TEST_F(MainWindowTest, DroppingAQuestionnaireOpensIt)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QV_SOURCE_DIR "/examples/geografia.tst")});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // Straight to the window: without a drag under way the application
+    // passes no drop on.
+    static_cast<QObject*>(&window)->event(&drop);
+    EXPECT_GT(app.currentTest.QuestionCount(), 0);
+    EXPECT_TRUE(window.windowFilePath().endsWith(QStringLiteral("geografia.tst")));
+}
+
+TEST_F(SampleWindowTest, ExportPdfWritesTheChosenPrintout)
+{
+    ScratchDirectory scratch;
+    for (const char* button : {"studentsButton", "keyButton"}) {
+        const std::string path = scratch.File(std::string(button) + ".pdf");
+        platform.saveAnswers = {path};
+        OnNextModal([button](QWidget* box) { Click(box, button); });
+        window.action(Command::ExportPdf)->trigger();
+        EXPECT_EQ(platform.saveRequests.back().proposed,
+                  std::string("geografia") + (button[0] == 'k' ? "-soluzioni.pdf" : ".pdf"));
+        QFile pdf(QString::fromStdString(path));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << button;
+        EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    }
 }
 
 }  // namespace

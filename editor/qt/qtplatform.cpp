@@ -295,4 +295,9 @@ void QtPlatform::RemoveFile(const std::string& name)
     QFile::remove(FromNativeBytes(name));
 }
 
+bool QtPlatform::CopyFile(const std::string& from, const std::string& to)
+{
+    return QFile::copy(FromNativeBytes(from), FromNativeBytes(to));
+}
+
 }  // namespace quadrivo::editor

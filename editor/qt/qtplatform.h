@@ -57,6 +57,7 @@ public:
     bool CreateTempFile(const std::string& folder, std::string& name) override;
     std::string TempFolder() override;
     void RemoveFile(const std::string& name) override;
+    bool CopyFile(const std::string& from, const std::string& to) override;
 
 private:
     bool RunFileDialog(const FileDialogRequest& request, bool save, std::string& path);

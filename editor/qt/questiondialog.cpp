@@ -1,12 +1,15 @@
 #include "editor/qt/questiondialog.h"
 
 #include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editor/core/application.h"
+#include "editor/core/images.h"
 #include "editor/core/settings.h"
 #include "editor/qt/dialogbuttons.h"
 #include "editor/qt/encoding.h"
@@ -15,6 +18,13 @@
 #include "editor/qt/trydialog.h"
 
 namespace quadrivo::editor {
+
+namespace {
+
+// The height of the image preview under the toolbar, in pixels.
+constexpr int kPreviewHeight = 110;
+
+}  // namespace
 
 QuestionDialog::QuestionDialog(Application& app, QWidget* parent) : QDialog(parent), app_(app)
 {
@@ -25,6 +35,12 @@ QuestionDialog::QuestionDialog(Application& app, QWidget* parent) : QDialog(pare
     text_->setTabChangesFocus(true);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     textFrame_ = MakeGroupFrame(text_, QStringLiteral("Testo domanda"));
+
+    imagePreview_ = new QLabel;
+    imagePreview_->setObjectName(QStringLiteral("imagePreview"));
+    imagePreview_->setAlignment(Qt::AlignCenter);
+    connect(toolbar_->imageField(), &QLineEdit::textChanged, this, &QuestionDialog::showImagePreview);
+    showImagePreview();
 
     delete_ = MakeDialogButton(QStringLiteral("&Cancella"), QStringLiteral("deleteButton"));
     connect(delete_, &QPushButton::clicked, this, [this] { runCommand(QuestionCommand::Delete); });
@@ -37,6 +53,7 @@ void QuestionDialog::setBody(QVBoxLayout* body)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(toolbar_);
+    layout->addWidget(imagePreview_);
     auto* margins = new QWidget;
     margins->setLayout(body);
     layout->addWidget(margins, 1);
@@ -74,6 +91,32 @@ void QuestionDialog::showButtons(const PasteButtons& buttons, bool deleteVisible
 {
     toolbar_->setPasteButtons(buttons);
     delete_->setVisible(deleteVisible);
+}
+
+void QuestionDialog::showImagePreview()
+{
+    const ImagePreview preview = PreviewImage(app_, ToNativeBytes(toolbar_->imageField()->text()));
+    QImage image;
+    if (!preview.path.empty()) {
+        QImageReader reader(FromNativeBytes(preview.path));
+        reader.setAutoTransform(true);
+        image = reader.read();
+    }
+    imagePreview_->setVisible(!preview.path.empty() || !preview.note.empty());
+    if (image.isNull()) {
+        imagePreview_->setFixedHeight(imagePreview_->fontMetrics().height() + 8);
+        imagePreview_->setPixmap(QPixmap());
+        imagePreview_->setText(preview.path.empty() ? FromWindows1252(preview.note)
+                                                    : QStringLiteral("Immagine non leggibile"));
+        return;
+    }
+    imagePreview_->setFixedHeight(kPreviewHeight);
+    const QSize room(kPreviewHeight * 3, kPreviewHeight - 8);
+    imagePreview_->setPixmap(
+        QPixmap::fromImage(image.size().width() > room.width() || image.size().height() > room.height()
+                               ? image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                               : image));
+    imagePreview_->setToolTip(FromNativeBytes(preview.path));
 }
 
 void QuestionDialog::accept()

@@ -7,6 +7,7 @@
 #include "editor/core/questiondialogs.h"
 
 class QGroupBox;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
@@ -19,7 +20,8 @@ class Application;
 
 // What the question dialogs have in common, editing app.editQuestion: the
 // toolbar above (Copia, Incolla, Annulla "incolla", Esegui domanda and the
-// image), the "Testo domanda" field, Ok, Cancella and Annulla below. Every
+// image) with a preview of the image under it, the "Testo domanda" field,
+// Ok, Cancella and Annulla below. Every
 // command goes to the core through the dialog of one kind; the dialog
 // closes when the core says so. Test hooks: the widgets' objectNames.
 class QuestionDialog : public QDialog {
@@ -59,6 +61,8 @@ protected:
 
 private:
     void runCommand(QuestionCommand command);
+    // The image of the image field, small, or a note when there is none.
+    void showImagePreview();
 
     // What a dialog of one kind does. collect: the controls into its data,
     // or false as readImageAndText says. execute: the core's command on
@@ -72,6 +76,7 @@ private:
     QuestionToolbar* toolbar_;
     QPlainTextEdit* text_;
     QGroupBox* textFrame_;
+    QLabel* imagePreview_;
     QPushButton* delete_;
 };
 

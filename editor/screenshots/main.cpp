@@ -1,8 +1,10 @@
 // quadrivo-screenshots DIR [QUESTIONNAIRE]: opens the editor's main window
 // on QUESTIONNAIRE (as the editor's command line would), visits its windows
-// and saves one PNG per window into DIR. Exit status 1 when a window never
-// came up, 2 without DIR.
+// and saves one PNG per window into DIR, with the two printouts of the
+// questionnaire as "test-studenti.pdf" and "test-soluzioni.pdf". Exit
+// status 1 when a window or a printout could not be made, 2 without DIR.
 #include <QApplication>
+#include <QDir>
 #include <QTranslator>
 #include <cstdio>
 #include <string>
@@ -10,8 +12,10 @@
 
 #include "editor/core/application.h"
 #include "editor/core/frame.h"
+#include "editor/core/printout.h"
 #include "editor/qt/editorlocale.h"
 #include "editor/qt/mainwindow.h"
+#include "editor/qt/printer.h"
 #include "editor/qt/qtplatform.h"
 #include "editor/screenshots/screenshottour.h"
 
@@ -36,6 +40,14 @@ int main(int argc, char* argv[])
     MainWindow window(app);
     window.show();
     window.startUp(CommandLineTail({arguments.begin() + 1, arguments.end()}));
-    StartScreenshotTour(window, QString::fromLocal8Bit(arguments.front()));
-    return application.exec();
+    const QDir folder(QString::fromLocal8Bit(arguments.front()));
+    folder.mkpath(QStringLiteral("."));
+    const bool printed =
+        WritePdf(MakePrintout(app, PrintoutKind::Students),
+                 folder.filePath(QStringLiteral("test-studenti.pdf"))) &&
+        WritePdf(MakePrintout(app, PrintoutKind::Key), folder.filePath(QStringLiteral("test-soluzioni.pdf")));
+    if (!printed) std::fprintf(stderr, "screenshot tour: the printouts could not be written\n");
+    StartScreenshotTour(window, folder.path());
+    const int status = application.exec();
+    return printed ? status : 1;
 }

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "editor/qt/mainwindow.h"
+#include "editor/qt/questionlistview.h"
 
 namespace quadrivo::editor {
 
@@ -170,6 +171,14 @@ const std::vector<TourStep>& TourSteps()
 {
     static const std::vector<TourStep> steps = {
         {QStringLiteral("main.png"), nullptr, nullptr, nullptr},
+        // The list with the question that has an image selected, which the
+        // next step opens by its row.
+        {QStringLiteral("main-list.png"), nullptr, nullptr,
+         [](QWidget* window) {
+             if (auto* main = qobject_cast<MainWindow*>(window)) main->questionList()->selectIndex(4);
+         }},
+        {QStringLiteral("image-preview.png"), [](MainWindow& window) { window.openQuestion(4); }, nullptr,
+         nullptr},
         {QStringLiteral("propertydialog.png"), TriggerCommand(Command::Properties), nullptr, nullptr},
         {QStringLiteral("maintext.png"), TriggerCommand(Command::Comment), nullptr, nullptr},
         {QStringLiteral("trydialog.png"), TriggerCommand(Command::RunTest), nullptr, nullptr},
