@@ -20,6 +20,12 @@ const ItemFlagName kItemFlagNames[kItemFlagCount] = {
     {kNegativeDiscrimination, "discrimina al contrario"},
 };
 
+const JudgementName kJudgementNames[kJudgementKinds] = {
+    {TCorrect::Yes, "Esatta", "Esatte"},          {TCorrect::Nearly, "Quasi esatta", "Quasi esatte"},
+    {TCorrect::No, "Errata", "Errate"},           {TCorrect::Skip, "Saltata", "Saltate"},
+    {TCorrect::Late, "In ritardo", "In ritardo"}, {TCorrect::Disable, "Non data", "Non date"},
+};
+
 namespace {
 
 // The answer of a record to question q, or null when it holds none there. A

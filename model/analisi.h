@@ -42,6 +42,15 @@ extern const ItemFlagName kItemFlagNames[kItemFlagCount];
 // answer not given.
 constexpr int kJudgementKinds = 6;
 
+// The judgements in the order the reports list them, with their Italian
+// words for one answer and for a count of answers.
+struct JudgementName {
+    TCorrect value;
+    const char* one;
+    const char* many;
+};
+extern const JudgementName kJudgementNames[kJudgementKinds];
+
 struct CAnalisiDomanda {
     int question = 0;      // index in the test's question list
     int validAnswers = 0;  // records with a valid answer to it

@@ -16,7 +16,7 @@ namespace quadrivo {
 
 namespace {
 
-constexpr double kNone = NAN;  // an undefined figure in the tables below
+constexpr double kNone = NAN;     // an undefined figure in the tables below
 constexpr double kMissing = NAN;  // no valid answer from that student
 
 void ExpectFigure(const std::optional<double>& actual, double expected, const char* what)
@@ -151,7 +151,13 @@ TEST_F(AnalisiTest, FiguresTheRecordsLeaveOpenAreUndefined)
         {"rest of the test without spread", {{2, 0}, {2, 0}}, {{0, 2}, {2, 2}}, 50, std::sqrt(2.0), kNone, 0},
         {"a single question", {{2, 0}}, {{2}, {0}}, 50, std::sqrt(2.0), kNone, kNone},
         {"equal totals", {{2, 0}, {2, 0}}, {{2, 0}, {0, 2}}, 50, std::sqrt(2.0), -100, kNone},
-        {"nobody answered everything", {{2, 0}, {2, 0}}, {{2, kMissing}, {kMissing, 2}}, 100, kNone, kNone, kNone},
+        {"nobody answered everything",
+         {{2, 0}, {2, 0}},
+         {{2, kMissing}, {kMissing, 2}},
+         100,
+         kNone,
+         kNone,
+         kNone},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

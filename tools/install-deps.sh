@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev nlohmann-json3-dev
-  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-charts-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   clang libclang-rt-dev clang-format
   libbenchmark-dev libpugixml-dev
   xvfb xauth fonts-dejavu-core
@@ -22,7 +22,7 @@ Install with this system's package manager:
   the library:  CMake 3.25 or newer, Ninja and a C++20 compiler (nothing else)
   tsttool:      nlohmann-json 3
   the tests:    GoogleTest
-  the editor:   Qt 6 (Widgets, Svg, Test; the offscreen platform plugin)
+  the editor:   Qt 6 (Widgets, Svg, Charts, Test; the offscreen platform plugin)
   fuzz targets: clang with its libFuzzer and sanitizer runtimes
   format check: clang-format
   benchmarks:   Google Benchmark and pugixml
