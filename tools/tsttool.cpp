@@ -36,6 +36,8 @@ const char kUsage[] =
     "  tsttool save IN OUT [--no-overwrite] [--scramble|--plain]   salva IN come OUT (OUT senza cartella: "
     "accanto a IN)\n"
     "  tsttool stats FILE.tst [--json]    statistiche del test e dei risultati degli studenti\n"
+    "      [--items]                      con l'analisi delle domande\n"
+    "      [--csv OUT.csv] [--items-csv OUT.csv]   risultati per studente, per domanda, come CSV\n"
     "Lo stato d'uscita e' il codice d'errore della libreria (0 = nessun errore).\n";
 
 // Dumps lose nothing: the bytes that Windows-1252 leaves undefined come out
