@@ -13,6 +13,7 @@
 #include "editor/qt/maintextdialog.h"
 #include "editor/qt/propertydialog.h"
 #include "editor/qt/questiondialogs.h"
+#include "editor/qt/resultswindow.h"
 #include "editor/qt/summaryview.h"
 #include "editor/qt/trydialog.h"
 
@@ -25,6 +26,7 @@ MainWindow::MainWindow(Application& app, QWidget* parent) : QMainWindow(parent),
     createActions();
     createMenus();
     createToolBar();
+    connect(AddResultsAction(this, toolBar_), &QAction::triggered, this, &MainWindow::showResults);
     summary_ = new SummaryView(app_);
     setCentralWidget(summary_);
     resize(640, 400);
@@ -182,6 +184,11 @@ void MainWindow::editQuestion()
 void MainWindow::runTest()
 {
     RunTryDialog(this, app_, WholeTestArguments(app_));
+}
+
+void MainWindow::showResults()
+{
+    RunResultsWindow(this, app_);
 }
 
 void MainWindow::about()

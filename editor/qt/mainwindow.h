@@ -50,6 +50,7 @@ private:
     void newQuestion();
     void editQuestion();
     void runTest();
+    void showResults();
     void about();
 
     void createActions();

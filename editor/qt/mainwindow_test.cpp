@@ -59,7 +59,8 @@ TEST_F(MainWindowTest, HasTheTitleAndTheThreeMenus)
               (QStringList{"&Nuovo", "&Carica...", "&Salva", "Sal&va come...", "C&ommento...",
                            QStringLiteral("&Proprietà..."), "&Esci"}));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("&Domande"));
-    EXPECT_EQ(MenuTexts(menus[1]->menu()), (QStringList{"&Nuova...", "&Modifica...", "&Esegui test..."}));
+    EXPECT_EQ(MenuTexts(menus[1]->menu()),
+              (QStringList{"&Nuova...", "&Modifica...", "&Esegui test...", "&Risultati..."}));
     EXPECT_EQ(menus[2]->text(), QStringLiteral("&Aiuto"));
     EXPECT_EQ(MenuTexts(menus[2]->menu()), QStringList{"&Informazioni..."});
 }
@@ -71,7 +72,8 @@ TEST_F(MainWindowTest, ToolbarSharesTheMenuActionsWithTooltipsAndImages)
                                 Command::NewQuestion, Command::EditQuestion, Command::RunTest};
     const char* tips[] = {"Nuovo questionario", "Apri un questionario", "Salva il questionario",
                           "Nuova domanda",      "Modifica domanda",     "Esegui test"};
-    ASSERT_EQ(buttons.size(), 6);
+    ASSERT_EQ(buttons.size(), 7);
+    EXPECT_EQ(buttons[6]->objectName(), QStringLiteral("resultsAction"));
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(buttons[i], window.action(commands[i])) << i;
         EXPECT_EQ(buttons[i]->toolTip(), QString::fromUtf8(tips[i]));
