@@ -120,22 +120,35 @@ TEST_F(EsportaCsvTest, SampleClassFiguresAndFilesReadBack)
 
 TEST_F(EsportaCsvTest, FieldsAreQuotedAndKeptFromFormulas)
 {
+    struct Row {
+        const char* name;  // as the student file holds it
+        const char* time;
+        const char* nameField;  // as a spreadsheet reads the fields back
+        const char* timeField;
+    };
+    const Row rows[] = {
+        {"=1+1", "75:03", "'=1+1", "1:15:03"},
+        {"+39 333", "0:05", "'+39 333", "0:00:05"},
+        {"@somma", "1:00", "'@somma", "0:01:00"},
+        {"-Rossi", "-1:00", "'-Rossi", "'-1:00"},
+        {"Rossi; \"Maria\"\nB.", "abc", "Rossi; \"Maria\"\nB.", "0:00:00"},
+        {"D\xE9sir\xE9 \x80", "", "Désiré €", "0:00:00"},
+    };
     CTest test(&errors);
     ASSERT_EQ(test.AddQuestion(), 0);
-    const char* const names[] = {"=1+1", "Rossi; \"Maria\"\nB.", "D\xE9sir\xE9"};
-    for (const char* name : names) {
+    for (const Row& row : rows) {
         ASSERT_EQ(test.AddStudent(), 0);
-        test.LastStudent()->SetNameStudent(CStringa(name));
-        test.LastStudent()->SetTimeLength(CStringa("75:03"));
+        test.LastStudent()->SetNameStudent(CStringa(row.name));
+        test.LastStudent()->SetTimeLength(CStringa(row.time));
     }
     const Table t = ReadCsv(StudentsCsv(test, AnalyseItems(test)));
-    ASSERT_EQ(t.size(), 4u);
-    EXPECT_EQ(t[1][0], "'=1+1");
-    EXPECT_EQ(t[2][0], "Rossi; \"Maria\"\nB.");
-    EXPECT_EQ(t[3][0], "Désiré");
-    EXPECT_EQ(t[3][2], "1:15:03");
-    EXPECT_EQ(t[3][3], "");  // no answer: no points
-    EXPECT_EQ(t[3][4], "Non data");
+    ASSERT_EQ(t.size(), std::size(rows) + 1);
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        EXPECT_EQ(t[i + 1][0], rows[i].nameField);
+        EXPECT_EQ(t[i + 1][2], rows[i].timeField);
+        EXPECT_EQ(t[i + 1][3], "");  // no answer: no points
+        EXPECT_EQ(t[i + 1][4], "Non data");
+    }
 
     EXPECT_EQ(WriteCsvFile(CStringa((folder.Path() + "/manca/x.csv").c_str()), "x", &errors), kCannotCreate);
     EXPECT_EQ(recorder.codes, std::vector<int>{kCannotCreate});
