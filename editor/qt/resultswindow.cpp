@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QChartView>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,6 +13,7 @@
 #include <QPdfWriter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSplitter>
 #include <QSvgRenderer>
 #include <QTabWidget>
@@ -384,13 +384,19 @@ bool ResultsWindow::writePdf(const std::string& path)
     html += HtmlTable(results_->Students().heads, Texts(results_->Students()));
     document.setHtml(html);
 
-    QPdfWriter writer(name);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    writer.setTitle(windowTitle());
-    writer.setCreator(QStringLiteral("Visual Quadrivo Editor"));
-    document.print(&writer);
-    return QFileInfo(name).size() > 0;
+    // An earlier report of the same name is replaced only once the new one
+    // is wholly written.
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setTitle(windowTitle());
+        writer.setCreator(QStringLiteral("Visual Quadrivo Editor"));
+        document.print(&writer);
+    }
+    return file.commit();
 }
 
 void RunResultsWindow(QWidget* parent, Application& app)
