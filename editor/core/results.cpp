@@ -119,6 +119,9 @@ std::unique_ptr<Results> Results::Load(Application& app)
     // Records read before a failure are still shown, under its message.
     test.LoadStudents();
     results->message_ = results->collector_.text;
+    if (app.modified)
+        results->message_ += std::string(results->message_.empty() ? "" : "\n") +
+                             "Il test ha modifiche non salvate: i risultati si riferiscono al file salvato.";
     results->state_ = State::Ready;
     results->Gather();
     return results;

@@ -62,6 +62,9 @@ TEST_F(ResultsTest, ReadsTheSavedTestAndItsStudents)
     EXPECT_EQ(choices[1].count, 1);
     EXPECT_EQ(choices[1].share, "20%");
     EXPECT_TRUE(results->ItemChoices(2).empty());
+    EXPECT_EQ(results->Message(), "");
+    app.modified = 1;
+    EXPECT_NE(Results::Load(app)->Message().find("modifiche non salvate"), std::string::npos);
 
     EXPECT_EQ(results->WriteStudentsCsv(scratch.File("s.csv"), &app.errorReporter), 0);
     EXPECT_TRUE(fs::exists(scratch.Path() / "s.csv"));
