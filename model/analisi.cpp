@@ -26,6 +26,17 @@ const JudgementName kJudgementNames[kJudgementKinds] = {
     {TCorrect::Late, "In ritardo", "In ritardo"}, {TCorrect::Disable, "Non data", "Non date"},
 };
 
+std::string ItemFlagsText(unsigned flags)
+{
+    std::string text;
+    for (const ItemFlagName& name : kItemFlagNames) {
+        if (!(flags & name.flag)) continue;
+        if (!text.empty()) text += ", ";
+        text += name.text;
+    }
+    return text;
+}
+
 namespace {
 
 // The answer of a record to question q, or null when it holds none there. A

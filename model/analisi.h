@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "student/studrispo.h"  // TCorrect
@@ -37,6 +38,8 @@ struct ItemFlagName {
     const char* text;
 };
 extern const ItemFlagName kItemFlagNames[kItemFlagCount];
+// The words of the flags set in flags, joined by ", ".
+std::string ItemFlagsText(unsigned flags);
 
 // The judgements of an answer as TCorrect numbers them; Disable is the
 // answer not given.

@@ -432,17 +432,6 @@ std::string Figure(const std::optional<double>& x)
     return x ? Score(*x) : kUndefinedCell;
 }
 
-std::string FlagsText(unsigned flags)
-{
-    std::string text;
-    for (const ItemFlagName& name : kItemFlagNames) {
-        if (!(flags & name.flag)) continue;
-        if (!text.empty()) text += ", ";
-        text += name.text;
-    }
-    return text;
-}
-
 void PrintItems(std::ostream& out, CTest& test, const CAnalisi& a)
 {
     out << "\nAnalisi delle domande\n";
@@ -453,7 +442,7 @@ void PrintItems(std::ostream& out, CTest& test, const CAnalisi& a)
         for (const CAnalisiDomanda& item : a.items)
             rows.push_back({Number(item.question + 1), Number(item.validAnswers), Figure(item.meanScore),
                             Figure(item.facility), Figure(item.stdDev), Figure(item.discrimination),
-                            Number(item.sendBacks), FlagsText(item.flags),
+                            Number(item.sendBacks), ItemFlagsText(item.flags),
                             ShortText(Bytes(test.GetQuestion(item.question)->GetTextQue()))});
         PrintTable(out,
                    {Align::Right, Align::Right, Align::Right, Align::Right, Align::Right, Align::Right,

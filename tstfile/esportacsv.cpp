@@ -91,17 +91,6 @@ const char* JudgementWord(TCorrect c)
     return kJudgementNames[kJudgementKinds - 1].one;
 }
 
-std::string FlagsText(unsigned flags)
-{
-    std::string text;
-    for (const ItemFlagName& name : kItemFlagNames) {
-        if (!(flags & name.flag)) continue;
-        if (!text.empty()) text += ", ";
-        text += name.text;
-    }
-    return text;
-}
-
 std::string QuestionHead(int question)
 {
     return "D" + std::to_string(question + 1);
@@ -171,7 +160,7 @@ std::string ItemsCsv(CTest& test, const CAnalisi& analysis)
         for (const JudgementName& name : kJudgementNames)
             row.push_back(std::to_string(item.judgements[static_cast<int>(name.value)]));
         row.insert(row.end(), {std::to_string(item.sendBacks), std::to_string(item.studentsPuttingOff),
-                               FlagsText(item.flags)});
+                               ItemFlagsText(item.flags)});
         AddRow(out, row);
     }
     return out;

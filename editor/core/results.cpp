@@ -70,17 +70,6 @@ Results::Cell CountCell(int n)
     return {std::to_string(n), static_cast<double>(n)};
 }
 
-std::string FlagsText(unsigned flags)
-{
-    std::string text;
-    for (const ItemFlagName& name : kItemFlagNames) {
-        if (!(flags & name.flag)) continue;
-        if (!text.empty()) text += ", ";
-        text += name.text;
-    }
-    return text;
-}
-
 }  // namespace
 
 void Results::Collector::Present(int, const CStringa& message)
@@ -162,7 +151,7 @@ void Results::Gather()
             NumberCell(item.stdDev),
             NumberCell(item.discrimination),
             CountCell(item.sendBacks),
-            {FlagsText(item.flags), std::nullopt},
+            {ItemFlagsText(item.flags), std::nullopt},
         });
     }
 
