@@ -4,12 +4,13 @@
 # installs nothing and says what the build needs.
 set -euo pipefail
 
-# libclang-rt-dev follows the default clang's version: the fuzz targets and
-# clang's sanitizers need its runtimes.
+# qt6-charts-dev needs libqt6opengl6-dev for its CMake package without
+# depending on it. libclang-rt-dev follows the default clang's version: the
+# fuzz targets and clang's sanitizers need its runtimes.
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev nlohmann-json3-dev
-  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   clang libclang-rt-dev clang-format
   libbenchmark-dev libpugixml-dev
   xvfb xauth fonts-dejavu-core poppler-utils
@@ -22,7 +23,7 @@ Install with this system's package manager:
   the library:  CMake 3.25 or newer, Ninja and a C++20 compiler (nothing else)
   tsttool:      nlohmann-json 3
   the tests:    GoogleTest
-  the editor:   Qt 6 (Widgets, Svg, PrintSupport, Test; the offscreen platform plugin)
+  the editor:   Qt 6 (Widgets, Svg, PrintSupport, Charts, Test; the offscreen platform plugin)
   fuzz targets: clang with its libFuzzer and sanitizer runtimes
   format check: clang-format
   benchmarks:   Google Benchmark and pugixml

@@ -37,6 +37,8 @@ const char kUsage[] =
     "  tsttool save IN OUT [--no-overwrite] [--scramble|--plain]   salva IN come OUT (OUT senza cartella: "
     "accanto a IN)\n"
     "  tsttool stats FILE.tst [--json]    statistiche del test e dei risultati degli studenti\n"
+    "      [--items]                      con l'analisi delle domande\n"
+    "      [--csv OUT.csv] [--items-csv OUT.csv]   risultati per studente, per domanda, come CSV\n"
     "  tsttool record FILE.tst --name NOME [--seconds N] N=VALORE...   valuta e salva le risposte di uno "
     "studente\n"
     "Lo stato d'uscita e' il codice d'errore della libreria (0 = nessun errore).\n";

@@ -8,10 +8,13 @@
 #include <cstdio>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "model/analisi.h"
 #include "model/domanda.h"
 #include "model/partest.h"
 #include "model/test.h"
@@ -20,6 +23,7 @@
 #include "student/tempo.h"
 #include "text/utilita.h"
 #include "tools/tsttool_common.h"
+#include "tstfile/esportacsv.h"
 
 namespace quadrivo::tsttool {
 
@@ -27,7 +31,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-const char* const kUsage = "Uso: tsttool stats FILE.tst [--json]";
+const char* const kUsage =
+    "Uso: tsttool stats FILE.tst [--items] [--json] [--csv STUDENTI.csv] [--items-csv DOMANDE.csv]";
 
 // Longest question text shown in the table, in characters.
 constexpr std::size_t kQuestionWidth = 60;
@@ -264,7 +269,7 @@ void PrintSections(std::ostream& out, const std::vector<std::pair<const char*, R
         for (const auto& row : section.second)
             for (std::size_t c = 0; c < 2; ++c) widths[c] = std::max(widths[c], row[c].size());
     for (const auto& section : sections) {
-        out << '\n' << section.first << '\n';
+        out << '\n' << ToUtf8(section.first) << '\n';
         PrintTable(out, {Align::Left, Align::Right}, {}, section.second, widths);
     }
 }
@@ -416,17 +421,155 @@ Json ToJson(const Figures& f, int status)
     return doc;
 }
 
+// The item analysis, added by --items.
+
+// An undefined figure in the terminal form: an em dash in Windows-1252, as
+// the table's cells are.
+const char* const kUndefinedCell = "\x97";
+
+std::string Figure(const std::optional<double>& x)
+{
+    return x ? Score(*x) : kUndefinedCell;
+}
+
+void PrintItems(std::ostream& out, CTest& test, const CAnalisi& a)
+{
+    out << "\nAnalisi delle domande\n";
+    if (a.items.empty()) {
+        out << "  Nessuna domanda attiva\n";
+    } else {
+        Rows rows;
+        for (const CAnalisiDomanda& item : a.items)
+            rows.push_back({Number(item.question + 1), Number(item.validAnswers), Figure(item.meanScore),
+                            Figure(item.facility), Figure(item.stdDev), Figure(item.discrimination),
+                            Number(item.sendBacks), ItemFlagsText(item.flags),
+                            ShortText(Bytes(test.GetQuestion(item.question)->GetTextQue()))});
+        PrintTable(out,
+                   {Align::Right, Align::Right, Align::Right, Align::Right, Align::Right, Align::Right,
+                    Align::Right, Align::Left, Align::Left},
+                   {"N.", "Valide", "Media", "Facilit\xe0", "Dev. std.", "Discrim.", "Rinvii", "Segnalazioni",
+                    "Domanda"},
+                   rows);
+    }
+
+    out << "\nScelte per risposta\n";
+    bool anyChoice = false;
+    for (const CAnalisiDomanda& item : a.items) {
+        if (item.choiceCounts.empty()) continue;
+        anyChoice = true;
+        std::string line = "  " + Number(item.question + 1) + ":";
+        for (std::size_t i = 0; i < item.choiceCounts.size(); ++i)
+            line += " " + std::string(1, static_cast<char>('A' + i)) + " " + Number(item.choiceCounts[i]);
+        out << line << '\n';
+    }
+    if (!anyChoice) out << "  Nessuna domanda a scelta\n";
+
+    PrintSections(out, {{"Affidabilit\xe0",
+                         {
+                             {"Studenti con tutte le risposte", Number(a.completeStudents)},
+                             {"Alfa di Cronbach", Figure(a.alpha)},
+                             {"Errore standard di misura", Figure(a.sem)},
+                         }}});
+
+    out << "\nDistribuzione dei punteggi\n";
+    Rows bins;
+    for (std::size_t b = 0; b < a.bins.size(); ++b) {
+        const double from = a.binLow + a.binWidth * b;
+        bins.push_back({Score(from) + " - " + Score(from + a.binWidth), Number(a.bins[b])});
+    }
+    PrintTable(out, {Align::Right, Align::Right}, {"Punteggio", "Studenti"}, bins);
+}
+
+Json FigureJson(const std::optional<double>& x)
+{
+    return x ? Json(TwoDecimals(*x)) : Json(nullptr);
+}
+
+Json ItemsJson(CTest& test, const CAnalisi& a)
+{
+    Json questions = Json::array();
+    for (const CAnalisiDomanda& item : a.items) {
+        Json judgements = Json::object();
+        for (const JudgementName& name : kJudgementNames) {
+            const int count = item.judgements[static_cast<int>(name.value)];
+            judgements[Bytes(TCorrectText(name.value))] = {{"count", count},
+                                                           {"share", FigureJson(Share(count, a.students))}};
+        }
+        Json flags = Json::array();
+        for (const ItemFlagName& name : kItemFlagNames)
+            if (item.flags & name.flag) flags.push_back(name.text);
+        questions.push_back({{"question", item.question + 1},
+                             {"TextQue", ToUtf8(Bytes(test.GetQuestion(item.question)->GetTextQue()))},
+                             {"validAnswers", item.validAnswers},
+                             {"MinScore", TwoDecimals(item.minScore)},
+                             {"MaxScore", TwoDecimals(item.maxScore)},
+                             {"mean", FigureJson(item.meanScore)},
+                             {"facility", FigureJson(item.facility)},
+                             {"stdDev", FigureJson(item.stdDev)},
+                             {"discrimination", FigureJson(item.discrimination)},
+                             {"judgements", judgements},
+                             {"sendBacks", item.sendBacks},
+                             {"studentsPuttingOff", item.studentsPuttingOff},
+                             {"putOffShare", FigureJson(Share(item.studentsPuttingOff, a.students))},
+                             {"choiceCounts", item.choiceCounts},
+                             {"flags", flags}});
+    }
+    Json bins = Json::array();
+    for (std::size_t b = 0; b < a.bins.size(); ++b)
+        bins.push_back({{"from", TwoDecimals(a.binLow + a.binWidth * b)},
+                        {"to", TwoDecimals(a.binLow + a.binWidth * (b + 1))},
+                        {"students", a.bins[b]}});
+    return {{"questions", questions},
+            {"completeStudents", a.completeStudents},
+            {"alpha", FigureJson(a.alpha)},
+            {"sem", FigureJson(a.sem)},
+            {"distribution", bins}};
+}
+
+// Takes "--csv FILE" and "--items-csv FILE" out of the arguments, into
+// paths; false when either lacks its file name.
+bool TakeCsvOptions(int argc, char** argv, std::vector<char*>* rest, const char** studentsCsv,
+                    const char** itemsCsv)
+{
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const char** target = arg == "--csv" ? studentsCsv : arg == "--items-csv" ? itemsCsv : nullptr;
+        if (!target) {
+            rest->push_back(argv[i]);
+            continue;
+        }
+        if (i + 1 >= argc) return false;
+        *target = argv[++i];
+    }
+    return true;
+}
+
+// Writes the CSV files asked for; the first failing write's code, else 0.
+int WriteCsvFiles(CTest& test, const CAnalisi& a, const char* studentsCsv, const char* itemsCsv,
+                  CErrore* errors)
+{
+    int status = 0;
+    if (studentsCsv) status = WriteCsvFile(CStringa(studentsCsv), StudentsCsv(test, a), errors);
+    if (itemsCsv && status == 0) status = WriteCsvFile(CStringa(itemsCsv), ItemsCsv(test, a), errors);
+    return status;
+}
+
 }  // namespace
 
 int RunStatsCommand(int argc, char** argv, CErrore* errors)
 {
+    std::vector<char*> rest;
+    const char* studentsCsv = nullptr;
+    const char* itemsCsv = nullptr;
+    const bool csvUnderstood = TakeCsvOptions(argc, argv, &rest, &studentsCsv, &itemsCsv);
     Arguments args;
-    const bool understood = ReadArguments(argc, argv, {"--json", "--help"}, 1, &args);
+    const bool understood =
+        ReadArguments(static_cast<int>(rest.size()), rest.data(), {"--json", "--items", "--help"}, 1, &args);
     if (args.Has("--help")) {
         std::cout << kUsage << '\n';
         return 0;
     }
-    if (!understood || args.files.size() != 1) {
+    if (!csvUnderstood || !understood || args.files.size() != 1) {
         std::cerr << kUsage << '\n';
         return kUsageError;
     }
@@ -436,14 +579,20 @@ int RunStatsCommand(int argc, char** argv, CErrore* errors)
     // student file that did not load still leaves a report of the records
     // read before the failure (none when the file is missing).
     if (test.Error() != 0) return test.Error();
-    const int status = test.LoadStudents();
+    int status = test.LoadStudents();
 
     const Figures figures = Gather(test);
-    if (args.Has("--json"))
-        std::cout << ToJson(figures, status).dump(2) << '\n';
-    else
+    const CAnalisi analysis = AnalyseItems(test);
+    if (args.Has("--json")) {
+        Json doc = ToJson(figures, status);
+        if (args.Has("--items")) doc["items"] = ItemsJson(test, analysis);
+        std::cout << doc.dump(2) << '\n';
+    } else {
         PrintText(std::cout, figures);
-    return status;
+        if (args.Has("--items")) PrintItems(std::cout, test, analysis);
+    }
+    const int written = WriteCsvFiles(test, analysis, studentsCsv, itemsCsv, errors);
+    return status != 0 ? status : written;
 }
 
 }  // namespace quadrivo::tsttool

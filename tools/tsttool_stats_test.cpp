@@ -203,6 +203,39 @@ TEST_F(TsttoolStatsTest, JsonCarriesTheSameFigures)
     EXPECT_EQ(doc["byName"][0]["TotalScore"], 4.0);
 }
 
+// The class gives every student 0 points: spreads and correlations are
+// undefined, and come out as null and as a dash, never as NaN.
+TEST_F(TsttoolStatsTest, ItemAnalysisAndCsvFiles)
+{
+    const std::string test = Write("classe.tst", kTest);
+    Write("classe.stu", ClassFile());
+    const ToolRun json =
+        Stats({test, "--items", "--json", "--csv", dir_ + "s.csv", "--items-csv", dir_ + "d.csv"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto items = nlohmann::json::parse(json.out)["items"];
+    ASSERT_EQ(items["questions"].size(), 2u);
+    const auto& q = items["questions"][0];
+    EXPECT_EQ(q["facility"], 25.0);
+    EXPECT_TRUE(q["discrimination"].is_null());
+    EXPECT_EQ(q["judgements"]["Skip"], nlohmann::json({{"count", 1}, {"share", 33.33}}));
+    EXPECT_EQ(q["choiceCounts"], nlohmann::json({0, 0}));
+    EXPECT_EQ(items["questions"][1]["flags"], nlohmann::json({"troppo difficile"}));
+    EXPECT_TRUE(items["alpha"].is_null());
+    EXPECT_EQ(items["distribution"].size(), 10u);
+
+    const auto students = Lines(ReadFile(dir_ + "s.csv"));
+    ASSERT_EQ(students.size(), 4u);
+    EXPECT_EQ(students[0],
+              "\xEF\xBB\xBFStudente;Punteggio;Tempo;D1 punti;D1 giudizio;D2 punti;D2 giudizio\r");
+    EXPECT_EQ(students[3], "Arco Nicol\xc3\xb2;4;0:00:30;0;Saltata;;Non data\r");
+    EXPECT_EQ(Lines(ReadFile(dir_ + "d.csv")).size(), 3u);
+
+    const ToolRun text = Stats({test, "--items"});
+    EXPECT_NE(text.out.find("Alfa di Cronbach                \xe2\x80\x94"), std::string::npos) << text.out;
+    EXPECT_EQ(Stats({test, "--csv"}).status, 2);
+    EXPECT_EQ(Stats({test, "--csv", dir_ + "manca/s.csv"}).status, 15);
+}
+
 // A long test and a large class are counted whole: one student answered
 // all 300 questions (a record far past the 32 KB sections of old), and 250
 // records stand in the file.

@@ -42,6 +42,7 @@ const std::vector<MenuPopup>& MainMenu()
          {{Command::NewQuestion, "&Nuova..."},
           {Command::EditQuestion, "&Modifica..."},
           {Command::RunTest, "&Esegui test..."},
+          {Command::Results, "&Risultati..."},
           {Command::Separator, nullptr},
           {Command::MoveUp, "Sposta &su"},
           {Command::MoveDown, "Sposta &gi\xf9"},
@@ -56,8 +57,8 @@ const std::vector<MenuPopup>& MainMenu()
 const std::vector<ToolbarButton>& MainToolbar()
 {
     static const std::vector<ToolbarButton> buttons = {
-        {Command::New, 0},         {Command::Load, 1},         {Command::Save, 2},
-        {Command::NewQuestion, 6}, {Command::EditQuestion, 7}, {Command::RunTest, 8},
+        {Command::New, 0},          {Command::Load, 1},    {Command::Save, 2},    {Command::NewQuestion, 6},
+        {Command::EditQuestion, 7}, {Command::RunTest, 8}, {Command::Results, 9},
     };
     return buttons;
 }
@@ -77,6 +78,8 @@ std::string TooltipText(Command command)
             return "Modifica domanda";
         case Command::RunTest:
             return "Esegui test";
+        case Command::Results:
+            return "Risultati degli studenti";
         case Command::Copy:
             return "Copia";
         case Command::Paste:

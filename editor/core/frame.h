@@ -42,6 +42,7 @@ enum class Command : int {
     Duplicate = 36,
     DeleteQuestions = 37,
     ToggleEnabled = 38,
+    Results = 39,
     ChooseImage = 618,
     Separator = 0,  // a line between groups of a menu, not a command
 };
@@ -58,9 +59,9 @@ struct MenuPopup {
 };
 const std::vector<MenuPopup>& MainMenu();
 
-// The main toolbar's six buttons, left to right; image is the index in the
-// strip of nine toolbar images (0 new questionnaire, 1 open, 2 save, 3 copy,
-// 4 paste, 5 undo paste, 6 new question, 7 edit question, 8 run).
+// The main toolbar's seven buttons, left to right; image is the index in the
+// strip of ten toolbar images (0 new questionnaire, 1 open, 2 save, 3 copy,
+// 4 paste, 5 undo paste, 6 new question, 7 edit question, 8 run, 9 results).
 struct ToolbarButton {
     Command command;
     int image;

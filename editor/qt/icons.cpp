@@ -6,8 +6,8 @@ namespace quadrivo::editor {
 
 namespace {
 
-constexpr std::array<const char*, 9> kImageNames = {
-    "new", "open", "save", "copy", "paste", "undopaste", "newquestion", "editquestion", "run",
+constexpr std::array<const char*, 10> kImageNames = {
+    "new", "open", "save", "copy", "paste", "undopaste", "newquestion", "editquestion", "run", "results",
 };
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "editor/qt/propertydialog.h"
 #include "editor/qt/questiondialogs.h"
 #include "editor/qt/questionlistview.h"
+#include "editor/qt/resultswindow.h"
 #include "editor/qt/summaryview.h"
 #include "editor/qt/trydialog.h"
 
@@ -100,6 +101,7 @@ void MainWindow::createActions()
         {Command::NewQuestion, &MainWindow::newQuestion},
         {Command::EditQuestion, &MainWindow::editQuestion},
         {Command::RunTest, &MainWindow::runTest},
+        {Command::Results, &MainWindow::showResults},
         {Command::MoveUp, &MainWindow::moveUp},
         {Command::MoveDown, &MainWindow::moveDown},
         {Command::Duplicate, &MainWindow::duplicate},
@@ -414,6 +416,11 @@ void MainWindow::toggleEnabled()
 {
     ToggleQuestionsEnabled(app_, list_->selectedIndices());
     refresh();
+}
+
+void MainWindow::showResults()
+{
+    RunResultsWindow(this, app_);
 }
 
 void MainWindow::about()

@@ -64,6 +64,7 @@ private:
     void newQuestion();
     void editQuestion();
     void runTest();
+    void showResults();
     void about();
     void undo();
     void redo();

@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, HasTheTitleAndTheFourMenus)
     EXPECT_EQ(MenuTexts(menus[1]->menu()), (QStringList{"&Annulla", "&Ripeti"}));
     EXPECT_EQ(menus[2]->text(), QStringLiteral("&Domande"));
     EXPECT_EQ(MenuTexts(menus[2]->menu()),
-              (QStringList{"&Nuova...", "&Modifica...", "&Esegui test...", "", "Sposta &su",
+              (QStringList{"&Nuova...", "&Modifica...", "&Esegui test...", "&Risultati...", "", "Sposta &su",
                            QStringLiteral("Sposta &giù"), "D&uplica", "&Cancella", "A&bilita/disabilita"}));
     EXPECT_EQ(menus[3]->text(), QStringLiteral("&Aiuto"));
     EXPECT_EQ(MenuTexts(menus[3]->menu()), QStringList{"&Informazioni..."});
@@ -81,11 +81,13 @@ TEST_F(MainWindowTest, ToolbarSharesTheMenuActionsWithTooltipsAndImages)
 {
     const QList<QAction*> buttons = window.toolBar()->actions();
     const Command commands[] = {Command::New,         Command::Load,         Command::Save,
-                                Command::NewQuestion, Command::EditQuestion, Command::RunTest};
-    const char* tips[] = {"Nuovo questionario", "Apri un questionario", "Salva il questionario",
-                          "Nuova domanda",      "Modifica domanda",     "Esegui test"};
-    ASSERT_EQ(buttons.size(), 6);
-    for (int i = 0; i < 6; ++i) {
+                                Command::NewQuestion, Command::EditQuestion, Command::RunTest,
+                                Command::Results};
+    const char* tips[] = {"Nuovo questionario",      "Apri un questionario", "Salva il questionario",
+                          "Nuova domanda",           "Modifica domanda",     "Esegui test",
+                          "Risultati degli studenti"};
+    ASSERT_EQ(buttons.size(), 7);
+    for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(buttons[i], window.action(commands[i])) << i;
         EXPECT_EQ(buttons[i]->toolTip(), QString::fromUtf8(tips[i]));
         EXPECT_FALSE(buttons[i]->icon().pixmap(24, 24).isNull()) << i;

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QPointer>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <cstdio>
 #include <set>
@@ -167,6 +169,25 @@ std::function<bool(QWidget*)> ChooseQuestionAt(int index)
     };
 }
 
+// Opens the results window and shows its tab; on the questions' tab the
+// second question is chosen, so that its answers show beside a flagged one.
+std::function<void(MainWindow&)> OpenResults()
+{
+    return [](MainWindow& window) {
+        if (auto* action = window.findChild<QAction*>(QStringLiteral("command39"))) action->trigger();
+    };
+}
+
+std::function<void(QWidget*)> ShowResultsTab(int tab)
+{
+    return [tab](QWidget* window) {
+        if (auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("resultsTabs")))
+            tabs->setCurrentIndex(tab);
+        if (auto* questions = window->findChild<QTableWidget*>(QStringLiteral("questionTable")))
+            questions->setCurrentCell(1, 1);
+    };
+}
+
 const std::vector<TourStep>& TourSteps()
 {
     static const std::vector<TourStep> steps = {
@@ -189,6 +210,9 @@ const std::vector<TourStep>& TourSteps()
         {QStringLiteral("singleans.png"), TriggerCommand(Command::EditQuestion), ChooseQuestionAt(4),
          nullptr},
         {QStringLiteral("textans.png"), TriggerCommand(Command::EditQuestion), ChooseQuestionAt(3), nullptr},
+        {QStringLiteral("results-class.png"), OpenResults(), nullptr, ShowResultsTab(0)},
+        {QStringLiteral("results-questions.png"), OpenResults(), nullptr, ShowResultsTab(1)},
+        {QStringLiteral("results-students.png"), OpenResults(), nullptr, ShowResultsTab(2)},
     };
     return steps;
 }
