@@ -47,6 +47,9 @@ private:
         elapsed_ = 0;
         passed_.clear();
         target_ = nullptr;
+        shown_.clear();
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->isVisible()) shown_.insert(widget);
         if (step_ >= TourSteps().size()) {
             timer_.stop();
             QApplication::exit(failed_ ? 1 : 0);
@@ -75,6 +78,8 @@ private:
                         return;
                     }
                     target_ = modal;
+                } else if (QWidget* opened = newWindow()) {
+                    target_ = opened;
                 }
                 if (target_) {
                     if (step.prepare) step.prepare(target_);
@@ -95,6 +100,17 @@ private:
                     fail(step, "the window did not close");
                 return;
         }
+    }
+
+    // A window of its own beside the main one (the guide) that the step
+    // opened; null when none.
+    QWidget* newWindow() const
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->isVisible() && widget->windowType() == Qt::Window && widget != &window_ &&
+                !shown_.count(widget))
+                return widget;
+        return nullptr;
     }
 
     void shoot(const TourStep& step)
@@ -127,6 +143,7 @@ private:
     Phase phase_ = Phase::Waiting;
     int elapsed_ = 0;
     std::set<QWidget*> passed_;
+    std::set<QWidget*> shown_;  // the windows up when the step began
     QPointer<QWidget> target_;
     bool failed_ = false;
 };
@@ -189,6 +206,8 @@ const std::vector<TourStep>& TourSteps()
         {QStringLiteral("singleans.png"), TriggerCommand(Command::EditQuestion), ChooseQuestionAt(4),
          nullptr},
         {QStringLiteral("textans.png"), TriggerCommand(Command::EditQuestion), ChooseQuestionAt(3), nullptr},
+        {QStringLiteral("guide.png"), [](MainWindow& window) { window.guideAction()->trigger(); }, nullptr,
+         nullptr},
     };
     return steps;
 }
