@@ -25,7 +25,7 @@ class SummaryView;
 // menu; the common commands have the platform's standard shortcuts. The
 // title names the file and marks unsaved changes. A questionnaire dropped
 // on the window is opened. The window closes only once ConfirmDiscard
-// agrees.
+// agrees. Aiuto, Guida opens the user's guide beside it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
