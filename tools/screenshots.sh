@@ -3,7 +3,9 @@
 # questionnaire, visits them through the menu and saves one PNG per window
 # into DIR, and the first page of each printout (the students' test and the
 # teacher's key) as print-students.png and print-key.png; then the runner's
-# pages the same way. Usage: tools/screenshots.sh DIR [TOUR]
+# pages the same way. The pictures the user's guide shows are copied into
+# its resource folder, editor/qt/resources/guida/, from the same shots.
+# Usage: tools/screenshots.sh DIR [TOUR]
 # TOUR, the tour program, defaults to build/bin/quadrivo-screenshots.
 set -euo pipefail
 
@@ -48,4 +50,11 @@ if [ ! -x "$runner_tour" ]; then
 fi
 XDG_CONFIG_HOME="$config" \
   timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$runner_tour" "$dir" "$(basename "$sample")"
+
+# The guide shows some of the same pictures; it is compiled into the
+# editor, so rebuild it after a change.
+guide="$root/editor/qt/resources/guida"
+for shot in main-list propertydialog newquestion multians textans runner-question print-students; do
+  cp "$dir/$shot.png" "$guide/$shot.png"
+done
 ls "$dir"/*.png

@@ -39,6 +39,11 @@ public:
     // Copies the file from to the new file to; false when to exists or
     // either cannot be opened.
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
+
+    // The number of the editor's own process.
+    virtual int ProcessId() = 0;
+    // Whether a process of that number is running on this machine now.
+    virtual bool IsProcessRunning(int id) = 0;
 };
 
 }  // namespace quadrivo::editor

@@ -16,6 +16,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <set>
 #include <string>
 #include <system_error>
 #include <variant>
@@ -44,6 +45,8 @@ public:
     bool tempFileWorks = true;          // false: no temporary file anywhere
     bool currentFolderWritable = true;  // false: none in the current one
     std::string tempFolder = std::filesystem::temp_directory_path().string();
+    int processId = 4242;
+    std::set<int> runningProcesses;  // besides processId
     // A folder that every file dialog makes the process's working folder
     // while the user browses, confirmed or not, as some systems' dialogs
     // do: the editor must not depend on that folder.
@@ -197,6 +200,9 @@ public:
         std::error_code error;
         return std::filesystem::copy_file(from, to, error) && !error;
     }
+
+    int ProcessId() override { return processId; }
+    bool IsProcessRunning(int id) override { return id == processId || runningProcesses.count(id) > 0; }
 
 private:
     bool Answer(std::deque<std::optional<std::string>>& answers, std::string& path)

@@ -5,7 +5,10 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -14,8 +17,10 @@
 #include "editor/core/questiondialogs.h"
 #include "editor/core/questionlist.h"
 #include "editor/core/recentfiles.h"
+#include "editor/core/recovery.h"
 #include "editor/core/settings.h"
 #include "editor/qt/encoding.h"
+#include "editor/qt/guidewindow.h"
 #include "editor/qt/icons.h"
 #include "editor/qt/maintextdialog.h"
 #include "editor/qt/printer.h"
@@ -137,6 +142,14 @@ void MainWindow::createMenus()
                 recentMenu_ = menu->addMenu(QStringLiteral("File &recenti"));
                 recentMenu_->setObjectName(QStringLiteral("recentFiles"));
             }
+            // The guide comes first in Aiuto.
+            if (entry.command == Command::About) {
+                guideAction_ = new QAction(QStringLiteral("&Guida"), this);
+                guideAction_->setObjectName(QStringLiteral("guide"));
+                guideAction_->setShortcuts(QKeySequence::keyBindings(QKeySequence::HelpContents));
+                connect(guideAction_, &QAction::triggered, this, &MainWindow::showGuide);
+                menu->insertAction(actions_.at(Command::About), guideAction_);
+            }
         }
     }
     updateRecentFiles();
@@ -245,6 +258,39 @@ void MainWindow::refresh()
     list_->refresh();
     updateCommandStates();
     updateTitle();
+    if (recovery_) recovery_->Keep();
+}
+
+void MainWindow::keepRecoveryCopies(Recovery& recovery)
+{
+    recovery_ = &recovery;
+    if (!recoveryTimer_) {
+        recoveryTimer_ = new QTimer(this);
+        connect(recoveryTimer_, &QTimer::timeout, this, [this] { recovery_->Keep(); });
+    }
+    recoveryTimer_->start(kRecoveryIntervalMilliseconds);
+    recovery_->Keep();
+}
+
+void MainWindow::offerRecovery()
+{
+    if (!recovery_) return;
+    for (const RecoveryCopy& copy : recovery_->LeftOver()) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Attenzione"),
+                        MessageText(RecoveryOfferText(app_, copy)), QMessageBox::NoButton, this);
+        box.setTextFormat(Qt::PlainText);
+        QPushButton* restore = box.addButton(QStringLiteral("&Ripristina"), QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(QStringLiteral("&Scarta"), QMessageBox::DestructiveRole);
+        box.setDefaultButton(restore);
+        box.exec();
+        if (box.clickedButton() == discard) {
+            recovery_->Discard(copy);
+        } else if (box.clickedButton() == restore && ConfirmDiscard(app_) && recovery_->Restore(copy)) {
+            rememberFile();
+            break;
+        }
+    }
+    refresh();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -254,6 +300,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     ShutDown(app_);
+    if (recovery_) {
+        recoveryTimer_->stop();
+        recovery_->Remove();
+    }
     event->accept();
 }
 
@@ -426,6 +476,14 @@ void MainWindow::showResults()
 void MainWindow::about()
 {
     ShowInfo(app_, AboutText());
+}
+
+void MainWindow::showGuide()
+{
+    if (!guide_) guide_ = new GuideWindow(this);
+    guide_->show();
+    guide_->raise();
+    guide_->activateWindow();
 }
 
 }  // namespace quadrivo::editor

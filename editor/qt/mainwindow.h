@@ -8,12 +8,15 @@
 
 class QAction;
 class QMenu;
+class QTimer;
 class QToolBar;
 
 namespace quadrivo::editor {
 
 class Application;
+class GuideWindow;
 class QuestionListView;
+class Recovery;
 class SummaryView;
 
 // "Visual Quadrivo Editor": the menu, the toolbar of six buttons, the
@@ -22,7 +25,7 @@ class SummaryView;
 // menu; the common commands have the platform's standard shortcuts. The
 // title names the file and marks unsaved changes. A questionnaire dropped
 // on the window is opened. The window closes only once ConfirmDiscard
-// agrees.
+// agrees. Aiuto, Guida opens the user's guide beside it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -46,6 +49,20 @@ public:
     // agrees; used by the recent files and by dropping a file.
     void openFile(const std::string& path);
 
+    // From now on keeps recovery's copy of the unsaved changes: after every
+    // command and dialog, and every kRecoveryInterval while the window is
+    // open; a clean close removes it. recovery must outlive the window.
+    void keepRecoveryCopies(Recovery& recovery);
+    // Offers each copy left by an editor that did not end cleanly, newest
+    // first, until one is restored; Scarta deletes a copy.
+    void offerRecovery();
+    static constexpr int kRecoveryIntervalMilliseconds = 2 * 60 * 1000;
+
+    // Aiuto, Guida (F1) and the window it opens (null before the first
+    // time).
+    QAction* guideAction() const { return guideAction_; }
+    GuideWindow* guideWindow() const { return guide_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -66,6 +83,7 @@ private:
     void runTest();
     void showResults();
     void about();
+    void showGuide();
     void undo();
     void redo();
     void print();
@@ -95,6 +113,10 @@ private:
     QuestionListView* list_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     bool exitConfirmed_ = false;
+    Recovery* recovery_ = nullptr;
+    QTimer* recoveryTimer_ = nullptr;
+    QAction* guideAction_ = nullptr;
+    GuideWindow* guide_ = nullptr;
 };
 
 }  // namespace quadrivo::editor

@@ -8,14 +8,22 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <filesystem>
 #include <functional>
 #include <map>
 
+#include "editor/core/filecommands.h"
+#include "editor/core/properties.h"
+#include "editor/core/recovery.h"
 #include "editor/core/scripted_platform.h"
+#include "editor/qt/guidewindow.h"
 #include "editor/qt/propertydialog.h"
 #include "editor/qt/qttesting.h"
 #include "editor/qt/questionlistview.h"
@@ -74,7 +82,7 @@ TEST_F(MainWindowTest, HasTheTitleAndTheFourMenus)
               (QStringList{"&Nuova...", "&Modifica...", "&Esegui test...", "&Risultati...", "", "Sposta &su",
                            QStringLiteral("Sposta &giù"), "D&uplica", "&Cancella", "A&bilita/disabilita"}));
     EXPECT_EQ(menus[3]->text(), QStringLiteral("&Aiuto"));
-    EXPECT_EQ(MenuTexts(menus[3]->menu()), QStringList{"&Informazioni..."});
+    EXPECT_EQ(MenuTexts(menus[3]->menu()), (QStringList{"&Guida", "&Informazioni..."}));
 }
 
 TEST_F(MainWindowTest, ToolbarSharesTheMenuActionsWithTooltipsAndImages)
@@ -315,6 +323,90 @@ TEST_F(SampleWindowTest, ExportPdfWritesTheChosenPrintout)
         ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << button;
         EXPECT_TRUE(pdf.read(5) == "%PDF-");
     }
+}
+
+TEST_F(MainWindowTest, F1OpensTheGuideWithEveryPictureItShows)
+{
+    ASSERT_TRUE(window.guideAction()->shortcuts().contains(QKeySequence(Qt::Key_F1)));
+    window.guideAction()->trigger();
+    GuideWindow* guide = window.guideWindow();
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_EQ(guide->browser()->documentTitle(), QStringLiteral("Guida di Visual Quadrivo Editor"));
+
+    QFile page(QStringLiteral(":/guida/guida.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    int pictures = 0;
+    for (const QRegularExpressionMatch& match :
+         QRegularExpression(QStringLiteral("<img src=\"([^\"]+)\"")).globalMatch(html)) {
+        // A resource comes back as its bytes or as a picture.
+        const QVariant resource =
+            guide->browser()->loadResource(QTextDocument::ImageResource, QUrl(match.captured(1)));
+        const QImage image = resource.typeId() == QMetaType::QByteArray
+                                 ? QImage::fromData(resource.toByteArray())
+                                 : resource.value<QImage>();
+        EXPECT_FALSE(image.isNull()) << match.captured(1).toStdString();
+        ++pictures;
+    }
+    EXPECT_GE(pictures, 5);
+
+    window.guideAction()->trigger();
+    EXPECT_EQ(window.guideWindow(), guide) << "one guide window, shown again";
+}
+
+// The sample copied into a scratch folder, with the recovery copies kept
+// in a folder of its own there.
+class RecoveryWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::copy_file(std::filesystem::path(QV_SOURCE_DIR) / "examples" / "geografia.tst",
+                                   scratch.Path() / "geografia.tst");
+        window.openFile(scratch.File("geografia.tst"));
+        window.keepRecoveryCopies(recovery);
+    }
+
+    ScratchDirectory scratch{app};
+    Recovery recovery{app, scratch.File("recupero")};
+};
+
+TEST_F(RecoveryWindowTest, ConfirmedDialogKeepsACopyThatACleanCloseRemoves)
+{
+    window.show();
+    EXPECT_FALSE(std::filesystem::exists(recovery.CopyPath()));
+    TriggerAndConfirm(Command::Comment, [](QWidget* dialog) {
+        Child<QPlainTextEdit>(dialog, "textEdit")->setPlainText(QStringLiteral("Nuovo testo"));
+    });
+    ASSERT_EQ(app.modified, 1);
+    EXPECT_TRUE(std::filesystem::exists(recovery.CopyPath()));
+
+    platform.yesNoAnswers = {true};
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(std::filesystem::exists(recovery.CopyPath()));
+    EXPECT_FALSE(std::filesystem::exists(recovery.NotePath()));
+}
+
+TEST_F(RecoveryWindowTest, RipristinaOpensTheCopyAsUnsavedChangesOfItsFile)
+{
+    // The copy of an editor that has gone.
+    ScriptedEditor gone;
+    gone.platform.processId = 99;
+    Recovery goneRecovery(gone.app, scratch.File("recupero"));
+    ASSERT_TRUE(LoadTestFile(gone.app, scratch.File("geografia.tst"), true));
+    ASSERT_TRUE(MainTextDialogOk(gone.app, "Testo da recuperare"));
+    ASSERT_TRUE(goneRecovery.Keep());
+
+    OnNextModal([](QWidget* box) {
+        EXPECT_TRUE(qobject_cast<QMessageBox*>(box)->text().startsWith(QStringLiteral("È stato trovato")));
+        for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
+            if (button->text() == QStringLiteral("&Ripristina")) button->click();
+    });
+    window.offerRecovery();
+    EXPECT_EQ(FillMainTextDialog(app), "Testo da recuperare");
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Visual Quadrivo Editor - geografia.tst[*]"));
+    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_TRUE(std::filesystem::exists(recovery.CopyPath()));
 }
 
 }  // namespace

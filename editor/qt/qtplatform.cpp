@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 
 #include "editor/qt/encoding.h"
+#include "editor/qt/processes.h"
 #include "text/codifica.h"
 
 namespace quadrivo::editor {
@@ -298,6 +299,24 @@ void QtPlatform::RemoveFile(const std::string& name)
 bool QtPlatform::CopyFile(const std::string& from, const std::string& to)
 {
     return QFile::copy(FromNativeBytes(from), FromNativeBytes(to));
+}
+
+std::string QtPlatform::SettingsFolder() const
+{
+    const QString folder = settings_->format() == QSettings::NativeFormat
+                               ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                               : QFileInfo(settings_->fileName()).absolutePath();
+    return ToNativeBytes(QDir::toNativeSeparators(folder));
+}
+
+int QtPlatform::ProcessId()
+{
+    return static_cast<int>(QCoreApplication::applicationPid());
+}
+
+bool QtPlatform::IsProcessRunning(int id)
+{
+    return ProcessRunning(id);
 }
 
 }  // namespace quadrivo::editor

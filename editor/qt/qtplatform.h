@@ -59,6 +59,14 @@ public:
     void RemoveFile(const std::string& name) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
 
+    int ProcessId() override;
+    bool IsProcessRunning(int id) override;
+
+    // The folder of the settings file, where the editor keeps its other
+    // files of the user (the recovery copies); on Windows, whose settings
+    // live in the registry, the user's configuration folder.
+    std::string SettingsFolder() const;
+
 private:
     bool RunFileDialog(const FileDialogRequest& request, bool save, std::string& path);
     bool Stored();

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -199,6 +200,23 @@ TEST_F(QtPlatformTest, MessagesThatLookLikeMarkupAreShownLiterally)
     platform.ShowInfo("Il file \"<b>quiz&lt;1.tst\" non esiste");
     EXPECT_EQ(text, QStringLiteral("Il file \"<b>quiz&lt;1.tst\" non esiste"));
     EXPECT_EQ(format, Qt::PlainText);
+}
+
+TEST_F(QtPlatformTest, ProcessesAreRunningUntilTheyEndAndTheSettingsFolderHoldsTheStore)
+{
+    QtPlatform platform(Store());
+    EXPECT_TRUE(platform.IsProcessRunning(platform.ProcessId()));
+    QProcess child;
+    child.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    ASSERT_TRUE(child.waitForStarted());
+    const int id = static_cast<int>(child.processId());
+    EXPECT_TRUE(platform.IsProcessRunning(id));
+    child.kill();
+    ASSERT_TRUE(child.waitForFinished());
+    EXPECT_FALSE(platform.IsProcessRunning(id));
+    EXPECT_FALSE(platform.IsProcessRunning(0));
+
+    EXPECT_EQ(FromNativeBytes(platform.SettingsFolder()), QDir::toNativeSeparators(folder.path()));
 }
 
 }  // namespace

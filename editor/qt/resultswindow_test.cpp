@@ -36,7 +36,7 @@ protected:
 TEST_F(ResultsWindowTest, TheCommandOpensAWindowThatSaysWhenThereIsNothingToShow)
 {
     MainWindow main(app);
-    QAction* action = main.findChild<QAction*>(QStringLiteral("command39"));
+    QAction* action = main.action(Command::Results);
     ASSERT_NE(action, nullptr);
     bool sawMessage = false;
     OnNextModal([&sawMessage](QWidget* window) {

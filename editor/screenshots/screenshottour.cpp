@@ -49,6 +49,9 @@ private:
         elapsed_ = 0;
         passed_.clear();
         target_ = nullptr;
+        shown_.clear();
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->isVisible()) shown_.insert(widget);
         if (step_ >= TourSteps().size()) {
             timer_.stop();
             QApplication::exit(failed_ ? 1 : 0);
@@ -77,6 +80,8 @@ private:
                         return;
                     }
                     target_ = modal;
+                } else if (QWidget* opened = newWindow()) {
+                    target_ = opened;
                 }
                 if (target_) {
                     if (step.prepare) step.prepare(target_);
@@ -97,6 +102,17 @@ private:
                     fail(step, "the window did not close");
                 return;
         }
+    }
+
+    // A window of its own beside the main one (the guide) that the step
+    // opened; null when none.
+    QWidget* newWindow() const
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->isVisible() && widget->windowType() == Qt::Window && widget != &window_ &&
+                !shown_.count(widget))
+                return widget;
+        return nullptr;
     }
 
     void shoot(const TourStep& step)
@@ -129,6 +145,7 @@ private:
     Phase phase_ = Phase::Waiting;
     int elapsed_ = 0;
     std::set<QWidget*> passed_;
+    std::set<QWidget*> shown_;  // the windows up when the step began
     QPointer<QWidget> target_;
     bool failed_ = false;
 };
@@ -171,13 +188,6 @@ std::function<bool(QWidget*)> ChooseQuestionAt(int index)
 
 // Opens the results window and shows its tab; on the questions' tab the
 // second question is chosen, so that its answers show beside a flagged one.
-std::function<void(MainWindow&)> OpenResults()
-{
-    return [](MainWindow& window) {
-        if (auto* action = window.findChild<QAction*>(QStringLiteral("command39"))) action->trigger();
-    };
-}
-
 std::function<void(QWidget*)> ShowResultsTab(int tab)
 {
     return [tab](QWidget* window) {
@@ -210,9 +220,13 @@ const std::vector<TourStep>& TourSteps()
         {QStringLiteral("singleans.png"), TriggerCommand(Command::EditQuestion), ChooseQuestionAt(4),
          nullptr},
         {QStringLiteral("textans.png"), TriggerCommand(Command::EditQuestion), ChooseQuestionAt(3), nullptr},
-        {QStringLiteral("results-class.png"), OpenResults(), nullptr, ShowResultsTab(0)},
-        {QStringLiteral("results-questions.png"), OpenResults(), nullptr, ShowResultsTab(1)},
-        {QStringLiteral("results-students.png"), OpenResults(), nullptr, ShowResultsTab(2)},
+        {QStringLiteral("results-class.png"), TriggerCommand(Command::Results), nullptr, ShowResultsTab(0)},
+        {QStringLiteral("results-questions.png"), TriggerCommand(Command::Results), nullptr,
+         ShowResultsTab(1)},
+        {QStringLiteral("results-students.png"), TriggerCommand(Command::Results), nullptr,
+         ShowResultsTab(2)},
+        {QStringLiteral("guide.png"), [](MainWindow& window) { window.guideAction()->trigger(); }, nullptr,
+         nullptr},
     };
     return steps;
 }
