@@ -11,7 +11,13 @@ namespace quadrivo {
 // only when it does not exist yet, replace a file only once its new content
 // is wholly on disk, append with a checked write. New files get permission
 // bits 0666 less the user's umask where the platform has them. None of these reports an error:
-// callers choose the message.
+// callers choose the message. Names are in the system's own file-name
+// encoding: UTF-8 on POSIX systems, the ANSI code page on Windows. One
+// implementation file per system (filesystem_posix.cpp,
+// filesystem_windows.cpp); the build compiles the one of its target.
+
+// This process's number as the system shows it, for the stamps of lock files.
+int CurrentProcessId();
 
 // Whether anything exists under name, also a file this user may not read.
 bool PathExists(const CStringa& name);
