@@ -23,14 +23,20 @@
 namespace quadrivo {
 
 // Windows files have no POSIX mode bits, umask, owner or size limit of the
-// process: the tests of those are skipped there, with this reason.
+// process: the tests of those are skipped there, with this reason. Its text
+// streams write CR LF for a line end and read it back as LF, and a name
+// that starts with a letter and ':' names a drive.
 #ifdef _WIN32
+inline constexpr bool kTextModeEndsLinesWithCrLf = true;
+inline constexpr bool kFileNamesHaveDrives = true;
 inline const char* const kNoPosixFiles = "no POSIX file modes, umask or limits on Windows";
 inline bool IsSuperUser()
 {
     return false;
 }
 #else
+inline constexpr bool kTextModeEndsLinesWithCrLf = false;
+inline constexpr bool kFileNamesHaveDrives = false;
 inline const char* const kNoPosixFiles = nullptr;
 inline bool IsSuperUser()
 {

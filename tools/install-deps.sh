@@ -13,6 +13,8 @@ packages=(
   clang libclang-rt-dev clang-format
   libbenchmark-dev libpugixml-dev
   xvfb xauth fonts-dejavu-core
+  dpkg-dev lintian desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
+  googletest g++-mingw-w64-x86-64-posix wine wine64
 )
 
 if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
@@ -27,6 +29,9 @@ Install with this system's package manager:
   format check: clang-format
   benchmarks:   Google Benchmark and pugixml
   screenshots:  Xvfb, xauth and the DejaVu fonts
+  packages:     dpkg-dev, lintian, desktop-file-utils, AppStream, shared-mime-info,
+                xdg-utils and File::MimeInfo
+  Windows:      GoogleTest's sources, MinGW-w64 (POSIX threads) and Wine
 On Debian 12 these are: ${packages[*]}
 MSG
   exit 0

@@ -36,6 +36,7 @@ const char kUsage[] =
     "  tsttool save IN OUT [--no-overwrite] [--scramble|--plain]   salva IN come OUT (OUT senza cartella: "
     "accanto a IN)\n"
     "  tsttool stats FILE.tst [--json]    statistiche del test e dei risultati degli studenti\n"
+    "  tsttool --help | --version         questo aiuto, la versione\n"
     "Lo stato d'uscita e' il codice d'errore della libreria (0 = nessun errore).\n";
 
 // Dumps lose nothing: the bytes that Windows-1252 leaves undefined come out
@@ -233,6 +234,10 @@ int main(int argc, char** argv)
     const std::string command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::puts("tsttool " QV_VERSION);
         return 0;
     }
 

@@ -97,6 +97,8 @@ TEST_F(FilesystemTest, ExclusiveCreationNeverTouchesAnExistingFile)
 
 TEST_F(FilesystemTest, ALinkToNothingExistsToo)
 {
+    // Making a link needs a privilege on Windows that a user seldom has.
+    QV_SKIP_WITHOUT_POSIX_FILES();
     std::filesystem::create_symlink(dir + "manca", dir + "collegamento");
     EXPECT_TRUE(PathExists(Path("collegamento")));
     EXPECT_FALSE(PathExists(Path("manca")));

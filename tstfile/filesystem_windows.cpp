@@ -6,6 +6,7 @@
 // <windows.h> names the system's own ReplaceFileA so; ours is another.
 #undef ReplaceFile
 
+#include <cerrno>
 #include <string>
 
 #include "text/utilita.h"
@@ -18,6 +19,39 @@ namespace {
 bool Usable(const CStringa& name)
 {
     return name.IsOk() && name.Length() > 0;
+}
+
+// Leaves in errno why the last system call failed, as the C library would:
+// the editor's messages say why a file could not be created from it.
+void KeepReason()
+{
+    switch (::GetLastError()) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_BAD_NETPATH:
+            errno = ENOENT;
+            break;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            errno = EACCES;
+            break;
+        case ERROR_WRITE_PROTECT:
+            errno = EROFS;
+            break;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            errno = ENOSPC;
+            break;
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            errno = EEXIST;
+            break;
+        default:
+            errno = EIO;
+            break;
+    }
 }
 
 // Closes the handle when it goes.
@@ -46,8 +80,10 @@ private:
 HANDLE Open(const std::string& name, DWORD access, DWORD creation)
 {
     // Others may read the file meanwhile, as they may on POSIX systems.
-    return ::CreateFileA(name.c_str(), access, FILE_SHARE_READ, nullptr, creation, FILE_ATTRIBUTE_NORMAL,
-                         nullptr);
+    const HANDLE file = ::CreateFileA(name.c_str(), access, FILE_SHARE_READ, nullptr, creation,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) KeepReason();
+    return file;
 }
 
 bool WriteAll(HANDLE file, const std::string& content)
@@ -58,7 +94,10 @@ bool WriteAll(HANDLE file, const std::string& content)
         // One call writes at most a DWORD's worth.
         const DWORD chunk = left > 0x40000000 ? 0x40000000 : static_cast<DWORD>(left);
         DWORD written = 0;
-        if (!::WriteFile(file, data, chunk, &written, nullptr) || written == 0) return false;
+        if (!::WriteFile(file, data, chunk, &written, nullptr) || written == 0) {
+            KeepReason();
+            return false;
+        }
         data += written;
         left -= written;
     }
@@ -162,7 +201,10 @@ ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bo
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         if (!replaceExisting) return ReplaceResult::TargetExists;
         // A file the user has made read-only is not to be saved over.
-        if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return ReplaceResult::Failed;
+        if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
+            errno = EACCES;
+            return ReplaceResult::Failed;
+        }
     }
 
     // The new text goes to a hidden file in the target's own folder, so that
@@ -185,6 +227,7 @@ ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bo
         return ReplaceResult::Written;
     }
     const DWORD error = ::GetLastError();
+    KeepReason();
     ::DeleteFileA(temp.c_str());
     return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? ReplaceResult::TargetExists
                                                                        : ReplaceResult::Failed;

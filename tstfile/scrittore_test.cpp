@@ -205,6 +205,8 @@ protected:
 
 TEST_P(SaveToNameTest, WritesTheExpectedFile)
 {
+    if (kFileNamesHaveDrives && std::string(GetParam().name).find(':') != std::string::npos)
+        GTEST_SKIP() << "names another drive here";
     ASSERT_EQ(test.SaveTo(CStringa(GetParam().name), 0), 0);
     EXPECT_TRUE(std::filesystem::is_regular_file(dir + GetParam().file));
     EXPECT_EQ(std::filesystem::directory_iterator(dir + "sub") == std::filesystem::directory_iterator(),

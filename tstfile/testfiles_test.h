@@ -62,6 +62,9 @@ inline ToolRun RunTsttool(const std::string& dir, const std::string& arguments)
     const int exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
     ToolRun run{exit, ReadFile(dir + ".out"), ReadFile(dir + ".err")};
+    // The tool's text output ends its lines as the system does.
+    run.out = Replaced(run.out, "\r\n", "\n");
+    run.err = Replaced(run.err, "\r\n", "\n");
     std::filesystem::remove(dir + ".out");
     std::filesystem::remove(dir + ".err");
     return run;
