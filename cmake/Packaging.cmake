@@ -86,7 +86,6 @@ set(CPACK_PACKAGE_VENDOR "Visual Quadrivo maintainers")
 set(QV_PACKAGE_CONTACT "Visual Quadrivo maintainers <maintainers@quadrivo.example>"
   CACHE STRING "Maintainer of the Debian packages, as \"Name <address>\"")
 set(CPACK_PACKAGE_CONTACT "${QV_PACKAGE_CONTACT}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor of questionnaires for students")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://quadrivo.example/")
 set(CPACK_STRIP_FILES ON)
 
@@ -100,23 +99,22 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 set(CPACK_DEBIAN_QUADRIVO_PACKAGE_NAME quadrivo)
 set(CPACK_DEBIAN_QUADRIVO_PACKAGE_SECTION education)
-set(CPACK_COMPONENT_QUADRIVO_DESCRIPTION
-  "editor of questionnaires for students
- Visual Quadrivo Editor writes the questionnaires (.tst files) that teachers
- give their students, with questions of several kinds, scores and times, and
- shows the statistics of the class from the students' result files (.stu).
- Its windows are in Italian.
- .
- The package also holds tsttool, which checks, converts and shows
- questionnaires from the command line.")
+# The first line of a description is the package's synopsis.
+set(CPACK_COMPONENT_QUADRIVO_DESCRIPTION "editor of questionnaires for students
+Visual Quadrivo Editor writes the questionnaires (.tst files) that teachers
+give their students, with questions of several kinds, scores and times, and
+shows the statistics of the class from the students' result files (.stu).
+Its windows are in Italian.
+
+The package also holds tsttool, which checks, converts and shows
+questionnaires from the command line.")
 
 set(CPACK_DEBIAN_DEV_PACKAGE_NAME quadrivo-dev)
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
-set(CPACK_COMPONENT_DEV_DESCRIPTION
-  "library of Visual Quadrivo questionnaires - development files
- The static library that loads and saves the questionnaires (.tst files) and
- the students' result files (.stu) of Visual Quadrivo, with its headers and
- a CMake package: find_package(Quadrivo) and link Quadrivo::quadrivo.")
+set(CPACK_COMPONENT_DEV_DESCRIPTION "library of Visual Quadrivo questionnaires - development files
+The static library that loads and saves the questionnaires (.tst files) and
+the students' result files (.stu) of Visual Quadrivo, with its headers and
+a CMake package: find_package(Quadrivo) and link Quadrivo::quadrivo.")
 
 # Every Debian package carries its copyright and its change log.
 foreach(package IN ITEMS quadrivo quadrivo-dev)

@@ -39,7 +39,7 @@ data=$scratch/share
 mkdir -p "$data/mime/packages" "$data/applications" "$scratch/config"
 cp "$root"/usr/share/mime/packages/*.xml "$data/mime/packages/"
 cp "$root"/usr/share/applications/*.desktop "$data/applications/"
-update-mime-database "$data/mime"
+XDG_DATA_DIRS="$data:/usr/share" update-mime-database "$data/mime"
 update-desktop-database "$data/applications"
 cp examples/geografia-cifrato.tst "$scratch/compito"
 printf '\n<!--- una prova --->\n<Test>\n</Test>\n' >"$scratch/prova"
