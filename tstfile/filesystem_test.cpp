@@ -95,6 +95,29 @@ TEST_F(FilesystemTest, ExclusiveCreationNeverTouchesAnExistingFile)
     EXPECT_EQ(ReadFile(dir + "nuovo"), "testo");
 }
 
+// A name as this system's users type it: with the system's own separator
+// and absolute (with a drive on Windows), or as the program built it. The new
+// file is made in the target's own folder whatever the form, and each
+// helper reaches the same file.
+TEST_F(FilesystemTest, EveryFormOfANameReachesTheSameFile)
+{
+    const std::filesystem::path built = dir + "vecchio";
+    const std::string forms[] = {
+        built.string(),
+        std::filesystem::path(built).make_preferred().string(),
+        std::filesystem::absolute(built).make_preferred().string(),
+    };
+    for (const std::string& form : forms) {
+        const CStringa name(form.c_str());
+        EXPECT_TRUE(PathExists(name)) << form;
+        EXPECT_FALSE(CreateExclusive(name, "no")) << form;
+        EXPECT_EQ(ReplaceFile(name, form, true), ReplaceResult::Written) << form;
+        EXPECT_TRUE(AppendToFile(name, "+")) << form;
+        EXPECT_EQ(ReadFile(dir + "vecchio"), form + "+");
+        EXPECT_EQ(FileCount(), 1) << form;
+    }
+}
+
 TEST_F(FilesystemTest, ALinkToNothingExistsToo)
 {
     // Making a link needs a privilege on Windows that a user seldom has.
