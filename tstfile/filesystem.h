@@ -36,14 +36,15 @@ enum class ReplaceResult {
 // write, the flush to disk and the close, and only then renames it over
 // target, so that no failure can leave target half written. An existing
 // target keeps its permission bits; a read-only one is not replaced
-// (Failed). A symbolic link is followed: the file it names is replaced.
+// (Failed). On POSIX systems a symbolic link is followed: the file it names
+// is replaced.
 // Without replaceExisting an existing target is never touched, also when it
 // appears while the new file is being written.
 ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bool replaceExisting);
 
-// Appends content to name (created when missing). False when a write fails;
-// the file is then cut back to the length it had, so that no half record
-// stays behind.
+// Appends content to name (created when missing), also while another
+// program appends to it. False when a write fails; the file is then cut back
+// to the length it had, so that no half record stays behind.
 bool AppendToFile(const CStringa& name, const std::string& content);
 
 // Writes content to name, created or truncated; false when a write fails.

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "tstfile/testfiles_test.h"
@@ -85,6 +86,17 @@ TEST_F(FilesystemTest, AppendAddsAtTheEnd)
     EXPECT_TRUE(AppendToFile(Path("nuovo"), "due"));
     EXPECT_EQ(ReadFile(dir + "vecchio"), "vecchio+uno");
     EXPECT_EQ(ReadFile(dir + "nuovo"), "due");
+}
+
+// Two runs of a test that end together append to one student file.
+TEST_F(FilesystemTest, AppendWhileAnotherProgramAppendsKeepsBothRecords)
+{
+    std::ofstream other(dir + "vecchio", std::ios::binary | std::ios::app);
+    other << "+altro" << std::flush;
+    EXPECT_TRUE(AppendToFile(Path("vecchio"), "+mio"));
+    other << "+ancora" << std::flush;
+    other.close();
+    EXPECT_EQ(ReadFile(dir + "vecchio"), "vecchio+altro+mio+ancora");
 }
 
 TEST_F(FilesystemTest, ExclusiveCreationNeverTouchesAnExistingFile)

@@ -77,16 +77,22 @@ private:
     HANDLE handle_;
 };
 
-HANDLE Open(const std::string& name, DWORD access, DWORD creation)
+// Others may read the file meanwhile, as they may on POSIX systems; a file
+// opened for appending they may append to as well.
+HANDLE Open(const std::string& name, DWORD access, DWORD creation, DWORD share = FILE_SHARE_READ)
 {
-    // Others may read the file meanwhile, as they may on POSIX systems.
-    const HANDLE file = ::CreateFileA(name.c_str(), access, FILE_SHARE_READ, nullptr, creation,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        ::CreateFileA(name.c_str(), access, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) KeepReason();
     return file;
 }
 
-bool WriteAll(HANDLE file, const std::string& content)
+enum class At { Position, End };
+
+// With At::End each piece goes to the end of the file as it is at that
+// moment, also when another program has appended meanwhile (two runs of a
+// test that end together write to one student file).
+bool WriteAll(HANDLE file, const std::string& content, At at = At::Position)
 {
     const char* data = content.data();
     std::size_t left = content.size();
@@ -94,7 +100,9 @@ bool WriteAll(HANDLE file, const std::string& content)
         // One call writes at most a DWORD's worth.
         const DWORD chunk = left > 0x40000000 ? 0x40000000 : static_cast<DWORD>(left);
         DWORD written = 0;
-        if (!::WriteFile(file, data, chunk, &written, nullptr) || written == 0) {
+        OVERLAPPED end{};
+        end.Offset = end.OffsetHigh = 0xFFFFFFFF;
+        if (!::WriteFile(file, data, chunk, &written, at == At::End ? &end : nullptr) || written == 0) {
             KeepReason();
             return false;
         }
@@ -170,13 +178,12 @@ bool CreateExclusive(const CStringa& name, const std::string& content)
 bool AppendToFile(const CStringa& name, const std::string& content)
 {
     if (!Usable(name)) return false;
-    Handle file(Open(name.CStr(), GENERIC_WRITE, OPEN_ALWAYS));
+    Handle file(Open(name.CStr(), GENERIC_WRITE, OPEN_ALWAYS, FILE_SHARE_READ | FILE_SHARE_WRITE));
     if (!file.IsOpen()) return false;
     LARGE_INTEGER size;
-    if (!::GetFileSizeEx(file.Get(), &size)) return false;
-    if (!::SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN)) return false;
-    const bool written = WriteAll(file.Get(), content) && ::FlushFileBuffers(file.Get());
-    if (!written && ::SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN)) {
+    const bool sized = ::GetFileSizeEx(file.Get(), &size);
+    const bool written = WriteAll(file.Get(), content, At::End) && ::FlushFileBuffers(file.Get());
+    if (!written && sized && ::SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN)) {
         // Readers of the student file would stop at a half record, and every
         // record after it would be lost to them.
         ::SetEndOfFile(file.Get());
