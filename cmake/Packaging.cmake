@@ -37,7 +37,10 @@ set(QV_RUNNER_ID org.example.quadrivo.Runner)
 
 # Manual pages go compressed, as Debian wants them; gzip -n leaves the
 # file's name and time out, so that two builds give the same bytes.
-set(QV_MAN_PAGES tsttool)
+set(QV_MAN_PAGES)
+if(TARGET tsttool)
+  list(APPEND QV_MAN_PAGES tsttool)
+endif()
 if(TARGET quadrivo-editor)
   list(APPEND QV_MAN_PAGES quadrivo-editor)
 endif()
