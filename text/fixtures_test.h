@@ -6,9 +6,13 @@
 // recorded instead of shown.
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <system_error>
@@ -17,6 +21,30 @@
 #include "text/errore.h"
 
 namespace quadrivo {
+
+// Windows files have no POSIX mode bits, umask, owner or size limit of the
+// process: the tests of those are skipped there, with this reason. Its text
+// streams write CR LF for a line end and read it back as LF, and a name
+// that starts with a letter and ':' names a drive.
+#ifdef _WIN32
+inline constexpr bool kTextModeEndsLinesWithCrLf = true;
+inline constexpr bool kFileNamesHaveDrives = true;
+inline const char* const kNoPosixFiles = "no POSIX file modes, umask or limits on Windows";
+inline bool IsSuperUser()
+{
+    return false;
+}
+#else
+inline constexpr bool kTextModeEndsLinesWithCrLf = false;
+inline constexpr bool kFileNamesHaveDrives = false;
+inline const char* const kNoPosixFiles = nullptr;
+inline bool IsSuperUser()
+{
+    return ::geteuid() == 0;
+}
+#endif
+#define QV_SKIP_WITHOUT_POSIX_FILES() \
+    if (kNoPosixFiles) GTEST_SKIP() << kNoPosixFiles
 
 // The <ParTest> record and the <TextTest> section of a new test, as written.
 inline const std::string kNewTestParams =
@@ -37,9 +65,15 @@ inline const std::string kNewTestParams =
 // cannot be made fails the test; Path() then names no folder. Not copyable.
 class TempFolder {
 public:
-    explicit TempFolder(const std::string& prefix) : path_(testing::TempDir() + prefix + "XXXXXX")
+    explicit TempFolder(const std::string& prefix)
     {
-        made_ = mkdtemp(path_.data()) != nullptr;
+        // A folder that exists already, another test's, is not reused.
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && !made_; ++attempt) {
+            path_ = testing::TempDir() + prefix + std::to_string(random() % 1000000);
+            std::error_code error;
+            made_ = std::filesystem::create_directory(path_, error);
+        }
         if (!made_) ADD_FAILURE() << "no temporary folder " << path_;
     }
     ~TempFolder()

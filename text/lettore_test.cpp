@@ -90,7 +90,8 @@ TEST_F(LettoreTest, BrokenPartialMatchHidesAClosingTag)
 TEST_F(LettoreTest, LinesAreCountedOnLineFeedsOnly)
 {
     ASSERT_EQ(ReadSectionOf("\r\r\n\r<A>\n\rx\r\n</A>\r", "A"), 0);
-    EXPECT_EQ(Block(), (Section{"\n\rx\r\n", 1, 4}));
+    // Files are read in text mode, which on Windows turns CR LF into LF.
+    EXPECT_EQ(Block(), (Section{kTextModeEndsLinesWithCrLf ? "\n\rx\n" : "\n\rx\r\n", 1, 4}));
 }
 
 TEST_F(LettoreTest, SectionsFollowEachOtherInLines)

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/install-deps.sh
+bash tools/install-deps.sh --editor
 # The editor is the point here: without Qt 6 the configure fails and says so.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_TESTS=OFF \
   -DCMAKE_REQUIRE_FIND_PACKAGE_Qt6=ON >/dev/null

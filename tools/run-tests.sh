@@ -3,7 +3,8 @@
 # the sources their format, builds everything with AddressSanitizer and
 # UndefinedBehaviorSanitizer, runs the fuzz targets for a short fixed time,
 # then every test through CTest, then builds a small program against the
-# installed library. Any failure or sanitizer report fails it.
+# installed library, checks the Debian packages and runs the tests of the
+# Windows build under Wine. Any failure or sanitizer report fails it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -53,3 +54,8 @@ cmake --install build-package --prefix "$prefix/install" >/dev/null
 cmake -S tools/consumer -B "$prefix/consumer" -G Ninja -DCMAKE_PREFIX_PATH="$prefix/install" >/dev/null
 cmake --build "$prefix/consumer"
 "$prefix/consumer/consumer" examples/geografia.tst
+
+# The Debian packages with their desktop files, and the Windows build of
+# everything without Qt, its tests run under Wine.
+bash tools/check-package.sh
+bash tools/run-windows-tests.sh

@@ -41,6 +41,7 @@ const char kUsage[] =
     "      [--csv OUT.csv] [--items-csv OUT.csv]   risultati per studente, per domanda, come CSV\n"
     "  tsttool record FILE.tst --name NOME [--seconds N] N=VALORE...   valuta e salva le risposte di uno "
     "studente\n"
+    "  tsttool --help | --version         questo aiuto, la versione\n"
     "Lo stato d'uscita e' il codice d'errore della libreria (0 = nessun errore).\n";
 
 // Dumps lose nothing: the bytes that Windows-1252 leaves undefined come out
@@ -238,6 +239,10 @@ int main(int argc, char** argv)
     const std::string command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::puts("tsttool " QV_VERSION);
         return 0;
     }
 

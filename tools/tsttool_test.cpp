@@ -39,6 +39,13 @@ TEST_F(TsttoolTest, HelpNamesEveryCommandOnALine)
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
 }
 
+TEST_F(TsttoolTest, VersionIsTheProjects)
+{
+    const ToolRun run = Tsttool("--version");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "tsttool " QV_VERSION "\n");
+}
+
 TEST_F(TsttoolTest, WithoutArgumentsItShowsTheUsageAndFails)
 {
     const ToolRun run = Tsttool("");

@@ -11,7 +11,13 @@ namespace quadrivo {
 // only when it does not exist yet, replace a file only once its new content
 // is wholly on disk, append with a checked write. New files get permission
 // bits 0666 less the user's umask where the platform has them. None of these reports an error:
-// callers choose the message.
+// callers choose the message. Names are in the system's own file-name
+// encoding: UTF-8 on POSIX systems, the ANSI code page on Windows. One
+// implementation file per system (filesystem_posix.cpp,
+// filesystem_windows.cpp); the build compiles the one of its target.
+
+// This process's number as the system shows it, for the stamps of lock files.
+int CurrentProcessId();
 
 // Whether anything exists under name, also a file this user may not read.
 bool PathExists(const CStringa& name);
@@ -30,14 +36,15 @@ enum class ReplaceResult {
 // write, the flush to disk and the close, and only then renames it over
 // target, so that no failure can leave target half written. An existing
 // target keeps its permission bits; a read-only one is not replaced
-// (Failed). A symbolic link is followed: the file it names is replaced.
+// (Failed). On POSIX systems a symbolic link is followed: the file it names
+// is replaced.
 // Without replaceExisting an existing target is never touched, also when it
 // appears while the new file is being written.
 ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bool replaceExisting);
 
-// Appends content to name (created when missing). False when a write fails;
-// the file is then cut back to the length it had, so that no half record
-// stays behind.
+// Appends content to name (created when missing), also while another
+// program appends to it. False when a write fails; the file is then cut back
+// to the length it had, so that no half record stays behind.
 bool AppendToFile(const CStringa& name, const std::string& content);
 
 // Writes content to name, created or truncated; false when a write fails.

@@ -5,13 +5,6 @@
 #include <ctime>
 #include <string>
 
-#ifdef _WIN32
-#include <process.h>
-#define getpid _getpid
-#else
-#include <unistd.h>
-#endif
-
 #include "model/test.h"
 #include "student/studente.h"
 #include "text/utilita.h"
@@ -106,7 +99,7 @@ void CTest::MakeStamp()
     stamp += CStringa(static_cast<long>(std::time(nullptr)));
     stamp += CStringa(Random(0, 30000));
     // The process id tells apart two runs started in the same second.
-    stamp += CStringa(static_cast<int>(getpid()));
+    stamp += CStringa(CurrentProcessId());
     // The lock is read back as one line of at most kLockLine characters: a
     // stamp that did not fit, or that held a line break of the student's
     // name, would never be found there, and its run could never save. The

@@ -130,7 +130,9 @@ TEST_F(FileSetTest, ResultFileTakesTheFirstFreeNumberOncePerRemoval)
     EXPECT_EQ(test.GetResultFile(), Path("quiz.002"));
     EXPECT_TRUE(Exists("quiz.002"));
     EXPECT_EQ(Contents("quiz.002"), "");
-    EXPECT_EQ(Permissions("quiz.002"), 0664u);
+    if (!kNoPosixFiles) {
+        EXPECT_EQ(Permissions("quiz.002"), 0664u);
+    }
     EXPECT_EQ(Contents("quiz.000"), "occupato");
 
     test.CreateResultFile();
@@ -160,7 +162,9 @@ TEST_F(FileSetTest, CreatedLockHoldsTheStampAndBelongsToThisRun)
     ASSERT_TRUE(test.LockExists());
     const CStringa stamp = test.GetStamp();
     EXPECT_EQ(Contents("quiz.lck"), std::string(stamp.CStr()));
-    EXPECT_EQ(Permissions("quiz.lck"), 0664u);
+    if (!kNoPosixFiles) {
+        EXPECT_EQ(Permissions("quiz.lck"), 0664u);
+    }
     EXPECT_EQ(test.ReadLock(), stamp);
     EXPECT_TRUE(test.OwnsLock());
 

@@ -5,7 +5,9 @@
 // fixtures of every folder: the bundled samples, a questionnaire loaded from
 // its text, and (for tsttool's tests) a run of the built program.
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 #include <memory>
@@ -46,10 +48,23 @@ struct ToolRun {
 // quotes, from folder dir (ending with a separator) as the current directory.
 inline ToolRun RunTsttool(const std::string& dir, const std::string& arguments)
 {
+#ifdef _WIN32
+    // cmd.exe quotes with double quotes only, and std::system gives the
+    // program's exit status as it is.
+    const std::string command = "cd /d \"" + dir + "\" && \"" QV_TSTTOOL "\" " +
+                                Replaced(arguments, "'", "\"") + " >\"" + dir + ".out\" 2>\"" + dir +
+                                ".err\"";
+    const int exit = std::system(command.c_str());
+#else
     const std::string command =
         "cd '" + dir + "' && '" QV_TSTTOOL "' " + arguments + " >'" + dir + ".out' 2>'" + dir + ".err'";
     const int status = std::system(command.c_str());
-    ToolRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir + ".out"), ReadFile(dir + ".err")};
+    const int exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+    ToolRun run{exit, ReadFile(dir + ".out"), ReadFile(dir + ".err")};
+    // The tool's text output ends its lines as the system does.
+    run.out = Replaced(run.out, "\r\n", "\n");
+    run.err = Replaced(run.err, "\r\n", "\n");
     std::filesystem::remove(dir + ".out");
     std::filesystem::remove(dir + ".err");
     return run;

@@ -88,7 +88,7 @@ TEST_F(RunnerTest, ProgramFieldIsOnePathWhenItNamesAFileElseACommandLine)
     std::ofstream(scratch.Path() / "editor" / "quadrivo") << "";
     platform.editorFolder = scratch.File("editor");
     const std::string withBlanks = scratch.File("my apps/run er");
-    const std::string shipped = scratch.File("editor/quadrivo");
+    const std::string shipped = (scratch.Path() / "editor" / "quadrivo").string();
     const ProgramFieldCase cases[] = {
         {withBlanks, {withBlanks, "a\"b.tst"}},
         {"quadrivo -f", {shipped, "-f", "a\"b.tst"}},

@@ -13,23 +13,12 @@
 #include <QStandardPaths>
 
 #include "editor/qt/encoding.h"
-#include "editor/qt/processes.h"
+#include "editor/qt/systemconventions.h"
 #include "text/codifica.h"
 
 namespace quadrivo::editor {
 
 namespace {
-
-std::unique_ptr<QSettings> UserSettings()
-{
-#ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\Pellastro"),
-                                       QSettings::NativeFormat);
-#else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("Pellastro"), QString());
-#endif
-}
 
 // A filter as the dialog wants it: "label (pattern)". "*.*" means every
 // file; where names need no dot it becomes "*".
@@ -37,12 +26,7 @@ QString NameFilter(const FileFilter& filter)
 {
     QString label = FromWindows1252(filter.label);
     QString pattern = FromWindows1252(filter.pattern);
-#ifndef Q_OS_WIN
-    if (pattern == QLatin1String("*.*")) {
-        pattern = QStringLiteral("*");
-        label.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
-    }
-#endif
+    AdaptEveryFilePattern(label, pattern);
     if (!label.contains(QLatin1Char('('))) label += QStringLiteral(" (") + pattern + QLatin1Char(')');
     return label;
 }
@@ -231,13 +215,7 @@ std::string QtPlatform::ProgramBesideEditor(const std::string& name)
 
 ProgramFileTypes QtPlatform::ProgramTypes()
 {
-#ifdef Q_OS_WIN
-    return {{{"Eseguibili(*.exe)", "*.exe"}, {"Tutti i file (*.*)", "*.*"}}, "exe"};
-#else
-    // Programs here have no extension: a first filter of "*.exe" would hide
-    // them all, and a default extension would be added to a typed name.
-    return {{{"Tutti i file (*)", "*"}}, ""};
-#endif
+    return SystemProgramTypes();
 }
 
 std::string QtPlatform::WorkingFolder()

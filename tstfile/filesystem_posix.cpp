@@ -1,20 +1,15 @@
-#include "tstfile/filesystem.h"
+// The file helpers on POSIX systems.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
-#ifdef _WIN32
-#include <io.h>
-#include <sys/stat.h>
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 #include "text/utilita.h"
+#include "tstfile/filesystem.h"
 
 namespace quadrivo {
 
@@ -24,12 +19,6 @@ bool Usable(const CStringa& name)
 {
     return name.IsOk() && name.Length() > 0;
 }
-
-}  // namespace
-
-#ifndef _WIN32
-
-namespace {
 
 // The user's umask takes its bits off, as for any file a program creates:
 // 0664 under the usual 002, 0600 under 077.
@@ -105,6 +94,11 @@ int CreateTempBeside(const std::string& dir, const std::string& path, std::strin
 }
 
 }  // namespace
+
+int CurrentProcessId()
+{
+    return static_cast<int>(::getpid());
+}
 
 bool PathExists(const CStringa& name)
 {
@@ -185,60 +179,5 @@ ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bo
         ::unlink(temp.c_str());
     return result;
 }
-
-#else
-
-namespace {
-
-bool OpenAndWrite(const CStringa& name, const char* mode, const std::string& content)
-{
-    if (!Usable(name)) return false;
-    std::FILE* file = std::fopen(name.CStr(), mode);
-    if (!file) return false;
-    bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
-}
-
-}  // namespace
-
-bool PathExists(const CStringa& name)
-{
-    return Usable(name) && GetFileAttributesA(name.CStr()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool CreateExclusive(const CStringa& name, const std::string& content)
-{
-    return OpenAndWrite(name, "wbx", content);
-}
-
-bool AppendToFile(const CStringa& name, const std::string& content)
-{
-    return OpenAndWrite(name, "ab", content);
-}
-
-bool WriteWholeFile(const CStringa& name, const std::string& content)
-{
-    return OpenAndWrite(name, "wb", content);
-}
-
-ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bool replaceExisting)
-{
-    if (!Usable(target)) return ReplaceResult::Failed;
-    if (PathExists(target) && !replaceExisting) return ReplaceResult::TargetExists;
-    const CStringa temp = target + CStringa(".new");
-    if (!OpenAndWrite(temp, "wb", content)) {
-        std::remove(temp.CStr());
-        return ReplaceResult::Failed;
-    }
-    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (MoveFileExA(temp.CStr(), target.CStr(), flags)) return ReplaceResult::Written;
-    const bool exists = GetLastError() == ERROR_ALREADY_EXISTS;
-    std::remove(temp.CStr());
-    return exists ? ReplaceResult::TargetExists : ReplaceResult::Failed;
-}
-
-#endif
 
 }  // namespace quadrivo
