@@ -10,6 +10,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  qt6-l10n-tools qt6-tools-dev
   clang libclang-rt-dev clang-format
   libbenchmark-dev libpugixml-dev
   xvfb xauth fonts-dejavu-core poppler-utils
@@ -22,7 +23,8 @@ Install with this system's package manager:
   the library:  CMake 3.25 or newer, Ninja and a C++20 compiler (nothing else)
   tsttool:      nlohmann-json 3
   the tests:    GoogleTest
-  the editor:   Qt 6 (Widgets, Svg, PrintSupport, Test; the offscreen platform plugin)
+  the editor:   Qt 6 (Widgets, Svg, PrintSupport, Test; the offscreen platform plugin;
+                Linguist tools for the English translation)
   fuzz targets: clang with its libFuzzer and sanitizer runtimes
   format check: clang-format
   benchmarks:   Google Benchmark and pugixml

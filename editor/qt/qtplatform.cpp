@@ -1,6 +1,7 @@
 #include "editor/qt/qtplatform.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -14,6 +15,7 @@
 
 #include "editor/qt/encoding.h"
 #include "text/codifica.h"
+#include "translations/language.h"
 
 namespace quadrivo::editor {
 
@@ -49,8 +51,10 @@ QString NameFilter(const FileFilter& filter)
 void SetItalianButtons(QMessageBox& box)
 {
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setText(QStringLiteral("OK"));
-    if (QAbstractButton* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("&Sì"));
-    if (QAbstractButton* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("&No"));
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+        yes->setText(QCoreApplication::translate("QtPlatform", "&Sì"));
+    if (QAbstractButton* no = box.button(QMessageBox::No))
+        no->setText(QCoreApplication::translate("QtPlatform", "&No"));
 }
 
 // A message box that comes up while the wait cursor is on (a loader's error
@@ -88,8 +92,8 @@ QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::ShowInfo(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Informazione"), MessageText(text), QMessageBox::Ok,
-                    DialogOwner());
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("QtPlatform", "Informazione"),
+                    MessageText(text), QMessageBox::Ok, DialogOwner());
     // Shown as it is: a file name in a message may hold what a label would
     // take for markup.
     box.setTextFormat(Qt::PlainText);
@@ -100,8 +104,8 @@ void QtPlatform::ShowInfo(const std::string& text)
 
 bool QtPlatform::AskYesNo(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Attenzione"), MessageText(text),
-                    QMessageBox::Yes | QMessageBox::No, DialogOwner());
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("QtPlatform", "Attenzione"),
+                    MessageText(text), QMessageBox::Yes | QMessageBox::No, DialogOwner());
     box.setTextFormat(Qt::PlainText);
     SetItalianButtons(box);
     ArrowCursorWhileAsking arrow;
@@ -141,7 +145,9 @@ bool QtPlatform::RunFileDialog(const FileDialogRequest& request, bool save, std:
     const QString chosen = QDir::toNativeSeparators(dialog.selectedFiles().first());
     const std::string bytes = ToNativeBytes(chosen);
     if (bytes.size() > request.maxPath) {
-        ShowInfo("Il percorso scelto supera i " + std::to_string(request.maxPath) + " caratteri ammessi.");
+        ShowInfo(language::CoreText(
+            QCoreApplication::translate("QtPlatform", "Il percorso scelto supera i %1 caratteri ammessi.")
+                .arg(request.maxPath)));
         return false;
     }
     path = bytes;
@@ -231,11 +237,13 @@ std::string QtPlatform::ProgramBesideEditor(const std::string& name)
 ProgramFileTypes QtPlatform::ProgramTypes()
 {
 #ifdef Q_OS_WIN
-    return {{{"Eseguibili(*.exe)", "*.exe"}, {"Tutti i file (*.*)", "*.*"}}, "exe"};
+    return {{{language::CoreText(QCoreApplication::translate("QtPlatform", "Eseguibili(*.exe)")), "*.exe"},
+             {language::CoreText(QCoreApplication::translate("QtPlatform", "Tutti i file (*.*)")), "*.*"}},
+            "exe"};
 #else
     // Programs here have no extension: a first filter of "*.exe" would hide
     // them all, and a default extension would be added to a typed name.
-    return {{{"Tutti i file (*)", "*"}}, ""};
+    return {{{language::CoreText(QCoreApplication::translate("QtPlatform", "Tutti i file (*)")), "*"}}, ""};
 #endif
 }
 
