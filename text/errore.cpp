@@ -1,8 +1,12 @@
 #include "text/errore.h"
 
+#include <atomic>
 #include <cstdio>
+#include <map>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "text/codifica.h"
 #include "text/limiti.h"
@@ -89,13 +93,64 @@ CStringa NameInMessage(const CStringa& name)
 #endif
 }
 
+std::mutex gTextsGuard;
+TextTranslator gTranslator = nullptr;
+// Counts the translators set: a text asked for before the program set its
+// translator is asked for again afterwards.
+unsigned gTranslatorNumber = 0;
+std::atomic<MessageWording> gWording{nullptr};
+
 }  // namespace
+
+void SetTextTranslator(TextTranslator translator)
+{
+    const std::lock_guard<std::mutex> lock(gTextsGuard);
+    gTranslator = translator;
+    ++gTranslatorNumber;
+}
+
+const char* TranslatedText(const char* context, const char* utf8Source)
+{
+    // std::map never moves its values, so the pointers handed out stay good.
+    static std::map<std::tuple<unsigned, std::string, std::string>, std::string> kept;
+    const std::lock_guard<std::mutex> lock(gTextsGuard);
+    auto [place, added] = kept.try_emplace({gTranslatorNumber, context, utf8Source});
+    if (added) {
+        place->second =
+            Windows1252FromUtf8(gTranslator ? gTranslator(context, utf8Source) : std::string(utf8Source));
+    }
+    return place->second.c_str();
+}
+
+std::string FilledIn(std::string_view pattern, std::initializer_list<std::string_view> values)
+{
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const std::size_t n =
+            i + 1 < pattern.size() && pattern[i] == '%' ? pattern[i + 1] - '1' : values.size();
+        if (n < values.size()) {
+            text += values.begin()[n];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+void SetMessageWording(MessageWording wording)
+{
+    gWording = wording;
+}
 
 void mkErrore::Report(int code, const CStringa& text1, const CStringa& text2)
 {
     if (code == 0) return;
     const CStringa first = NamesAFile(code) ? NameInMessage(text1) : text1;
-    sink_->Present(code, Message(code, first, text2));
+    const MessageWording wording = gWording;
+    CStringa message = wording ? wording(code, first, text2) : CStringa();
+    if (message.Length() == 0) message = Message(code, first, text2);
+    sink_->Present(code, message);
 }
 
 ErrorPresenter& mkErrore::SetSink(ErrorPresenter& sink)

@@ -1,6 +1,10 @@
 #ifndef QUADRIVO_TEXT_ERRORE_H
 #define QUADRIVO_TEXT_ERRORE_H
 
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
 #include "text/stringa.h"
 
 namespace quadrivo {
@@ -106,6 +110,27 @@ void Report(CErrore* errors, int code, int number);
 void Report(CErrore* errors, int code, int number, const CStringa& text);
 void Report(CErrore* errors, int code, const CStringa& text1, const CStringa& text2);
 void Report(CErrore* errors, int code, long first, long second);
+
+// The programs' own texts in the user's language. A program with
+// translations sets a translator once, before it shows anything; without one
+// every text stays the source. The translator takes and gives UTF-8.
+using TextTranslator = std::string (*)(const char* context, const char* utf8Source);
+void SetTextTranslator(TextTranslator translator);
+
+// utf8Source (a literal) in Windows-1252, through the translator when one is
+// set. The result lives as long as the program: texts are kept once each, so
+// that tables of texts may hold the pointer.
+const char* TranslatedText(const char* context, const char* utf8Source);
+
+// pattern with %1 to %9 replaced by values[0] to values[8], in one pass (a
+// value holding "%2" stays as it is); a '%' before anything else stays.
+std::string FilledIn(std::string_view pattern, std::initializer_list<std::string_view> values);
+
+// Words the messages of the codes in the user's language: text1 and text2
+// as Report got them (file names already turned to Windows-1252). Without
+// one, or when it gives back an empty text, mkErrore::Message.
+using MessageWording = CStringa (*)(int code, const CStringa& text1, const CStringa& text2);
+void SetMessageWording(MessageWording wording);
 
 }  // namespace quadrivo
 

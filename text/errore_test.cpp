@@ -134,6 +134,44 @@ TEST(ErrorPresenters, StderrPresenterWritesEachMessageOnALine)
               "Tag <Te%sst> errato\nPoca memoria, non posso allocare il test\n");
 }
 
+TEST(ProgramTexts, PatternsAreFilledInOnePass)
+{
+    struct Row {
+        const char* pattern;
+        std::initializer_list<std::string_view> values;
+        const char* filled;
+    };
+    const Row rows[] = {
+        {"Tag <%1> errato", {"Test"}, "Tag <Test> errato"},
+        {"%2 prima di %1", {"a", "b"}, "b prima di a"},
+        {"Il file \"%1\"", {"%2.tst", "x"}, "Il file \"%2.tst\""},  // a value is never filled in again
+        {"100% e %3, %", {"a"}, "100% e %3, %"},                    // '%' alone or without its value stays
+        {"%1%1", {"ab"}, "abab"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(FilledIn(row.pattern, row.values), row.filled) << row.pattern;
+}
+
+TEST(ProgramTexts, TranslatorAndWordingAreUsedOnlyOnceSet)
+{
+    EXPECT_STREQ(TranslatedText("Prova", "Propriet\u00e0"), "Propriet\xe0");  // UTF-8 in, Windows-1252 out
+    SetTextTranslator([](const char*, const char* source) { return std::string("<") + source + ">"; });
+    EXPECT_STREQ(TranslatedText("Prova", "Propriet\u00e0"), "<Propriet\xe0>");
+    SetTextTranslator(nullptr);
+    EXPECT_STREQ(TranslatedText("Prova", "Propriet\u00e0"), "Propriet\xe0");
+
+    ReportRecorder recorder;
+    mkErrore errors(recorder);
+    SetMessageWording([](int code, const CStringa& a, const CStringa&) {
+        return code == kCannotRead ? CStringa("Cannot read ") + a : CStringa();
+    });
+    Report(&errors, kCannotRead, CStringa("a.tst"));
+    Report(&errors, kMissingTag, CStringa("Test"));  // no wording: the table's message
+    SetMessageWording(nullptr);
+    Report(&errors, kCannotRead, CStringa("a.tst"));
+    EXPECT_EQ(recorder.messages, (std::vector<std::string>{"Cannot read a.tst", "Tag Test errato",
+                                                           "Problemi nella lettura del file \"a.tst\""}));
+}
+
 }  // namespace
 
 }  // namespace quadrivo

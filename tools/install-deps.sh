@@ -11,6 +11,7 @@ set -euo pipefail
 editor_packages=(
   cmake ninja-build g++ pkg-config nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  qt6-l10n-tools qt6-tools-dev
 )
 test_packages=(
   libgtest-dev libgmock-dev
@@ -30,7 +31,8 @@ Install with this system's package manager:
   the library:  CMake 3.25 or newer, Ninja and a C++20 compiler (nothing else)
   tsttool:      nlohmann-json 3
   the tests:    GoogleTest
-  the editor:   Qt 6 (Widgets, Svg, PrintSupport, Charts, Test; the offscreen platform plugin)
+  the editor:   Qt 6 (Widgets, Svg, PrintSupport, Charts, Test; the offscreen platform plugin;
+                Linguist tools for the English translation)
   fuzz targets: clang with its libFuzzer and sanitizer runtimes
   format check: clang-format
   benchmarks:   Google Benchmark and pugixml

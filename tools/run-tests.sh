@@ -11,6 +11,7 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 bash tools/check-layers.sh
 bash tools/check-format.sh
+bash tools/check-translations.sh
 
 jobs=$(nproc)
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1

@@ -41,6 +41,14 @@ for pdf in studenti:students soluzioni:key; do
   rm -f "$dir/test-${pdf%%:*}.pdf"
 done
 
+# The main window in English (main-en.png): the tour again with the
+# language forced, of which only the main window is kept.
+english="$(mktemp -d)"
+QUADRIVO_LINGUA=en XDG_CONFIG_HOME="$config" \
+  timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$tour" "$english" "$(basename "$sample")"
+cp "$english/main.png" "$dir/main-en.png"
+rm -rf "$english"
+
 # The runner's pages (runner-start.png, runner-question.png, runner-end.png),
 # by its own tour beside the editor's; it saves nothing into the sample.
 runner_tour="$(dirname "$tour")/quadrivo-runner-screenshots"

@@ -5,6 +5,7 @@
 #include "editor/core/application.h"
 #include "editor/core/dialogtext.h"
 #include "editor/core/frame.h"
+#include "editor/core/translate.h"
 #include "model/domanda.h"
 #include "model/risposta.h"
 #include "model/test.h"
@@ -72,8 +73,9 @@ QuestionDialogKind ChooseQuestion(Application& app, int index)
     app.editQuestion = *app.currentTest.GetQuestion(index);
     const QuestionDialogKind kind = DialogKindOf(app.editQuestion);
     if (kind == QuestionDialogKind::None)
-        ShowInfo(app, "Non posso modificare la domanda " + std::to_string(index + 1) + ": \xe8 di tipo " +
-                          ToStd(TQueText(app.editQuestion.GetTypeQue())) + ".");
+        ShowInfo(app, FilledIn(QT_TRANSLATE_NOOP("Chooser",
+                                                 "Non posso modificare la domanda %1: \u00e8 di tipo %2."),
+                               {std::to_string(index + 1), ToStd(TQueText(app.editQuestion.GetTypeQue()))}));
     return kind;
 }
 

@@ -7,6 +7,7 @@
 #include "editor/core/currentfolderscope.h"
 #include "editor/core/files.h"
 #include "editor/core/frame.h"
+#include "editor/core/translate.h"
 
 namespace quadrivo::editor {
 
@@ -35,7 +36,8 @@ FileDialogRequest TestRequest(const Application& app, const char* title)
 {
     FileDialogRequest request;
     request.title = title;
-    request.filters = {{"Questionari (*.tst)", "*.tst"}, {"Tutti i file (*.*)", "*.*"}};
+    request.filters = {{QT_TRANSLATE_NOOP("FileCommands", "Questionari (*.tst)"), "*.tst"},
+                       {QT_TRANSLATE_NOOP("FileCommands", "Tutti i file (*.*)"), "*.*"}};
     request.defaultExtension = "tst";
     request.folder = app.CurrentFolder();
     request.proposed = app.fileBuffer;
@@ -99,8 +101,10 @@ void ShowLoadReports(Application& app, const std::string& path, const std::vecto
         text += "\r\n" + message;
     }
     if (!named)
-        text = "Non riesco a caricare il file \"" + app.files.NameForMessage(path) + "\"" +
-               (text.empty() ? "." : ":" + text);
+        text = FilledIn(text.empty()
+                            ? QT_TRANSLATE_NOOP("FileCommands", "Non riesco a caricare il file \"%1\".")
+                            : QT_TRANSLATE_NOOP("FileCommands", "Non riesco a caricare il file \"%1\":%2"),
+                        {app.files.NameForMessage(path), text});
     else
         text.erase(0, 2);
     ShowInfo(app, text);
@@ -115,7 +119,7 @@ std::string FileNamePart(const std::string& path)
 
 FileDialogRequest OpenTestRequest(const Application& app)
 {
-    FileDialogRequest request = TestRequest(app, "Apri questionario...");
+    FileDialogRequest request = TestRequest(app, QT_TRANSLATE_NOOP("FileCommands", "Apri questionario..."));
     request.mustExist = true;
     request.maxPath = 510;
     return request;
@@ -123,7 +127,7 @@ FileDialogRequest OpenTestRequest(const Application& app)
 
 FileDialogRequest SaveTestRequest(const Application& app)
 {
-    FileDialogRequest request = TestRequest(app, "Salva questionario...");
+    FileDialogRequest request = TestRequest(app, QT_TRANSLATE_NOOP("FileCommands", "Salva questionario..."));
     request.overwritePrompt = true;
     request.maxPath = 240;
     return request;

@@ -6,6 +6,7 @@
 #include "editor/core/dialogs.h"
 #include "editor/core/filecommands.h"
 #include "editor/core/questiondialogs.h"
+#include "editor/core/translate.h"
 
 namespace quadrivo::editor {
 
@@ -24,32 +25,35 @@ constexpr std::size_t kTailCapacity = 512;
 const std::vector<MenuPopup>& MainMenu()
 {
     static const std::vector<MenuPopup> menu = {
-        {"&File",
-         {{Command::New, "&Nuovo"},
-          {Command::Load, "&Carica..."},
-          {Command::Save, "&Salva"},
-          {Command::SaveAs, "Sal&va come..."},
+        {QT_TRANSLATE_NOOP("Menu", "&File"),
+         {{Command::New, QT_TRANSLATE_NOOP("Menu", "&Nuovo")},
+          {Command::Load, QT_TRANSLATE_NOOP("Menu", "&Carica...")},
+          {Command::Save, QT_TRANSLATE_NOOP("Menu", "&Salva")},
+          {Command::SaveAs, QT_TRANSLATE_NOOP("Menu", "Sal&va come...")},
           {Command::Separator, nullptr},
-          {Command::Comment, "C&ommento..."},
-          {Command::Properties, "&Propriet\xe0..."},
+          {Command::Comment, QT_TRANSLATE_NOOP("Menu", "C&ommento...")},
+          {Command::Properties, QT_TRANSLATE_NOOP("Menu", "&Propriet\u00e0...")},
           {Command::Separator, nullptr},
-          {Command::Print, "S&tampa..."},
-          {Command::ExportPdf, "Esporta P&DF..."},
+          {Command::Print, QT_TRANSLATE_NOOP("Menu", "S&tampa...")},
+          {Command::ExportPdf, QT_TRANSLATE_NOOP("Menu", "Esporta P&DF...")},
           {Command::Separator, nullptr},
-          {Command::Exit, "&Esci"}}},
-        {"&Modifica", {{Command::Undo, "&Annulla"}, {Command::Redo, "&Ripeti"}}},
-        {"&Domande",
-         {{Command::NewQuestion, "&Nuova..."},
-          {Command::EditQuestion, "&Modifica..."},
-          {Command::RunTest, "&Esegui test..."},
-          {Command::Results, "&Risultati..."},
+          {Command::Exit, QT_TRANSLATE_NOOP("Menu", "&Esci")}}},
+        {QT_TRANSLATE_NOOP("Menu", "&Modifica"),
+         {{Command::Undo, QT_TRANSLATE_NOOP("Menu", "&Annulla")},
+          {Command::Redo, QT_TRANSLATE_NOOP("Menu", "&Ripeti")}}},
+        {QT_TRANSLATE_NOOP("Menu", "&Domande"),
+         {{Command::NewQuestion, QT_TRANSLATE_NOOP("Menu", "&Nuova...")},
+          {Command::EditQuestion, QT_TRANSLATE_NOOP("Menu", "&Modifica...")},
+          {Command::RunTest, QT_TRANSLATE_NOOP("Menu", "&Esegui test...")},
+          {Command::Results, QT_TRANSLATE_NOOP("Menu", "&Risultati...")},
           {Command::Separator, nullptr},
-          {Command::MoveUp, "Sposta &su"},
-          {Command::MoveDown, "Sposta &gi\xf9"},
-          {Command::Duplicate, "D&uplica"},
-          {Command::DeleteQuestions, "&Cancella"},
-          {Command::ToggleEnabled, "A&bilita/disabilita"}}},
-        {"&Aiuto", {{Command::About, "&Informazioni..."}}},
+          {Command::MoveUp, QT_TRANSLATE_NOOP("Menu", "Sposta &su")},
+          {Command::MoveDown, QT_TRANSLATE_NOOP("Menu", "Sposta &gi\u00f9")},
+          {Command::Duplicate, QT_TRANSLATE_NOOP("Menu", "D&uplica")},
+          {Command::DeleteQuestions, QT_TRANSLATE_NOOP("Menu", "&Cancella")},
+          {Command::ToggleEnabled, QT_TRANSLATE_NOOP("Menu", "A&bilita/disabilita")}}},
+        {QT_TRANSLATE_NOOP("Menu", "&Aiuto"),
+         {{Command::About, QT_TRANSLATE_NOOP("Menu", "&Informazioni...")}}},
     };
     return menu;
 }
@@ -67,29 +71,29 @@ std::string TooltipText(Command command)
 {
     switch (command) {
         case Command::New:
-            return "Nuovo questionario";
+            return QT_TRANSLATE_NOOP("Frame", "Nuovo questionario");
         case Command::Load:
-            return "Apri un questionario";
+            return QT_TRANSLATE_NOOP("Frame", "Apri un questionario");
         case Command::Save:
-            return "Salva il questionario";
+            return QT_TRANSLATE_NOOP("Frame", "Salva il questionario");
         case Command::NewQuestion:
-            return "Nuova domanda";
+            return QT_TRANSLATE_NOOP("Frame", "Nuova domanda");
         case Command::EditQuestion:
-            return "Modifica domanda";
+            return QT_TRANSLATE_NOOP("Frame", "Modifica domanda");
         case Command::RunTest:
-            return "Esegui test";
+            return QT_TRANSLATE_NOOP("Frame", "Esegui test");
         case Command::Results:
-            return "Risultati degli studenti";
+            return QT_TRANSLATE_NOOP("Frame", "Risultati degli studenti");
         case Command::Copy:
-            return "Copia";
+            return QT_TRANSLATE_NOOP("Frame", "Copia");
         case Command::Paste:
-            return "Incolla";
+            return QT_TRANSLATE_NOOP("Frame", "Incolla");
         case Command::RunQuestion:
-            return "Esegui domanda";
+            return QT_TRANSLATE_NOOP("Frame", "Esegui domanda");
         case Command::UndoPaste:
-            return "Annulla \"incolla\"";
+            return QT_TRANSLATE_NOOP("Frame", "Annulla \"incolla\"");
         case Command::ChooseImage:
-            return "Associa immagine";
+            return QT_TRANSLATE_NOOP("Frame", "Associa immagine");
         default:
             return "";
     }
@@ -123,20 +127,22 @@ bool ConfirmDiscard(Application& app)
 
 bool AskDiscard(Application& app)
 {
-    return app.dialogs.AskYesNo("Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?");
+    return app.dialogs.AskYesNo(
+        QT_TRANSLATE_NOOP("Frame", "Procedendo verranno perse le modifiche.\r\nVuoi veramente continuare?"));
 }
 
 bool ConfirmDelete(Application& app)
 {
-    return app.dialogs.AskYesNo("Vuoi veramente cancellare la domanda?");
+    return app.dialogs.AskYesNo(QT_TRANSLATE_NOOP("Frame", "Vuoi veramente cancellare la domanda?"));
 }
 
 std::string AboutText()
 {
-    return "Programma per la creazione di test di tipo \"Quadrivo\".\r\n"
-           "Autore Pellastro.\r\n"
-           "Gestione file curata da Pellastro.\r\n"
-           "Versione 0.0 beta";
+    return QT_TRANSLATE_NOOP("Frame",
+                             "Programma per la creazione di test di tipo \"Quadrivo\".\r\n"
+                             "Autore Pellastro.\r\n"
+                             "Gestione file curata da Pellastro.\r\n"
+                             "Versione 0.0 beta");
 }
 
 bool NewCommand(Application& app)
@@ -162,7 +168,7 @@ bool RedoCommand(Application& app)
 bool EditQuestionCommand(Application& app)
 {
     if (app.currentTest.QuestionCount() > 0) return true;
-    ShowInfo(app, "Nessuna domanda da modificare");
+    ShowInfo(app, QT_TRANSLATE_NOOP("Frame", "Nessuna domanda da modificare"));
     return false;
 }
 
@@ -215,16 +221,16 @@ std::string CreateFailureReason(int errnum)
     switch (errnum) {
         case ENOENT:
         case ENOTDIR:
-            return "la cartella non esiste";
+            return QT_TRANSLATE_NOOP("Frame", "la cartella non esiste");
         case EACCES:
         case EPERM:
         case EROFS:
-            return "permesso negato";
+            return QT_TRANSLATE_NOOP("Frame", "permesso negato");
         case ENOSPC:
 #ifdef EDQUOT
         case EDQUOT:
 #endif
-            return "il disco \xe8 pieno";
+            return QT_TRANSLATE_NOOP("Frame", "il disco \u00e8 pieno");
         default:
             return "";
     }

@@ -5,6 +5,7 @@
 #include "editor/core/application.h"
 #include "editor/core/files.h"
 #include "editor/core/frame.h"
+#include "editor/core/translate.h"
 
 namespace quadrivo::editor {
 
@@ -29,16 +30,19 @@ bool NoImage(const std::string& image)
 
 std::vector<FileFilter> ImageFileFilters()
 {
-    return {{"Immagini (*.gif *.png *.jpg *.jpeg *.bmp)", "*.gif *.png *.jpg *.jpeg *.bmp"},
-            {"Immagini gif(*.gif)", "*.gif"},
-            {"Tutti i file (*.*)", "*.*"}};
+    return {{QT_TRANSLATE_NOOP("Images", "Immagini (*.gif *.png *.jpg *.jpeg *.bmp)"),
+             "*.gif *.png *.jpg *.jpeg *.bmp"},
+            {QT_TRANSLATE_NOOP("Images", "Immagini gif(*.gif)"), "*.gif"},
+            {QT_TRANSLATE_NOOP("Images", "Tutti i file (*.*)"), "*.*"}};
 }
 
 ImagePreview PreviewImage(Application& app, const std::string& image)
 {
     if (NoImage(image)) return {};
     const std::string path = InCurrentFolder(app, image).string();
-    if (!app.files.IsFile(path)) return {"", "Immagine non trovata: " + app.files.NameForMessage(image)};
+    if (!app.files.IsFile(path))
+        return {"", FilledIn(QT_TRANSLATE_NOOP("Images", "Immagine non trovata: %1"),
+                             {app.files.NameForMessage(image)})};
     return {path, ""};
 }
 
@@ -52,18 +56,26 @@ std::string PlaceChosenImage(Application& app, const std::string& path)
     if (chosen.parent_path() / "" == here / "") return name;
     if (!HasFileName(app.currentTest)) return path;
     const std::string shown = app.files.NameForMessage(name);
-    if (!app.dialogs.AskYesNo("L'immagine \"" + shown +
-                              "\" si trova in un'altra cartella.\r\nVuoi copiarla nella cartella del "
-                              "questionario, perch\xe9 il test la trovi anche su altri computer?"))
+    if (!app.dialogs.AskYesNo(
+            FilledIn(QT_TRANSLATE_NOOP(
+                         "Images",
+                         "L'immagine \"%1\" si trova in un'altra cartella.\r\nVuoi copiarla nella cartella "
+                         "del questionario, perch\u00e9 il test la trovi anche su altri computer?"),
+                     {shown})))
         return path;
     const std::string target = (here / name).string();
     if (app.files.IsFile(target)) {
-        ShowInfo(app, "Nella cartella del questionario c'\xe8 gi\xe0 un file \"" + shown +
-                          "\": l'immagine non \xe8 stata copiata.");
+        ShowInfo(app, FilledIn(QT_TRANSLATE_NOOP("Images",
+                                                 "Nella cartella del questionario c'\u00e8 gi\u00e0 un file "
+                                                 "\"%1\": l'immagine non \u00e8 stata copiata."),
+                               {shown}));
         return path;
     }
     if (!app.files.CopyFile(chosen.string(), target)) {
-        ShowInfo(app, "Non riesco a copiare l'immagine \"" + shown + "\" nella cartella del questionario.");
+        ShowInfo(app, FilledIn(QT_TRANSLATE_NOOP(
+                                   "Images",
+                                   "Non riesco a copiare l'immagine \"%1\" nella cartella del questionario."),
+                               {shown}));
         return path;
     }
     return name;

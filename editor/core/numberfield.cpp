@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "editor/core/translate.h"
+
 namespace quadrivo::editor {
 
 namespace {
@@ -81,13 +83,20 @@ std::optional<double> ParseDialogNumber(const std::string& text)
 
 std::string NumberProblem(const std::string& text, const std::string& field, const NumberLimits& limits)
 {
-    const std::string start = "Il campo \"" + field + "\" deve contenere un numero";
+    const char* const plain =
+        limits.whole ? QT_TRANSLATE_NOOP("NumberField", "Il campo \"%1\" deve contenere un numero intero.")
+                     : QT_TRANSLATE_NOOP("NumberField", "Il campo \"%1\" deve contenere un numero.");
     const std::optional<double> value = ParseDialogNumber(text);
-    if (!value) return start + (limits.whole ? " intero." : ".");
+    if (!value) return FilledIn(plain, {field});
     if (*value < limits.minimum || *value > limits.maximum)
-        return start + (limits.whole ? " intero" : "") + " compreso tra " + LimitText(limits.minimum) +
-               " e " + LimitText(limits.maximum) + ".";
-    if (limits.whole && *value != std::trunc(*value)) return start + " intero.";
+        return FilledIn(
+            limits.whole
+                ? QT_TRANSLATE_NOOP("NumberField",
+                                    "Il campo \"%1\" deve contenere un numero intero compreso tra %2 e %3.")
+                : QT_TRANSLATE_NOOP("NumberField",
+                                    "Il campo \"%1\" deve contenere un numero compreso tra %2 e %3."),
+            {field, LimitText(limits.minimum), LimitText(limits.maximum)});
+    if (limits.whole && *value != std::trunc(*value)) return FilledIn(plain, {field});
     return "";
 }
 

@@ -7,6 +7,7 @@
 #include "editor/core/filecommands.h"
 #include "editor/core/frame.h"
 #include "editor/core/images.h"
+#include "editor/core/translate.h"
 #include "model/domanda.h"
 #include "model/risposta.h"
 
@@ -40,12 +41,14 @@ PrintedQuestion PrintQuestion(Application& app, const CDomanda& question, int nu
             printed.openAnswer = true;
             if (!key) break;
             const bool text = question.GetTypeQue() == TQue::SingleText;
-            printed.keyAnswer =
-                "Risposta esatta: " + (text ? ToStd(question.GetTextOk()) : NumberText(question.GetNumOk()));
+            printed.keyAnswer = QT_TRANSLATE_NOOP("Printout", "Risposta esatta: ") +
+                                (text ? ToStd(question.GetTextOk()) : NumberText(question.GetNumOk()));
             if (!text && question.GetPrecision() != 0)
-                printed.keyAnswer += " (precisione " + NumberText(question.GetPrecision()) + ")";
-            printed.keyAnswer += "\nPunti se giusto: " + PointsText(question.GetScoreIfOk()) +
-                                 ", se errato: " + PointsText(question.GetScoreIfBad());
+                printed.keyAnswer += FilledIn(QT_TRANSLATE_NOOP("Printout", " (precisione %1)"),
+                                              {NumberText(question.GetPrecision())});
+            printed.keyAnswer +=
+                FilledIn(QT_TRANSLATE_NOOP("Printout", "\nPunti se giusto: %1, se errato: %2"),
+                         {PointsText(question.GetScoreIfOk()), PointsText(question.GetScoreIfBad())});
             break;
         }
         default:
@@ -85,11 +88,13 @@ FileDialogRequest PdfRequest(const Application& app, PrintoutKind kind)
         name = name.substr(0, name.rfind('.'));
     }
     FileDialogRequest request;
-    request.title = "Esporta PDF...";
-    request.filters = {{"Documenti PDF (*.pdf)", "*.pdf"}, {"Tutti i file (*.*)", "*.*"}};
+    request.title = QT_TRANSLATE_NOOP("Printout", "Esporta PDF...");
+    request.filters = {{QT_TRANSLATE_NOOP("Printout", "Documenti PDF (*.pdf)"), "*.pdf"},
+                       {QT_TRANSLATE_NOOP("Printout", "Tutti i file (*.*)"), "*.*"}};
     request.defaultExtension = "pdf";
     request.folder = app.CurrentFolder();
-    request.proposed = name + (kind == PrintoutKind::Key ? "-soluzioni.pdf" : ".pdf");
+    request.proposed =
+        name + (kind == PrintoutKind::Key ? QT_TRANSLATE_NOOP("Printout", "-soluzioni.pdf") : ".pdf");
     request.overwritePrompt = true;
     return request;
 }
@@ -101,10 +106,11 @@ Printout MakePrintout(Application& app, PrintoutKind kind)
     const CParTest& params = app.currentTest.GetParams();
     printout.title = ToStd(params.Name);
     if (kind == PrintoutKind::Key)
-        printout.title += " - Soluzioni";
+        printout.title += QT_TRANSLATE_NOOP("Printout", " - Soluzioni");
     else
-        printout.nameLine =
-            "Nome e cognome: ______________________________   Classe: ________   Data: ____________";
+        printout.nameLine = QT_TRANSLATE_NOOP(
+            "Printout",
+            "Nome e cognome: ______________________________   Classe: ________   Data: ____________");
     printout.text = ToStd(params.TextTest);
     int number = 0;
     for (int i = 0; i < app.currentTest.QuestionCount(); ++i) {

@@ -11,16 +11,29 @@
 #include "editor/core/history.h"
 #include "editor/core/numberfield.h"
 #include "editor/core/textcheck.h"
+#include "editor/core/translate.h"
 #include "text/limiti.h"
 
 namespace quadrivo::editor {
 
 namespace {
 
-constexpr const char* kNameField = "Nome";
-constexpr const char* kMainTextField = "Testo illustrativo";
-constexpr const char* kTimeField = "Tempo concesso (in minuti)";
-constexpr const char* kSendBackField = "Rimandare la risposta?";
+const char* NameField()
+{
+    return QT_TRANSLATE_NOOP("Properties", "Nome");
+}
+const char* MainTextField()
+{
+    return QT_TRANSLATE_NOOP("Properties", QT_TRANSLATE_NOOP("Properties", "Testo illustrativo"));
+}
+const char* TimeField()
+{
+    return QT_TRANSLATE_NOOP("Properties", "Tempo concesso (in minuti)");
+}
+const char* SendBackField()
+{
+    return QT_TRANSLATE_NOOP("Properties", "Rimandare la risposta?");
+}
 constexpr NumberLimits kTypedLimits{0, kTypedMaximum, true};
 
 std::string Text(const CStringa& s)
@@ -58,10 +71,11 @@ std::string NameProblem(const std::string& name, const CStringa& old)
     if (name == Text(old)) return "";
     // The name is written between double quotes inside the <ParTest>
     // section, whose comments the loader removes.
-    std::string problem = TextProblem(name, TextPlace::Quoted, kNameField);
+    std::string problem = TextProblem(name, TextPlace::Quoted, NameField());
     if (problem.empty() && name.size() > kNameMaximum)
-        problem = "Il campo \"" + std::string(kNameField) + "\" non pu\xf2 superare i " +
-                  std::to_string(kNameMaximum) + " caratteri.";
+        problem =
+            FilledIn(QT_TRANSLATE_NOOP("Properties", "Il campo \"%1\" non pu\u00f2 superare i %2 caratteri."),
+                     {NameField(), std::to_string(kNameMaximum)});
     return problem;
 }
 
@@ -127,13 +141,13 @@ bool PropertyDialogOk(Application& app, const PropertyValues& values)
 {
     const CParTest& old = app.currentTest.GetParams();
     std::string problem = NameProblem(values.name, old.Name);
-    if (problem.empty()) problem = NumberFieldProblem(values.time, old.Time, kTimeField);
-    if (problem.empty()) problem = NumberFieldProblem(values.sendBack, old.SendBack, kSendBackField);
+    if (problem.empty()) problem = NumberFieldProblem(values.time, old.Time, TimeField());
+    if (problem.empty()) problem = NumberFieldProblem(values.sendBack, old.SendBack, SendBackField());
     if (!problem.empty()) {
         ShowInfo(app, problem);
         return false;
     }
-    DocumentEdit edit(app, "Propriet\xe0");
+    DocumentEdit edit(app, QT_TRANSLATE_NOOP("Properties", "Propriet\u00e0"));
     CParTest params = old;
     ReadPropertyDialog(values, params);
     app.currentTest.SetParams(params);
@@ -151,17 +165,18 @@ std::string FillMainTextDialog(const Application& app)
 bool MainTextDialogOk(Application& app, const std::string& dialogText)
 {
     const std::string text = FromDialogText(dialogText);
-    std::string problem = TextProblem(text, TextPlace::Section, kMainTextField);
+    std::string problem = TextProblem(text, TextPlace::Section, MainTextField());
     CParTest params = app.currentTest.GetParams();
     params.TextTest = CStringa(text.c_str());
     if (problem.empty() && !ParamsFit(params))
-        problem = "Il campo \"" + std::string(kMainTextField) + "\" non pu\xf2 superare i " +
-                  std::to_string(MAX_SECTION_TEXT) + " caratteri.";
+        problem =
+            FilledIn(QT_TRANSLATE_NOOP("Properties", "Il campo \"%1\" non pu\u00f2 superare i %2 caratteri."),
+                     {MainTextField(), std::to_string(MAX_SECTION_TEXT)});
     if (!problem.empty()) {
         ShowInfo(app, problem);
         return false;
     }
-    DocumentEdit edit(app, "Testo illustrativo");
+    DocumentEdit edit(app, QT_TRANSLATE_NOOP("Properties", "Testo illustrativo"));
     app.currentTest.SetParams(params);
     edit.Finish();
     app.modified = 1;

@@ -18,6 +18,7 @@
 #include "editor/core/numberfield.h"
 #include "editor/core/questionlist.h"
 #include "editor/core/textcheck.h"
+#include "editor/core/translate.h"
 #include "model/domanda.h"
 #include "model/risposta.h"
 #include "model/test.h"
@@ -219,10 +220,13 @@ bool CheckTextNumbers(Application& app, const TextDialogData& data)
     const TextContent shown = TextContentOf(question);
     const bool text = question.GetTypeQue() == TQue::SingleText;
     return (text || CheckNumber(app, data.answer, shown.answer, data.answerLabel, kNumberLimits)) &&
-           CheckNumber(app, data.precision, shown.precision, "Precisione richiesta",
+           CheckNumber(app, data.precision, shown.precision,
+                       QT_TRANSLATE_NOOP("QuestionDialogs", "Precisione richiesta"),
                        text ? kTextPrecisionLimits : kPrecisionLimits) &&
-           CheckNumber(app, data.scoreIfOk, shown.scoreIfOk, "Punti se giusto", kScoreLimits) &&
-           CheckNumber(app, data.scoreIfBad, shown.scoreIfBad, "Punti se errato", kScoreLimits);
+           CheckNumber(app, data.scoreIfOk, shown.scoreIfOk,
+                       QT_TRANSLATE_NOOP("QuestionDialogs", "Punti se giusto"), kScoreLimits) &&
+           CheckNumber(app, data.scoreIfBad, shown.scoreIfBad,
+                       QT_TRANSLATE_NOOP("QuestionDialogs", "Punti se errato"), kScoreLimits);
 }
 
 // Step 6 of both readers.
@@ -235,11 +239,11 @@ void StoreEditQuestion(Application& app, bool run)
     if (app.editingExisting) {
         // Ok without a change leaves the test as it was.
         if (*app.currentTest.GetQuestion(app.editIndex) == app.editQuestion) return;
-        DocumentEdit edit(app, "Modifica domanda");
+        DocumentEdit edit(app, QT_TRANSLATE_NOOP("QuestionDialogs", "Modifica domanda"));
         app.currentTest.SetQuestion(app.editIndex, app.editQuestion);
         edit.Finish();
     } else {
-        DocumentEdit edit(app, "Nuova domanda");
+        DocumentEdit edit(app, QT_TRANSLATE_NOOP("QuestionDialogs", "Nuova domanda"));
         if (app.currentTest.AppendQuestion(app.editQuestion) != 0)
             Application::ClearReportedError(app.currentTest);
         edit.Finish();
@@ -258,9 +262,9 @@ bool CheckText(Application& app, const std::string& text, TextPlace place, const
 bool CheckRecordLength(Application& app, const CDomanda& question)
 {
     if (QuestionFits(question)) return true;
-    ShowInfo(app,
-             "La domanda \xe8 troppo lunga per il questionario: accorciare il testo "
-             "della domanda o delle risposte.");
+    ShowInfo(app, QT_TRANSLATE_NOOP("QuestionDialogs",
+                                    "La domanda \u00e8 troppo lunga per il questionario: accorciare il testo "
+                                    "della domanda o delle risposte."));
     return false;
 }
 
@@ -268,8 +272,10 @@ bool CheckRecordLength(Application& app, const CDomanda& question)
 bool HasRoomForQuestion(Application& app)
 {
     if (app.editingExisting || app.currentTest.QuestionCount() < MAX_QUESTIONS) return true;
-    ShowInfo(app, "Il questionario ha gi\xe0 " + std::to_string(MAX_QUESTIONS) +
-                      " domande: non se ne possono aggiungere altre.");
+    ShowInfo(app, FilledIn(QT_TRANSLATE_NOOP(
+                               "QuestionDialogs",
+                               "Il questionario ha gi\u00e0 %1 domande: non se ne possono aggiungere altre."),
+                           {std::to_string(MAX_QUESTIONS)}));
     return false;
 }
 
@@ -319,7 +325,9 @@ bool WriteRunFileOf(Application& app, const Data& data)
     CurrentFolderScope inFolder(app);
     std::string name;
     if (!app.files.CreateTempFile(".", name) && !app.files.CreateTempFile(app.files.TempFolder(), name)) {
-        ShowInfo(app, "Non riesco a creare il questionario temporaneo per provare la domanda.");
+        ShowInfo(app,
+                 QT_TRANSLATE_NOOP("QuestionDialogs",
+                                   "Non riesco a creare il questionario temporaneo per provare la domanda."));
         return false;
     }
     app.runTest.SetPathName(ToStringa(name));
@@ -386,7 +394,7 @@ CommandResult RunCommand(Application& app, Data& data, QuestionCommand command)
         case QuestionCommand::Delete:
             if (!ConfirmRenumbering(app) || !ConfirmDelete(app)) return CommandResult::Stay;
             {
-                DocumentEdit edit(app, "Cancella domanda");
+                DocumentEdit edit(app, QT_TRANSLATE_NOOP("QuestionDialogs", "Cancella domanda"));
                 app.currentTest.RemoveQuestion(app.editIndex);
                 edit.Finish();
             }
@@ -470,10 +478,11 @@ int SetChoiceRowCount(Application& app, ChoiceDialogData& data, int count)
         last = i + 1;
     }
     if (first != 0) {
-        const std::string question =
-            first == last ? "Vuoi veramente cancellare la risposta " + std::to_string(first) + "?"
-                          : "Vuoi veramente cancellare le risposte da " + std::to_string(first) + " a " +
-                                std::to_string(last) + "?";
+        const std::string question = FilledIn(
+            first == last
+                ? QT_TRANSLATE_NOOP("QuestionDialogs", "Vuoi veramente cancellare la risposta %1?")
+                : QT_TRANSLATE_NOOP("QuestionDialogs", "Vuoi veramente cancellare le risposte da %1 a %2?"),
+            {std::to_string(first), std::to_string(last)});
         if (!app.dialogs.AskYesNo(question)) return data.count;
     }
     for (int i = count; i < kChoiceRows; ++i) data.rows[i] = ChoiceRow();
@@ -484,7 +493,7 @@ int SetChoiceRowCount(Application& app, ChoiceDialogData& data, int count)
 bool CheckChoiceDialog(Application& app, const ChoiceDialogData& data)
 {
     if (IsEmpty(data.text)) {
-        ShowInfo(app, "Inserire testo domanda");
+        ShowInfo(app, QT_TRANSLATE_NOOP("QuestionDialogs", "Inserire testo domanda"));
         return false;
     }
     int answers = 0;
@@ -496,12 +505,13 @@ bool CheckChoiceDialog(Application& app, const ChoiceDialogData& data)
         anyCorrect = anyCorrect || row.correct;
     }
     if (answers < 2) {
-        ShowInfo(app, "Inserire testo di almeno due risposte");
+        ShowInfo(app, QT_TRANSLATE_NOOP("QuestionDialogs", "Inserire testo di almeno due risposte"));
         return false;
     }
     if (!anyCorrect) {
-        ShowInfo(app, app.editQuestion.GetSelection() == TSel::Multiple ? "Selezionare le risposte corrette"
-                                                                        : "Selezionare la risposta corretta");
+        ShowInfo(app, app.editQuestion.GetSelection() == TSel::Multiple
+                          ? QT_TRANSLATE_NOOP("QuestionDialogs", "Selezionare le risposte corrette")
+                          : QT_TRANSLATE_NOOP("QuestionDialogs", "Selezionare la risposta corretta"));
         return false;
     }
     return true;
@@ -529,7 +539,9 @@ void FillTextDialogFull(Application& app, TextDialogData& data, bool editing)
         FillTextDialog(app, data);
     else
         data.deleteVisible = false;
-    data.answerLabel = question.GetTypeQue() == TQue::SingleNumber ? "Numero" : "Testo";
+    data.answerLabel = question.GetTypeQue() == TQue::SingleNumber
+                           ? QT_TRANSLATE_NOOP("QuestionDialogs", "Numero")
+                           : QT_TRANSLATE_NOOP("QuestionDialogs", "Testo");
     const TextContent content = TextContentOf(question);
     data.precision = content.precision;
     data.scoreIfOk = content.scoreIfOk;
@@ -539,11 +551,11 @@ void FillTextDialogFull(Application& app, TextDialogData& data, bool editing)
 bool CheckTextDialog(Application& app, const TextDialogData& data)
 {
     if (IsEmpty(data.text)) {
-        ShowInfo(app, "Inserire testo domanda");
+        ShowInfo(app, QT_TRANSLATE_NOOP("QuestionDialogs", "Inserire testo domanda"));
         return false;
     }
     if (IsEmpty(data.answer)) {
-        ShowInfo(app, "Inserire testo della risposta");
+        ShowInfo(app, QT_TRANSLATE_NOOP("QuestionDialogs", "Inserire testo della risposta"));
         return false;
     }
     return true;
@@ -600,25 +612,25 @@ std::string TooltipText(QuestionCommand command)
 
 std::string QuestionTextField()
 {
-    return "Testo domanda";
+    return QT_TRANSLATE_NOOP("QuestionDialogs", "Testo domanda");
 }
 std::string ImageField()
 {
-    return "Immagine";
+    return QT_TRANSLATE_NOOP("QuestionDialogs", "Immagine");
 }
 std::string AnswerTextField(int row)
 {
-    return "Risposta " + std::to_string(row);
+    return FilledIn(QT_TRANSLATE_NOOP("QuestionDialogs", "Risposta %1"), {std::to_string(row)});
 }
 std::string AnswerScoreField(int row)
 {
-    return "Punti risposta " + std::to_string(row);
+    return FilledIn(QT_TRANSLATE_NOOP("QuestionDialogs", "Punti risposta %1"), {std::to_string(row)});
 }
 
 bool ChooseImage(Application& app, std::string& image)
 {
     FileDialogRequest request;
-    request.title = "Scegli immagine...";
+    request.title = QT_TRANSLATE_NOOP("QuestionDialogs", "Scegli immagine...");
     request.filters = ImageFileFilters();
     request.defaultExtension = "gif";
     request.folder = app.CurrentFolder();

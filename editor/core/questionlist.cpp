@@ -11,6 +11,7 @@
 #include "editor/core/frame.h"
 #include "editor/core/history.h"
 #include "editor/core/questiondialogs.h"
+#include "editor/core/translate.h"
 #include "model/domanda.h"
 
 namespace quadrivo::editor {
@@ -90,9 +91,10 @@ bool ConfirmRenumbering(Application& app)
 {
     return !HasStudentFile(app) ||
            app.dialogs.AskYesNo(
-               "Il questionario ha gi\xe0 dei risultati degli studenti, che indicano le "
-               "domande per posizione:\r\ndopo questa modifica i risultati esistenti non "
-               "corrisponderanno pi\xf9 alle domande.\r\nVuoi veramente continuare?");
+               QT_TRANSLATE_NOOP("QuestionList",
+                                 "Il questionario ha gi\u00e0 dei risultati degli studenti, che indicano le "
+                                 "domande per posizione:\r\ndopo questa modifica i risultati esistenti non "
+                                 "corrisponderanno pi\u00f9 alle domande.\r\nVuoi veramente continuare?"));
 }
 
 bool PrepareEditQuestion(Application& app, int index)
@@ -114,7 +116,7 @@ bool MoveQuestion(Application& app, int from, int to)
     for (int i = 0; i < count; ++i)
         if (i != from) order.push_back(i);
     order.insert(order.begin() + to, from);
-    DocumentEdit edit(app, "Sposta domanda");
+    DocumentEdit edit(app, QT_TRANSLATE_NOOP("QuestionList", "Sposta domanda"));
     Reorder(app.currentTest, order);
     return edit.Finish();
 }
@@ -124,12 +126,14 @@ bool DuplicateQuestion(Application& app, int index)
     const int count = app.currentTest.QuestionCount();
     if (index < 0 || index >= count) return false;
     if (count >= MAX_QUESTIONS) {
-        ShowInfo(app, "Il questionario contiene gi\xe0 il numero massimo di domande (" +
-                          std::to_string(MAX_QUESTIONS) + ").");
+        ShowInfo(app, FilledIn(QT_TRANSLATE_NOOP(
+                                   "QuestionList",
+                                   "Il questionario contiene gi\u00e0 il numero massimo di domande (%1)."),
+                               {std::to_string(MAX_QUESTIONS)}));
         return false;
     }
     if (index + 1 < count && !ConfirmRenumbering(app)) return false;
-    DocumentEdit edit(app, "Duplica domanda");
+    DocumentEdit edit(app, QT_TRANSLATE_NOOP("QuestionList", "Duplica domanda"));
     const CDomanda copy(*app.currentTest.GetQuestion(index));
     app.currentTest.AppendQuestion(copy);
     std::vector<int> order;
@@ -144,14 +148,15 @@ bool DeleteQuestions(Application& app, const std::vector<int>& indices)
 {
     const std::vector<int> valid = ValidIndices(app, indices);
     if (valid.empty() || !ConfirmRenumbering(app) || !ConfirmDelete(app)) return false;
-    DocumentEdit edit(app, "Cancella domanda");
+    DocumentEdit edit(app, QT_TRANSLATE_NOOP("QuestionList", "Cancella domanda"));
     for (auto it = valid.rbegin(); it != valid.rend(); ++it) app.currentTest.RemoveQuestion(*it);
     return edit.Finish();
 }
 
 bool SetQuestionsEnabled(Application& app, const std::vector<int>& indices, bool enabled)
 {
-    DocumentEdit edit(app, enabled ? "Abilita domanda" : "Disabilita domanda");
+    DocumentEdit edit(app, enabled ? QT_TRANSLATE_NOOP("QuestionList", "Abilita domanda")
+                                   : QT_TRANSLATE_NOOP("QuestionList", "Disabilita domanda"));
     for (int index : ValidIndices(app, indices)) app.currentTest.GetQuestion(index)->SetEnableQue(enabled);
     app.currentTest.CountEnabled();
     return edit.Finish();

@@ -6,6 +6,7 @@
 #include "editor/core/frame.h"
 #include "editor/core/programlauncher.h"
 #include "editor/core/settings.h"
+#include "editor/core/translate.h"
 
 namespace quadrivo::editor {
 
@@ -62,18 +63,21 @@ void RunProgram(Application& app, const std::optional<std::string>& opened, cons
         call.program.empty() ? StartResult::NotFound
                              : app.programs.StartProgram(call.program, call.arguments, app.CurrentFolder());
     if (result == StartResult::Started) return;
-    std::string message = "Errore nell'eseguire il comando\r\n" +
-                          app.files.NameForMessage(RunnerCommandLine(call.program, call.arguments));
+    std::string message =
+        FilledIn(QT_TRANSLATE_NOOP("Runner", "Errore nell'eseguire il comando\r\n%1"),
+                 {app.files.NameForMessage(RunnerCommandLine(call.program, call.arguments))});
     if (result == StartResult::NotFound)
-        message += "\r\nIl programma \"" + app.files.NameForMessage(field) +
-                   "\" non \xe8 stato trovato: si pu\xf2 indicare in \"Esegui con...\".";
+        message += FilledIn(QT_TRANSLATE_NOOP("Runner",
+                                              "\r\nIl programma \"%1\" non \u00e8 stato trovato: si pu\u00f2 "
+                                              "indicare in \"Esegui con...\"."),
+                            {app.files.NameForMessage(field)});
     ShowInfo(app, message);
 }
 
 FileDialogRequest ChooseProgramRequest(const Application& app)
 {
     FileDialogRequest request;
-    request.title = "Scegli programma...";
+    request.title = QT_TRANSLATE_NOOP("Runner", "Scegli programma...");
     ProgramFileTypes types = app.programs.ProgramTypes();
     request.filters = std::move(types.filters);
     request.defaultExtension = std::move(types.defaultExtension);

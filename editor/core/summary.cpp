@@ -1,5 +1,6 @@
 #include "editor/core/summary.h"
 
+#include "editor/core/translate.h"
 #include "model/partest.h"
 
 namespace quadrivo::editor {
@@ -24,15 +25,22 @@ std::string Text(const CStringa& s)
 std::array<std::string, 9> SummaryLines(const CParTest& params, int questionCount)
 {
     return {
-        Line("Nome test: " + Text(params.Name)),
-        Line("Numero domande: " + std::to_string(questionCount)),
-        Line("Tempo massimo: " + std::to_string(params.Time) + " minuti"),
-        Line(std::string("domande in ordine  ") + (params.Random ? "casuale" : "naturale")),
-        Line(std::string("Le risposte ") + (params.Save ? "" : "non ") + "verranno salvate"),
-        Line(std::string("Punteggio ") + (params.ViewScore ? "" : "non ") + "visibile"),
-        Line(std::string(params.AskConfirm ? "R" : "Nessuna r") + "ichiesta conferma"),
-        Line(std::string(params.CorrectAnswer ? "S" : "Nessuna s") + "oluzione dopo la risposta"),
-        Line("E' possibile rimandare la risposta " + std::to_string(params.SendBack) + " volte"),
+        Line(FilledIn(QT_TRANSLATE_NOOP("Summary", "Nome test: %1"), {Text(params.Name)})),
+        Line(FilledIn(QT_TRANSLATE_NOOP("Summary", "Numero domande: %1"), {std::to_string(questionCount)})),
+        Line(FilledIn(QT_TRANSLATE_NOOP("Summary", "Tempo massimo: %1 minuti"),
+                      {std::to_string(params.Time)})),
+        Line(params.Random ? QT_TRANSLATE_NOOP("Summary", "domande in ordine  casuale")
+                           : QT_TRANSLATE_NOOP("Summary", "domande in ordine  naturale")),
+        Line(params.Save ? QT_TRANSLATE_NOOP("Summary", "Le risposte verranno salvate")
+                         : QT_TRANSLATE_NOOP("Summary", "Le risposte non verranno salvate")),
+        Line(params.ViewScore ? QT_TRANSLATE_NOOP("Summary", "Punteggio visibile")
+                              : QT_TRANSLATE_NOOP("Summary", "Punteggio non visibile")),
+        Line(params.AskConfirm ? QT_TRANSLATE_NOOP("Summary", "Richiesta conferma")
+                               : QT_TRANSLATE_NOOP("Summary", "Nessuna richiesta conferma")),
+        Line(params.CorrectAnswer ? QT_TRANSLATE_NOOP("Summary", "Soluzione dopo la risposta")
+                                  : QT_TRANSLATE_NOOP("Summary", "Nessuna soluzione dopo la risposta")),
+        Line(FilledIn(QT_TRANSLATE_NOOP("Summary", "E' possibile rimandare la risposta %1 volte"),
+                      {std::to_string(params.SendBack)})),
     };
 }
 

@@ -25,11 +25,10 @@ ChoiceDialog::ChoiceDialog(Application& app, QuestionDialogKind kind, QWidget* p
     : QuestionDialog(app, parent)
 {
     const bool several = kind == QuestionDialogKind::MultiAns;
-    setWindowTitle(several ? QStringLiteral("Domanda a più risposte")
-                           : QStringLiteral("Domanda a una sola risposta"));
+    setWindowTitle(several ? tr("Domanda a più risposte") : tr("Domanda a una sola risposta"));
     setObjectName(several ? QStringLiteral("multiAnsDialog") : QStringLiteral("singleAnsDialog"));
 
-    random_ = new QCheckBox(QStringLiteral("Ordine casuale"));
+    random_ = new QCheckBox(tr("Ordine casuale"));
     random_->setObjectName(QStringLiteral("randomCheck"));
     count_ = new UpDownField;
     count_->setObjectName(QStringLiteral("countField"));
@@ -37,7 +36,7 @@ ChoiceDialog::ChoiceDialog(Application& app, QuestionDialogKind kind, QWidget* p
     count_->setFixedWidth(count_->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 48);
     // Only a display: the arrows move it, typing does not.
     if (auto* countText = count_->findChild<QLineEdit*>()) countText->setReadOnly(true);
-    auto* countLabel = new QLabel(QStringLiteral("Numero voci"));
+    auto* countLabel = new QLabel(tr("Numero voci"));
     countLabel->setBuddy(count_);
     auto* settingsRow = new QHBoxLayout;
     settingsRow->addWidget(random_);

@@ -1,5 +1,6 @@
 #include "editor/qt/dialogbuttons.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,9 +19,11 @@ QPushButton* MakeDialogButton(const QString& text, const QString& objectName)
 
 QGroupBox* MakeOkCancelFrame(QDialog* dialog, std::initializer_list<QPushButton*> between)
 {
-    QPushButton* ok = MakeDialogButton(QStringLiteral("&Ok"), QStringLiteral("okButton"));
+    QPushButton* ok =
+        MakeDialogButton(QCoreApplication::translate("DialogButtons", "&Ok"), QStringLiteral("okButton"));
     ok->setDefault(true);
-    QPushButton* cancel = MakeDialogButton(QStringLiteral("&Annulla"), QStringLiteral("cancelButton"));
+    QPushButton* cancel = MakeDialogButton(QCoreApplication::translate("DialogButtons", "&Annulla"),
+                                           QStringLiteral("cancelButton"));
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 

@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 
 #include "editor/core/scripted_platform.h"
 #include "editor/qt/dialogfonts.h"
@@ -12,6 +14,7 @@
 #include "editor/qt/qttesting.h"
 #include "editor/qt/trydialog.h"
 #include "editor/qt/updownfield.h"
+#include "translations/language.h"
 
 namespace quadrivo::editor {
 
@@ -94,6 +97,29 @@ TEST_F(DialogsTest, PropertyDialogRefusesANameOutsideTheCodePageAndStaysOpen)
     EXPECT_EQ(platform.infos[0].rfind("Il campo \"Nome\" ", 0), 0u);
     EXPECT_EQ(app.currentTest.GetParams().Name, CStringa("Geografia"));
     EXPECT_EQ(app.modified, 0);
+}
+
+// In English the dialog's own texts, its buttons' and the core's message
+// naming its field all come through the translation.
+TEST_F(DialogsTest, PropertyDialogSpeaksTheInstalledLanguage)
+{
+    QTranslator translator;
+    ASSERT_TRUE(language::InstallLanguage(language::Language::English, translator));
+    {
+        PropertyDialog dialog(app);
+        dialog.show();
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Questionnaire properties"));
+        EXPECT_EQ(Child<QPushButton>(&dialog, "okButton")->text(), QStringLiteral("&OK"));
+        EXPECT_EQ(Child<QCheckBox>(&dialog, "scrambledCheck")->text(), QStringLiteral("Scrambled file"));
+        Child<QLineEdit>(&dialog, "nameEdit")->setText(QStringLiteral("Ω test"));
+        Click(&dialog, "okButton");
+    }
+    QCoreApplication::removeTranslator(&translator);
+    SetTextTranslator(nullptr);
+    SetMessageWording(nullptr);
+    ASSERT_EQ(platform.infos.size(), 1u);
+    EXPECT_EQ(platform.infos[0],
+              "The field \"Name\" holds characters that cannot be saved in the questionnaire.");
 }
 
 TEST(UpDownFieldTest, ArrowsStayInTheirRangeButTypedTextStays)

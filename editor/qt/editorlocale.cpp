@@ -1,10 +1,9 @@
 #include "editor/qt/editorlocale.h"
 
-#include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <clocale>
+
+#include "translations/language.h"
 
 namespace quadrivo::editor {
 
@@ -12,9 +11,8 @@ void SetUpEditorLocale(QTranslator& translator)
 {
     // QApplication has taken the user's locale.
     std::setlocale(LC_NUMERIC, "C");
-    if (translator.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&translator);
+    language::InstallLanguage(language::ChosenLanguage(language::LanguageSetting(), QLocale::system()),
+                              translator);
 }
 
 }  // namespace quadrivo::editor

@@ -7,9 +7,10 @@ namespace quadrivo::editor {
 
 // What every program on the editor's windows sets up once its QApplication
 // is made: numbers in questionnaire files are written and read with a
-// decimal point whatever the user's locale, and the standard dialogs (file
-// dialogs above all) speak Italian. translator is installed when Qt's
-// Italian texts are found and must outlive the application.
+// decimal point whatever the user's locale, and the windows speak the
+// chosen language (the "lingua" setting, or the system's), the standard
+// dialogs too. translator is installed when its texts are found and must
+// outlive the application.
 void SetUpEditorLocale(QTranslator& translator);
 
 }  // namespace quadrivo::editor

@@ -7,12 +7,13 @@
 #include "editor/core/properties.h"
 #include "editor/qt/dialogbuttons.h"
 #include "editor/qt/textfields.h"
+#include "translations/language.h"
 
 namespace quadrivo::editor {
 
 MainTextDialog::MainTextDialog(Application& app, QWidget* parent) : QDialog(parent), app_(app)
 {
-    setWindowTitle(QStringLiteral("Testo illustrativo del questionario"));
+    setWindowTitle(tr("Testo illustrativo del questionario"));
 
     text_ = new QPlainTextEdit;
     text_->setObjectName(QStringLiteral("textEdit"));
@@ -29,7 +30,9 @@ MainTextDialog::MainTextDialog(Application& app, QWidget* parent) : QDialog(pare
 void MainTextDialog::accept()
 {
     std::string dialogText;
-    if (!ReadStorableText(app_, MultiLineText(text_), "Testo illustrativo", text_, dialogText)) return;
+    if (!ReadStorableText(app_, MultiLineText(text_), language::CoreText(tr("Testo illustrativo")), text_,
+                          dialogText))
+        return;
     if (!MainTextDialogOk(app_, dialogText)) {
         text_->setFocus();
         return;

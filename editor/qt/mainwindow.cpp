@@ -139,7 +139,7 @@ void MainWindow::createMenus()
                 menu->addAction(actions_.at(entry.command));
             // The questionnaires opened last follow Carica....
             if (entry.command == Command::Load) {
-                recentMenu_ = menu->addMenu(QStringLiteral("File &recenti"));
+                recentMenu_ = menu->addMenu(tr("File &recenti"));
                 recentMenu_->setObjectName(QStringLiteral("recentFiles"));
             }
             // The guide comes first in Aiuto.
@@ -157,7 +157,7 @@ void MainWindow::createMenus()
 
 void MainWindow::createToolBar()
 {
-    toolBar_ = addToolBar(QStringLiteral("Strumenti"));
+    toolBar_ = addToolBar(tr("Strumenti"));
     toolBar_->setObjectName(QStringLiteral("mainToolBar"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);

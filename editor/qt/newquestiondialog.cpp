@@ -39,23 +39,21 @@ QGroupBox* MakeKindFrame(const QString& title, QButtonGroup* group, std::initial
 
 NewQuestionDialog::NewQuestionDialog(Application& app, QWidget* parent) : QDialog(parent), app_(app)
 {
-    setWindowTitle(QStringLiteral("Seleziona il tipo di domanda"));
+    setWindowTitle(tr("Seleziona il tipo di domanda"));
     setObjectName(QStringLiteral("newQuestionDialog"));
 
     // The four buttons are one group across both frames.
     auto* group = new QButtonGroup(this);
     auto* frames = new QHBoxLayout;
     frames->addWidget(MakeKindFrame(
-        QStringLiteral("Risposta multipla"), group,
-        {{QuestionKind::SeveralSolutions, QStringLiteral("kind503"),
-          QStringLiteral("Più soluzioni corrette")},
-         {QuestionKind::OneSolution, QStringLiteral("kind505"), QStringLiteral("Una soluzione corretta")}},
+        tr("Risposta multipla"), group,
+        {{QuestionKind::SeveralSolutions, QStringLiteral("kind503"), tr("Più soluzioni corrette")},
+         {QuestionKind::OneSolution, QStringLiteral("kind505"), tr("Una soluzione corretta")}},
         kinds_));
-    frames->addWidget(
-        MakeKindFrame(QStringLiteral("Risposta singola aperta"), group,
-                      {{QuestionKind::Text, QStringLiteral("kind504"), QStringLiteral("Testo")},
-                       {QuestionKind::Number, QStringLiteral("kind506"), QStringLiteral("Numero")}},
-                      kinds_));
+    frames->addWidget(MakeKindFrame(tr("Risposta singola aperta"), group,
+                                    {{QuestionKind::Text, QStringLiteral("kind504"), tr("Testo")},
+                                     {QuestionKind::Number, QStringLiteral("kind506"), tr("Numero")}},
+                                    kinds_));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(frames);

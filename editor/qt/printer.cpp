@@ -1,5 +1,6 @@
 #include "editor/qt/printer.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QMessageBox>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include "editor/core/files.h"
 #include "editor/core/frame.h"
 #include "editor/qt/encoding.h"
+#include "translations/language.h"
 
 namespace quadrivo::editor {
 
@@ -107,14 +109,15 @@ void PaintQuestion(PageWriter& writer, const Printout& printout, const PrintedQu
     const bool key = printout.kind == PrintoutKind::Key;
     const int width = writer.Width();
     const int indent = writer.Mm(8);
-    const QString heading = QStringLiteral("Domanda %1").arg(question.number);
+    const QString heading = QCoreApplication::translate("Printer", "Domanda %1").arg(question.number);
     const QString text = FromWindows1252(question.text);
     const QImage image = ScaledImage(writer, question.image, width - indent);
     const QString note = FromWindows1252(question.imageNote);
     QString hint;
     if (!question.openAnswer)
-        hint = question.severalSolutions ? QStringLiteral("(una o pi\u00f9 risposte esatte)")
-                                         : QStringLiteral("(una sola risposta esatta)");
+        hint = question.severalSolutions
+                   ? QCoreApplication::translate("Printer", "(una o pi\u00f9 risposte esatte)")
+                   : QCoreApplication::translate("Printer", "(una sola risposta esatta)");
 
     const int pointsWidth = key ? writer.Mm(18) : 0;
     const int answerWidth = width - indent - writer.Mm(kBoxMm) - writer.Mm(3) - pointsWidth;
@@ -162,7 +165,8 @@ void PaintQuestion(PageWriter& writer, const Printout& printout, const PrintedQu
             const int box = writer.Mm(kOpenAnswerMm) - writer.Mm(2);
             painter.setPen(QPen(Qt::black, std::max(1, writer.Mm(0.25))));
             painter.drawRect(QRect(indent, writer.y_, width - indent, box));
-            writer.DrawText(indent + writer.Mm(1.5), QStringLiteral("Risposta:"), Font(9), width - indent);
+            writer.DrawText(indent + writer.Mm(1.5), QCoreApplication::translate("Printer", "Risposta:"),
+                            Font(9), width - indent);
             writer.y_ += writer.Mm(kOpenAnswerMm);
         }
     }
@@ -204,14 +208,16 @@ bool WritePdf(const Printout& printout, const QString& path)
 
 std::optional<PrintoutKind> AskPrintoutKind(QWidget* owner, const QString& title)
 {
-    QMessageBox box(QMessageBox::Question, title, QStringLiteral("Quale versione del test?"),
-                    QMessageBox::Cancel, owner);
-    QPushButton* students =
-        box.addButton(QStringLiteral("Il test per gli studenti"), QMessageBox::AcceptRole);
-    QPushButton* key = box.addButton(QStringLiteral("Le soluzioni per il docente"), QMessageBox::AcceptRole);
+    QMessageBox box(QMessageBox::Question, title,
+                    QCoreApplication::translate("Printer", "Quale versione del test?"), QMessageBox::Cancel,
+                    owner);
+    QPushButton* students = box.addButton(QCoreApplication::translate("Printer", "Il test per gli studenti"),
+                                          QMessageBox::AcceptRole);
+    QPushButton* key = box.addButton(QCoreApplication::translate("Printer", "Le soluzioni per il docente"),
+                                     QMessageBox::AcceptRole);
     students->setObjectName(QStringLiteral("studentsButton"));
     key->setObjectName(QStringLiteral("keyButton"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Annulla"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Printer", "&Annulla"));
     box.setDefaultButton(students);
     box.exec();
     if (box.clickedButton() == students) return PrintoutKind::Students;
@@ -221,25 +227,31 @@ std::optional<PrintoutKind> AskPrintoutKind(QWidget* owner, const QString& title
 
 void PrintTest(QWidget* owner, Application& app)
 {
-    const std::optional<PrintoutKind> kind = AskPrintoutKind(owner, QStringLiteral("Stampa"));
+    const std::optional<PrintoutKind> kind =
+        AskPrintoutKind(owner, QCoreApplication::translate("Printer", "Stampa"));
     if (!kind) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(FromWindows1252(MakePrintout(app, *kind).title));
     QPrintDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QStringLiteral("Stampa"));
+    dialog.setWindowTitle(QCoreApplication::translate("Printer", "Stampa"));
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!PaintPrintout(printer, MakePrintout(app, *kind))) ShowInfo(app, "Non riesco a stampare il test.");
+    if (!PaintPrintout(printer, MakePrintout(app, *kind)))
+        ShowInfo(app, language::CoreText(
+                          QCoreApplication::translate("Printer", "Non riesco a stampare il test.")));
 }
 
 void ExportPdf(QWidget* owner, Application& app)
 {
-    const std::optional<PrintoutKind> kind = AskPrintoutKind(owner, QStringLiteral("Esporta PDF"));
+    const std::optional<PrintoutKind> kind =
+        AskPrintoutKind(owner, QCoreApplication::translate("Printer", "Esporta PDF"));
     if (!kind) return;
     std::string path;
     if (!app.dialogs.SaveFileName(PdfRequest(app, *kind), path)) return;
     if (!WritePdf(MakePrintout(app, *kind), FromNativeBytes(path)))
-        ShowInfo(app, "Non riesco a scrivere il file \"" + app.files.NameForMessage(path) + "\".");
+        ShowInfo(app, language::CoreText(
+                          QCoreApplication::translate("Printer", "Non riesco a scrivere il file \"%1\".")
+                              .arg(FromWindows1252(app.files.NameForMessage(path)))));
 }
 
 }  // namespace quadrivo::editor

@@ -11,6 +11,7 @@
 #include "editor/qt/encoding.h"
 #include "editor/qt/textfields.h"
 #include "editor/qt/updownfield.h"
+#include "translations/language.h"
 
 namespace quadrivo::editor {
 
@@ -46,7 +47,7 @@ std::string NumberText(const UpDownField* field)
 
 PropertyDialog::PropertyDialog(Application& app, QWidget* parent) : QDialog(parent), app_(app)
 {
-    setWindowTitle(QStringLiteral("Proprietà questionario"));
+    setWindowTitle(tr("Proprietà questionario"));
     const PropertyValues values = OpenPropertyDialog(app_);
 
     name_ = new QLineEdit(FromWindows1252(values.name));
@@ -55,14 +56,13 @@ PropertyDialog::PropertyDialog(Application& app, QWidget* parent) : QDialog(pare
 
     auto* flags = new QVBoxLayout;
     flags->setSpacing(6);
-    random_ = AddCheckBox(flags, QStringLiteral("Domande in ordine casuale"), "randomCheck", values.random);
-    save_ = AddCheckBox(flags, QStringLiteral("Le risposte devono essere salvate"), "saveCheck", values.save);
-    viewScore_ = AddCheckBox(flags, QStringLiteral("Il punteggio deve essere visibile"), "viewScoreCheck",
-                             values.viewScore);
-    askConfirm_ =
-        AddCheckBox(flags, QStringLiteral("Richiesta di conferma"), "askConfirmCheck", values.askConfirm);
-    correctAnswer_ = AddCheckBox(flags, QStringLiteral("Soluzione dopo la risposta"), "correctAnswerCheck",
-                                 values.correctAnswer);
+    random_ = AddCheckBox(flags, tr("Domande in ordine casuale"), "randomCheck", values.random);
+    save_ = AddCheckBox(flags, tr("Le risposte devono essere salvate"), "saveCheck", values.save);
+    viewScore_ =
+        AddCheckBox(flags, tr("Il punteggio deve essere visibile"), "viewScoreCheck", values.viewScore);
+    askConfirm_ = AddCheckBox(flags, tr("Richiesta di conferma"), "askConfirmCheck", values.askConfirm);
+    correctAnswer_ =
+        AddCheckBox(flags, tr("Soluzione dopo la risposta"), "correctAnswerCheck", values.correctAnswer);
 
     time_ = MakeNumberField("timeField", kTimeArrowMaximum, values.time);
     sendBack_ = MakeNumberField("sendBackField", kSendBackArrowMaximum, values.sendBack);
@@ -70,16 +70,16 @@ PropertyDialog::PropertyDialog(Application& app, QWidget* parent) : QDialog(pare
     auto* numbers = new QFormLayout;
     numbers->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     numbers->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    numbers->addRow(QStringLiteral("Tempo concesso (in minuti)"), time_);
-    numbers->addRow(QStringLiteral("Rimandare la risposta?"), sendBack_);
+    numbers->addRow(tr("Tempo concesso (in minuti)"), time_);
+    numbers->addRow(tr("Rimandare la risposta?"), sendBack_);
 
     auto* nameRow = new QFormLayout;
-    nameRow->addRow(QStringLiteral("Nome"), name_);
+    nameRow->addRow(tr("Nome"), name_);
 
     // How the file is written: scrambled keeps the answers from a reader's
     // eyes.
     auto* fileForm = new QVBoxLayout;
-    scrambled_ = AddCheckBox(fileForm, QStringLiteral("File cifrato"), "scrambledCheck", values.scrambled);
+    scrambled_ = AddCheckBox(fileForm, tr("File cifrato"), "scrambledCheck", values.scrambled);
 
     auto* properties = new QVBoxLayout;
     properties->setSpacing(12);
@@ -89,7 +89,7 @@ PropertyDialog::PropertyDialog(Application& app, QWidget* parent) : QDialog(pare
     properties->addLayout(fileForm);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MakeGroupFrame(properties, QStringLiteral("Proprietà")));
+    layout->addWidget(MakeGroupFrame(properties, tr("Proprietà")));
     layout->addWidget(MakeOkCancelFrame(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -97,7 +97,7 @@ PropertyDialog::PropertyDialog(Application& app, QWidget* parent) : QDialog(pare
 void PropertyDialog::accept()
 {
     PropertyValues values;
-    if (!ReadStorableText(app_, name_->text(), "Nome", name_, values.name)) return;
+    if (!ReadStorableText(app_, name_->text(), language::CoreText(tr("Nome")), name_, values.name)) return;
     values.time = NumberText(time_);
     values.sendBack = NumberText(sendBack_);
     values.random = random_->isChecked();

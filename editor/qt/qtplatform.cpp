@@ -1,6 +1,7 @@
 #include "editor/qt/qtplatform.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -15,6 +16,7 @@
 #include "editor/qt/encoding.h"
 #include "editor/qt/systemconventions.h"
 #include "text/codifica.h"
+#include "translations/language.h"
 
 namespace quadrivo::editor {
 
@@ -34,8 +36,10 @@ QString NameFilter(const FileFilter& filter)
 void SetItalianButtons(QMessageBox& box)
 {
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setText(QStringLiteral("OK"));
-    if (QAbstractButton* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("&Sì"));
-    if (QAbstractButton* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("&No"));
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+        yes->setText(QCoreApplication::translate("QtPlatform", "&Sì"));
+    if (QAbstractButton* no = box.button(QMessageBox::No))
+        no->setText(QCoreApplication::translate("QtPlatform", "&No"));
 }
 
 // A message box that comes up while the wait cursor is on (a loader's error
@@ -73,8 +77,8 @@ QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::ShowInfo(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Informazione"), MessageText(text), QMessageBox::Ok,
-                    DialogOwner());
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("QtPlatform", "Informazione"),
+                    MessageText(text), QMessageBox::Ok, DialogOwner());
     // Shown as it is: a file name in a message may hold what a label would
     // take for markup.
     box.setTextFormat(Qt::PlainText);
@@ -85,8 +89,8 @@ void QtPlatform::ShowInfo(const std::string& text)
 
 bool QtPlatform::AskYesNo(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Attenzione"), MessageText(text),
-                    QMessageBox::Yes | QMessageBox::No, DialogOwner());
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("QtPlatform", "Attenzione"),
+                    MessageText(text), QMessageBox::Yes | QMessageBox::No, DialogOwner());
     box.setTextFormat(Qt::PlainText);
     SetItalianButtons(box);
     ArrowCursorWhileAsking arrow;
@@ -126,7 +130,9 @@ bool QtPlatform::RunFileDialog(const FileDialogRequest& request, bool save, std:
     const QString chosen = QDir::toNativeSeparators(dialog.selectedFiles().first());
     const std::string bytes = ToNativeBytes(chosen);
     if (bytes.size() > request.maxPath) {
-        ShowInfo("Il percorso scelto supera i " + std::to_string(request.maxPath) + " caratteri ammessi.");
+        ShowInfo(language::CoreText(
+            QCoreApplication::translate("QtPlatform", "Il percorso scelto supera i %1 caratteri ammessi.")
+                .arg(request.maxPath)));
         return false;
     }
     path = bytes;

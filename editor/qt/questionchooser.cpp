@@ -38,7 +38,7 @@ QString PreviewText(const std::string& preview)
 
 QuestionChooser::QuestionChooser(Application& app, QWidget* parent) : QDialog(parent), app_(app)
 {
-    setWindowTitle(QStringLiteral("Modifica domanda"));
+    setWindowTitle(tr("Modifica domanda"));
     setObjectName(QStringLiteral("questionChooser"));
 
     list_ = new QComboBox;
@@ -53,8 +53,8 @@ QuestionChooser::QuestionChooser(Application& app, QWidget* parent) : QDialog(pa
     preview_->setMinimumSize(420, 200);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MakeGroupFrame(list_, QStringLiteral("Domanda")));
-    layout->addWidget(MakeGroupFrame(preview_, QStringLiteral("Anteprima")), 1);
+    layout->addWidget(MakeGroupFrame(list_, tr("Domanda")));
+    layout->addWidget(MakeGroupFrame(preview_, tr("Anteprima")), 1);
     layout->addWidget(MakeOkCancelFrame(this));
 
     OpenQuestionChooser(app_);

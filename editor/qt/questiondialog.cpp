@@ -34,7 +34,7 @@ QuestionDialog::QuestionDialog(Application& app, QWidget* parent) : QDialog(pare
     text_->setObjectName(QStringLiteral("questionText"));
     text_->setTabChangesFocus(true);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    textFrame_ = MakeGroupFrame(text_, QStringLiteral("Testo domanda"));
+    textFrame_ = MakeGroupFrame(text_, tr("Testo domanda"));
 
     imagePreview_ = new QLabel;
     imagePreview_->setObjectName(QStringLiteral("imagePreview"));
@@ -42,7 +42,7 @@ QuestionDialog::QuestionDialog(Application& app, QWidget* parent) : QDialog(pare
     connect(toolbar_->imageField(), &QLineEdit::textChanged, this, &QuestionDialog::showImagePreview);
     showImagePreview();
 
-    delete_ = MakeDialogButton(QStringLiteral("&Cancella"), QStringLiteral("deleteButton"));
+    delete_ = MakeDialogButton(tr("&Cancella"), QStringLiteral("deleteButton"));
     connect(delete_, &QPushButton::clicked, this, [this] { runCommand(QuestionCommand::Delete); });
 }
 
@@ -107,7 +107,7 @@ void QuestionDialog::showImagePreview()
         imagePreview_->setFixedHeight(imagePreview_->fontMetrics().height() + 8);
         imagePreview_->setPixmap(QPixmap());
         imagePreview_->setText(preview.path.empty() ? FromWindows1252(preview.note)
-                                                    : QStringLiteral("Immagine non leggibile"));
+                                                    : tr("Immagine non leggibile"));
         return;
     }
     imagePreview_->setFixedHeight(kPreviewHeight);

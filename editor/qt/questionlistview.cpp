@@ -38,8 +38,7 @@ QuestionListView::QuestionListView(Application& app, QWidget* parent) : QTreeWid
 {
     setObjectName(QStringLiteral("questionList"));
     setColumnCount(4);
-    setHeaderLabels({QStringLiteral("N."), QStringLiteral("Domanda"), QStringLiteral("Risposte"),
-                     QStringLiteral("Abilitata")});
+    setHeaderLabels({tr("N."), tr("Domanda"), tr("Risposte"), tr("Abilitata")});
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
@@ -73,7 +72,7 @@ void QuestionListView::refresh()
         const bool open = row.kind == RowKind::Text || row.kind == RowKind::Number;
         item->setText(kAnswers, open ? QStringLiteral("-") : QString::number(row.answers));
         item->setTextAlignment(kAnswers, Qt::AlignCenter);
-        item->setText(kEnabled, row.enabled ? QStringLiteral("S\u00ec") : QStringLiteral("No"));
+        item->setText(kEnabled, row.enabled ? tr("S\u00ec") : tr("No"));
         item->setTextAlignment(kEnabled, Qt::AlignCenter);
         if (!row.enabled) item->setForeground(kText, palette().brush(QPalette::Disabled, QPalette::Text));
     }

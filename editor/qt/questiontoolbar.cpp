@@ -34,7 +34,7 @@ QuestionToolbar::QuestionToolbar(std::function<void(QuestionCommand)> run, QWidg
     runQuestion_ = addCommand(QuestionCommand::Run, 8, run);
     addSeparator();
 
-    imageButton_ = new QPushButton(QStringLiteral("Immagine..."));
+    imageButton_ = new QPushButton(tr("Immagine..."));
     imageButton_->setObjectName(QStringLiteral("imageButton"));
     imageButton_->setToolTip(Tooltip(QuestionCommand::Image));
     imageButton_->setAutoDefault(false);

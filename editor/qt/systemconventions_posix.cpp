@@ -1,9 +1,11 @@
 #include <signal.h>
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <cerrno>
 
 #include "editor/qt/systemconventions.h"
+#include "translations/language.h"
 
 namespace quadrivo::editor {
 
@@ -24,7 +26,7 @@ ProgramFileTypes SystemProgramTypes()
 {
     // Programs here have no extension: a first filter of "*.exe" would hide
     // them all, and a default extension would be added to a typed name.
-    return {{{"Tutti i file (*)", "*"}}, ""};
+    return {{{language::CoreText(QCoreApplication::translate("QtPlatform", "Tutti i file (*)")), "*"}}, ""};
 }
 
 bool ProcessRunning(int id)

@@ -2,9 +2,11 @@
 #define NOMINMAX
 #include <windows.h>
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include "editor/qt/systemconventions.h"
+#include "translations/language.h"
 
 namespace quadrivo::editor {
 
@@ -18,7 +20,9 @@ void AdaptEveryFilePattern(QString&, QString&) {}
 
 ProgramFileTypes SystemProgramTypes()
 {
-    return {{{"Eseguibili(*.exe)", "*.exe"}, {"Tutti i file (*.*)", "*.*"}}, "exe"};
+    return {{{language::CoreText(QCoreApplication::translate("QtPlatform", "Eseguibili(*.exe)")), "*.exe"},
+             {language::CoreText(QCoreApplication::translate("QtPlatform", "Tutti i file (*.*)")), "*.*"}},
+            "exe"};
 }
 
 bool ProcessRunning(int id)

@@ -36,6 +36,9 @@ int main(int argc, char** argv)
     // Listing the tests needs no window system.
     if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tests expect the Italian texts, from the programs they start too,
+    // whatever the language of the machine.
+    qputenv("QUADRIVO_LINGUA", "it");
     standardHandler = qInstallMessageHandler(QuietMessages);
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");  // as the editor does: files use a decimal point

@@ -30,7 +30,7 @@ QLineEdit* MakeNumberField(const char* name)
 
 TextDialog::TextDialog(Application& app, QWidget* parent) : QuestionDialog(app, parent)
 {
-    setWindowTitle(QStringLiteral("Domanda a risposta testuale/numerica"));
+    setWindowTitle(tr("Domanda a risposta testuale/numerica"));
     setObjectName(QStringLiteral("textAnsDialog"));
 
     questionText()->setMinimumSize(460, 120);
@@ -48,10 +48,10 @@ TextDialog::TextDialog(Application& app, QWidget* parent) : QuestionDialog(app, 
     scoreIfOk_ = MakeNumberField("scoreIfOkField");
     scoreIfBad_ = MakeNumberField("scoreIfBadField");
     auto* precisionRow = new QFormLayout;
-    precisionRow->addRow(QStringLiteral("Precisione richiesta"), precision_);
+    precisionRow->addRow(tr("Precisione richiesta"), precision_);
     auto* scores = new QFormLayout;
-    scores->addRow(QStringLiteral("Punti se giusto:"), scoreIfOk_);
-    scores->addRow(QStringLiteral("Punti se errato:"), scoreIfBad_);
+    scores->addRow(tr("Punti se giusto:"), scoreIfOk_);
+    scores->addRow(tr("Punti se errato:"), scoreIfBad_);
     auto* numbersRow = new QHBoxLayout;
     numbersRow->addLayout(precisionRow);
     numbersRow->addStretch(1);

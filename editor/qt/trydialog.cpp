@@ -10,18 +10,19 @@
 #include "editor/core/runner.h"
 #include "editor/qt/dialogbuttons.h"
 #include "editor/qt/encoding.h"
+#include "translations/language.h"
 
 namespace quadrivo::editor {
 
 TryDialog::TryDialog(Application& app, const std::vector<std::string>& arguments, QWidget* parent)
     : QDialog(parent), app_(app), arguments_(arguments), opened_(RunnerProgram(app.settings))
 {
-    setWindowTitle(QStringLiteral("Esegui con..."));
+    setWindowTitle(tr("Esegui con..."));
 
     program_ = new QLineEdit(FromNativeBytes(opened_.value_or("")));
     program_->setObjectName(QStringLiteral("programEdit"));
     program_->setMinimumWidth(320);
-    auto* browse = new QPushButton(QStringLiteral("&Sfoglia"));
+    auto* browse = new QPushButton(tr("&Sfoglia"));
     browse->setObjectName(QStringLiteral("browseButton"));
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, &TryDialog::browse);
@@ -43,7 +44,8 @@ void TryDialog::accept()
     // Where the system's file-name encoding lacks a character, the program
     // could not be named on a command line.
     if (FromNativeBytes(program) != typed) {
-        ShowInfo(app_, "Il programma contiene caratteri che non si possono usare in un comando.");
+        ShowInfo(app_, language::CoreText(
+                           tr("Il programma contiene caratteri che non si possono usare in un comando.")));
         program_->setFocus();
         return;
     }

@@ -1,5 +1,7 @@
 #include "runner/core/commandline.h"
 
+#include "runner/core/translate.h"
+
 namespace quadrivo::runner {
 
 const char kRunnerUsage[] =
@@ -32,17 +34,19 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments)
             line.version = true;
         } else if (arg == "-question" || arg == "--question") {
             if (i + 1 >= arguments.size() || !ReadQuestionNumber(arguments[++i], &line.question)) {
-                line.error = "-question vuole il numero della domanda, da 1";
+                line.error =
+                    QT_TRANSLATE_NOOP("CommandLine", "-question vuole il numero della domanda, da 1");
                 return line;
             }
         } else if (line.file.empty() && !arg.empty() && arg[0] != '-') {
             line.file = arg;
         } else {
-            line.error = "argomento non previsto: " + arg;
+            line.error = FilledIn(QT_TRANSLATE_NOOP("CommandLine", "argomento non previsto: %1"), {arg});
             return line;
         }
     }
-    if (line.file.empty() && !line.help && !line.version) line.error = "manca il file del test";
+    if (line.file.empty() && !line.help && !line.version)
+        line.error = QT_TRANSLATE_NOOP("CommandLine", "manca il file del test");
     return line;
 }
 

@@ -15,6 +15,7 @@
 #include "runner/core/session.h"
 #include "runner/qt/runnerwindow.h"
 #include "text/errore.h"
+#include "translations/language.h"
 
 namespace quadrivo::runner {
 
@@ -27,13 +28,15 @@ public:
     {
         QString text = FromModel(message);
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QMessageBox::information(nullptr, QStringLiteral("Informazione"), text);
+        QMessageBox::information(
+            nullptr, QCoreApplication::translate("quadrivo::runner::RunnerApp", "Informazione"), text);
     }
 };
 
 void Inform(const QString& text)
 {
-    QMessageBox::information(nullptr, QStringLiteral("Informazione"), text);
+    QMessageBox::information(
+        nullptr, QCoreApplication::translate("quadrivo::runner::RunnerApp", "Informazione"), text);
 }
 
 // Results of runs that ended without saving (a crash, a pulled plug) are
@@ -42,16 +45,23 @@ void OfferRecovery(CTest& test)
 {
     const std::vector<CStringa> files = AbandonedResults(test);
     if (files.empty()) return;
-    const QString question = QStringLiteral(
-                                 "Accanto al test ci sono %1 risultati di esecuzioni interrotte.\n"
-                                 "Vuoi aggiungerli al file dei risultati della classe?")
-                                 .arg(files.size());
-    if (QMessageBox::question(nullptr, QStringLiteral("Attenzione"), question) != QMessageBox::Yes) return;
+    const QString question =
+        QCoreApplication::translate("quadrivo::runner::RunnerApp",
+                                    "Accanto al test ci sono %1 risultati di esecuzioni interrotte.\n"
+                                    "Vuoi aggiungerli al file dei risultati della classe?")
+            .arg(files.size());
+    if (QMessageBox::question(nullptr,
+                              QCoreApplication::translate("quadrivo::runner::RunnerApp", "Attenzione"),
+                              question) != QMessageBox::Yes)
+        return;
     const int recovered = RecoverResults(test, files, WaitInEventLoop);
     if (recovered < 0)
-        Inform(QStringLiteral("Il file dei risultati è in uso da un'altra esecuzione: riprova più tardi."));
+        Inform(QCoreApplication::translate(
+            "quadrivo::runner::RunnerApp",
+            "Il file dei risultati è in uso da un'altra esecuzione: riprova più tardi."));
     else
-        Inform(QStringLiteral("Risultati aggiunti: %1.").arg(recovered));
+        Inform(QCoreApplication::translate("quadrivo::runner::RunnerApp", "Risultati aggiunti: %1.")
+                   .arg(recovered));
 }
 
 }  // namespace
@@ -60,9 +70,9 @@ void SetUpRunnerApplication(QTranslator& translator)
 {
     // QApplication has taken the user's locale.
     std::setlocale(LC_NUMERIC, "C");
-    if (translator.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&translator);
+    // The editor's language, so that a run started from it speaks the same.
+    language::InstallLanguage(language::ChosenLanguage(language::LanguageSetting(), QLocale::system()),
+                              translator);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/runner/quadrivo.svg")));
 }
 
@@ -91,7 +101,9 @@ int RunRunner(const std::vector<std::string>& arguments)
     if (test.Error() != 0) return test.Error();
     const bool trial = line.question >= 0;
     if (trial && line.question >= test.QuestionCount()) {
-        Inform(QStringLiteral("Il questionario non ha la domanda %1.").arg(line.question + 1));
+        Inform(QCoreApplication::translate("quadrivo::runner::RunnerApp",
+                                           "Il questionario non ha la domanda %1.")
+                   .arg(line.question + 1));
         return 2;
     }
 

@@ -12,8 +12,8 @@ class QTranslator;
 namespace quadrivo::runner {
 
 // What the runner's programs set up once their QApplication is made: numbers
-// read with a decimal point whatever the user's locale, the standard dialogs
-// in Italian, the program's icon. translator must outlive the application.
+// read with a decimal point whatever the user's locale, the editor's language
+// (the standard dialogs too), the program's icon. translator must outlive the application.
 void SetUpRunnerApplication(QTranslator& translator);
 
 // --help or --version on standard output; returns the exit status, 0.

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -41,17 +42,17 @@ QString JudgementText(TCorrect judgement)
 {
     switch (judgement) {
         case TCorrect::Yes:
-            return QStringLiteral("Esatta");
+            return QCoreApplication::translate("quadrivo::runner::RunnerWindow", "Esatta");
         case TCorrect::Nearly:
-            return QStringLiteral("Quasi esatta");
+            return QCoreApplication::translate("quadrivo::runner::RunnerWindow", "Quasi esatta");
         case TCorrect::No:
-            return QStringLiteral("Errata");
+            return QCoreApplication::translate("quadrivo::runner::RunnerWindow", "Errata");
         case TCorrect::Skip:
-            return QStringLiteral("Saltata");
+            return QCoreApplication::translate("quadrivo::runner::RunnerWindow", "Saltata");
         case TCorrect::Late:
-            return QStringLiteral("In ritardo");
+            return QCoreApplication::translate("quadrivo::runner::RunnerWindow", "In ritardo");
         default:
-            return QStringLiteral("Non valutata");
+            return QCoreApplication::translate("quadrivo::runner::RunnerWindow", "Non valutata");
     }
 }
 
@@ -143,11 +144,9 @@ RunnerWindow::RunnerWindow(Session& session, CTest& test, ResultStore* store, QW
     : QMainWindow(parent), session_(session), test_(test), store_(store)
 {
     ask = [this](const QString& text) {
-        return QMessageBox::question(this, QStringLiteral("Attenzione"), text) == QMessageBox::Yes;
+        return QMessageBox::question(this, tr("Attenzione"), text) == QMessageBox::Yes;
     };
-    tell = [this](const QString& text) {
-        QMessageBox::information(this, QStringLiteral("Informazione"), text);
-    };
+    tell = [this](const QString& text) { QMessageBox::information(this, tr("Informazione"), text); };
 
     const QString name = FromModel(session_.TestName());
     setWindowTitle(name.isEmpty() ? QStringLiteral("Quadrivo") : QStringLiteral("Quadrivo - %1").arg(name));
@@ -178,21 +177,21 @@ QWidget* RunnerWindow::createStartPage()
     auto* time = new QLabel(page);
     const int minutes = session_.MinutesAllowed();
     if (minutes == 0)
-        time->setText(QStringLiteral("Nessun limite di tempo"));
+        time->setText(tr("Nessun limite di tempo"));
     else if (minutes == 1)
-        time->setText(QStringLiteral("Tempo a disposizione: 1 minuto"));
+        time->setText(tr("Tempo a disposizione: 1 minuto"));
     else
-        time->setText(QStringLiteral("Tempo a disposizione: %1 minuti").arg(minutes));
+        time->setText(tr("Tempo a disposizione: %1 minuti").arg(minutes));
     layout->addWidget(time);
     layout->addSpacing(12);
 
     auto* form = new QFormLayout;
     name_ = new QLineEdit(page);
     name_->setMaxLength(80);
-    form->addRow(QStringLiteral("&Nome e cognome:"), name_);
+    form->addRow(tr("&Nome e cognome:"), name_);
     password_ = new QLineEdit(page);
     password_->setEchoMode(QLineEdit::Password);
-    form->addRow(QStringLiteral("&Password:"), password_);
+    form->addRow(tr("&Password:"), password_);
     passwordLabel_ = qobject_cast<QLabel*>(form->labelForField(password_));
     const bool needsPassword = session_.NeedsPassword();
     password_->setVisible(needsPassword);
@@ -202,7 +201,7 @@ QWidget* RunnerWindow::createStartPage()
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    start_ = new QPushButton(QStringLiteral("&Inizia"), page);
+    start_ = new QPushButton(tr("&Inizia"), page);
     start_->setDefault(true);
     buttons->addWidget(start_);
     layout->addLayout(buttons);
@@ -249,16 +248,15 @@ QWidget* RunnerWindow::createQuestionPage()
     answer_->setMaxLength(250);
     layout->addWidget(answer_);
     notAsked_ = WrappedLabel(page);
-    notAsked_->setText(
-        QStringLiteral("Questa domanda non richiede una risposta: premi Conferma per proseguire."));
+    notAsked_->setText(tr("Questa domanda non richiede una risposta: premi Conferma per proseguire."));
     layout->addWidget(notAsked_);
     layout->addStretch();
 
     auto* buttons = new QHBoxLayout;
-    quit_ = new QPushButton(QStringLiteral("&Termina"), page);
-    putOff_ = new QPushButton(QStringLiteral("&Rimanda"), page);
-    skip_ = new QPushButton(QStringLiteral("&Salta"), page);
-    confirm_ = new QPushButton(QStringLiteral("&Conferma"), page);
+    quit_ = new QPushButton(tr("&Termina"), page);
+    putOff_ = new QPushButton(tr("&Rimanda"), page);
+    skip_ = new QPushButton(tr("&Salta"), page);
+    confirm_ = new QPushButton(tr("&Conferma"), page);
     confirm_->setDefault(true);
     buttons->addWidget(quit_);
     buttons->addStretch();
@@ -279,15 +277,14 @@ QWidget* RunnerWindow::createEndPage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(24, 24, 24, 24);
-    auto* title = new QLabel(QStringLiteral("Test terminato"), page);
+    auto* title = new QLabel(tr("Test terminato"), page);
     ScaleFont(title, 1.6, true);
     layout->addWidget(title);
     endScore_ = new QLabel(page);
     ScaleFont(endScore_, 1.25, false);
     layout->addWidget(endScore_);
     outcomes_ = new QTableWidget(0, 3, page);
-    outcomes_->setHorizontalHeaderLabels(
-        {QStringLiteral("Domanda"), QStringLiteral("Giudizio"), QStringLiteral("Punti")});
+    outcomes_->setHorizontalHeaderLabels({tr("Domanda"), tr("Giudizio"), tr("Punti")});
     outcomes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     outcomes_->verticalHeader()->hide();
     outcomes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -297,7 +294,7 @@ QWidget* RunnerWindow::createEndPage()
     layout->addWidget(saveStatus_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("C&hiudi"), page);
+    auto* close = new QPushButton(tr("C&hiudi"), page);
     buttons->addWidget(close);
     layout->addLayout(buttons);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -308,7 +305,7 @@ void RunnerWindow::startTrial()
 {
     trial_ = true;
     if (session_.Start(CStringa(), CStringa()) != StartProblem::None) {
-        tell(QStringLiteral("La domanda da provare non c'è nel questionario."));
+        tell(tr("La domanda da provare non c'è nel questionario."));
         return;
     }
     showQuestion();
@@ -318,24 +315,24 @@ void RunnerWindow::startTest()
 {
     switch (session_.Start(ToModel(name_->text()), ToModel(password_->text()))) {
         case StartProblem::NoName:
-            tell(QStringLiteral("Scrivi il tuo nome e cognome per iniziare."));
+            tell(tr("Scrivi il tuo nome e cognome per iniziare."));
             name_->setFocus();
             return;
         case StartProblem::WrongPassword:
-            tell(QStringLiteral("La password non è corretta."));
+            tell(tr("La password non è corretta."));
             password_->selectAll();
             password_->setFocus();
             return;
         case StartProblem::NoQuestions:
-            tell(QStringLiteral("Il questionario non ha domande da porre."));
+            tell(tr("Il questionario non ha domande da porre."));
             return;
         case StartProblem::None:
             break;
     }
     if (session_.SinkFailed())
-        tell(QStringLiteral(
-            "Non riesco a scrivere il file dei risultati accanto al test: le risposte potrebbero "
-            "non essere salvate. Avvisa l'insegnante."));
+        tell(
+            tr("Non riesco a scrivere il file dei risultati accanto al test: le risposte potrebbero "
+               "non essere salvate. Avvisa l'insegnante."));
     timer_->start();
     showQuestion();
 }
@@ -348,10 +345,9 @@ void RunnerWindow::showQuestion()
         return;
     }
     pages_->setCurrentIndex(kQuestionPage);
-    position_->setText(
-        QStringLiteral("Domanda %1 di %2").arg(session_.Position()).arg(session_.AskedCount()));
+    position_->setText(tr("Domanda %1 di %2").arg(session_.Position()).arg(session_.AskedCount()));
     score_->setVisible(session_.ShowsScore());
-    score_->setText(QStringLiteral("Punteggio: %1").arg(ScoreText(session_.TotalScore())));
+    score_->setText(tr("Punteggio: %1").arg(ScoreText(session_.TotalScore())));
     questionText_->setText(FromModel(q->GetTextQue()));
 
     QPixmap picture = QuestionImage(test_, *q);
@@ -387,8 +383,8 @@ void RunnerWindow::showQuestion()
             QRegularExpression(QStringLiteral("[+-]?[0-9]*([.,][0-9]*)?")), answer_));
     else
         answer_->setValidator(nullptr);
-    answer_->setPlaceholderText(type == TQue::SingleNumber ? QStringLiteral("Scrivi un numero")
-                                                           : QStringLiteral("Scrivi la risposta"));
+    answer_->setPlaceholderText(type == TQue::SingleNumber ? tr("Scrivi un numero")
+                                                           : tr("Scrivi la risposta"));
     notAsked_->setVisible(!IsJudgedKind(type));
     if (answer_->isVisible()) answer_->setFocus();
 
@@ -418,12 +414,11 @@ void RunnerWindow::confirmAnswer()
     double number = 0;
     const CStringa typed = ToModel(answer_->text().trimmed());
     if (q->GetTypeQue() == TQue::SingleNumber && typed.Length() != 0 && !ReadTypedNumber(typed, &number)) {
-        tell(QStringLiteral("La risposta deve essere un numero, per esempio 12,5."));
+        tell(tr("La risposta deve essere un numero, per esempio 12,5."));
         answer_->setFocus();
         return;
     }
-    if (session_.AsksConfirmation() && IsJudgedKind(q->GetTypeQue()) &&
-        !ask(QStringLiteral("Confermi la risposta?")))
+    if (session_.AsksConfirmation() && IsJudgedKind(q->GetTypeQue()) && !ask(tr("Confermi la risposta?")))
         return;
     // The test's time may have run out while the question was asked.
     if (!session_.Current()) return;
@@ -448,7 +443,7 @@ void RunnerWindow::putOffQuestion()
 void RunnerWindow::quitTest()
 {
     if (!session_.Current()) return;
-    if (!ask(QStringLiteral("Vuoi terminare il test? Le domande non ancora viste restano senza risposta.")) ||
+    if (!ask(tr("Vuoi terminare il test? Le domande non ancora viste restano senza risposta.")) ||
         !session_.Current())
         return;
     session_.Quit();
@@ -458,7 +453,7 @@ void RunnerWindow::quitTest()
 void RunnerWindow::tick()
 {
     if (session_.Tick()) {
-        tell(QStringLiteral("Il tempo a disposizione è finito."));
+        tell(tr("Il tempo a disposizione è finito."));
         showQuestion();
         return;
     }
@@ -469,12 +464,11 @@ void RunnerWindow::updateTimes()
 {
     const int testLeft = session_.TestSecondsLeft();
     testTime_->setVisible(testLeft >= 0);
-    testTime_->setText(QStringLiteral("Tempo del test: %1").arg(TimeText(testLeft)));
+    testTime_->setText(tr("Tempo del test: %1").arg(TimeText(testLeft)));
     const int questionLeft = session_.QuestionSecondsLeft();
     questionTime_->setVisible(questionLeft >= 0);
-    questionTime_->setText(questionLeft > 0
-                               ? QStringLiteral("Tempo della domanda: %1").arg(TimeText(questionLeft))
-                               : QStringLiteral("Tempo della domanda scaduto"));
+    questionTime_->setText(questionLeft > 0 ? tr("Tempo della domanda: %1").arg(TimeText(questionLeft))
+                                            : tr("Tempo della domanda scaduto"));
 }
 
 void RunnerWindow::showSolution(const CGiudizio& judged, int index)
@@ -483,24 +477,24 @@ void RunnerWindow::showSolution(const CGiudizio& judged, int index)
     QString text;
     switch (judged.Judgement) {
         case TCorrect::Yes:
-            text = QStringLiteral("Risposta esatta.");
+            text = tr("Risposta esatta.");
             break;
         case TCorrect::Nearly:
-            text = QStringLiteral("Risposta quasi esatta.");
+            text = tr("Risposta quasi esatta.");
             break;
         case TCorrect::Skip:
-            text = QStringLiteral("Domanda saltata.");
+            text = tr("Domanda saltata.");
             break;
         case TCorrect::Late:
-            text = QStringLiteral("Risposta data fuori tempo.");
+            text = tr("Risposta data fuori tempo.");
             break;
         default:
-            text = QStringLiteral("Risposta errata.");
+            text = tr("Risposta errata.");
             break;
     }
     if (judged.Judgement != TCorrect::Yes)
-        text += QStringLiteral("\nLa risposta giusta: %1").arg(Solution(*test_.GetQuestion(index)));
-    if (session_.ShowsScore()) text += QStringLiteral("\nPunti: %1").arg(ScoreText(judged.Score));
+        text += tr("\nLa risposta giusta: %1").arg(Solution(*test_.GetQuestion(index)));
+    if (session_.ShowsScore()) text += tr("\nPunti: %1").arg(ScoreText(judged.Score));
     tell(text);
 }
 
@@ -512,7 +506,7 @@ void RunnerWindow::showEnd()
     pages_->setCurrentIndex(kEndPage);
     const bool showScore = session_.ShowsScore();
     endScore_->setVisible(showScore);
-    endScore_->setText(QStringLiteral("Punteggio totale: %1").arg(ScoreText(session_.TotalScore())));
+    endScore_->setText(tr("Punteggio totale: %1").arg(ScoreText(session_.TotalScore())));
     outcomes_->setVisible(showScore);
     outcomes_->setRowCount(0);
     for (const QuestionOutcome& outcome : session_.Outcomes()) {
@@ -529,29 +523,26 @@ void RunnerWindow::showEnd()
     outcomes_->resizeColumnToContents(1);
 
     if (!store_) {
-        saveStatus_->setText(trial_ ? QStringLiteral("Prova della domanda: le risposte non sono salvate.")
-                                    : QString());
+        saveStatus_->setText(trial_ ? tr("Prova della domanda: le risposte non sono salvate.") : QString());
         return;
     }
-    saveStatus_->setText(QStringLiteral("Salvataggio dei risultati..."));
+    saveStatus_->setText(tr("Salvataggio dei risultati..."));
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const CStringa resultFile = store_->ResultFile();
     const SaveOutcome outcome = store_->Finish();
     QGuiApplication::restoreOverrideCursor();
     switch (outcome) {
         case SaveOutcome::Saved:
-            saveStatus_->setText(QStringLiteral("I risultati sono stati salvati."));
+            saveStatus_->setText(tr("I risultati sono stati salvati."));
             break;
         case SaveOutcome::LockBusy:
         case SaveOutcome::WriteFailed:
             if (resultFile.Length() == 0)
-                saveStatus_->setText(
-                    QStringLiteral("Non è stato possibile salvare i risultati. Avvisa l'insegnante."));
+                saveStatus_->setText(tr("Non è stato possibile salvare i risultati. Avvisa l'insegnante."));
             else
-                saveStatus_->setText(
-                    QStringLiteral("Non è stato possibile aggiungere i risultati al file della classe: "
-                                   "restano nel file %1. Avvisa l'insegnante.")
-                        .arg(FromModel(resultFile)));
+                saveStatus_->setText(tr("Non è stato possibile aggiungere i risultati al file della classe: "
+                                        "restano nel file %1. Avvisa l'insegnante.")
+                                         .arg(FromModel(resultFile)));
             break;
     }
 }
@@ -562,7 +553,7 @@ void RunnerWindow::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    if (!ask(QStringLiteral("Vuoi chiudere il test? Le risposte date finora vengono salvate."))) {
+    if (!ask(tr("Vuoi chiudere il test? Le risposte date finora vengono salvate."))) {
         event->ignore();
         return;
     }

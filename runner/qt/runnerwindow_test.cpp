@@ -12,11 +12,13 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QTranslator>
 #include <clocale>
 #include <filesystem>
 
 #include "runner/core/runner_fixtures_test.h"
 #include "runner/core/session.h"
+#include "translations/language.h"
 
 namespace quadrivo::runner {
 
@@ -37,6 +39,21 @@ protected:
     QStringList told;
     bool confirm = true;
 };
+
+TEST_F(RunnerWindowTest, WindowSpeaksTheInstalledLanguage)
+{
+    QTranslator translator;
+    ASSERT_TRUE(language::InstallLanguage(language::Language::English, translator));
+    Session session(test, -1, nullptr);
+    RunnerWindow window(session, test, nullptr);
+    Wire(window);
+    EXPECT_EQ(window.startButton()->text(), QStringLiteral("&Start"));
+    window.startButton()->click();
+    QCoreApplication::removeTranslator(&translator);
+    SetTextTranslator(nullptr);
+    SetMessageWording(nullptr);
+    EXPECT_EQ(told, QStringList{QStringLiteral("Write your full name to start.")});
+}
 
 TEST_F(RunnerWindowTest, PagesFollowTheSessionFromStartToEnd)
 {
@@ -122,6 +139,9 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tests expect the Italian texts, from the programs they start too,
+    // whatever the language of the machine.
+    qputenv("QUADRIVO_LINGUA", "it");
     QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     return RUN_ALL_TESTS();
