@@ -61,6 +61,8 @@ std::vector<Item> ReadAiken(const std::string& text, Imported&)
         start = end + 1;
         ++lineNumber;
         if (line.empty()) {
+            // A question ends with its ANSWER line, before any blank line.
+            if (open) fail(item.line, "la domanda non ha la riga ANSWER");
             skipping = false;
             continue;
         }
@@ -76,9 +78,9 @@ std::vector<Item> ReadAiken(const std::string& text, Imported&)
             const std::string_view right = Trimmed(line.substr(7));
             const std::size_t index = right.size() == 1 ? letters.find(right[0]) : std::string::npos;
             if (letters.empty()) {
-                fail(lineNumber, "ANSWER: prima di ogni risposta");
+                fail(lineNumber, "la riga ANSWER viene prima delle risposte");
             } else if (index == std::string::npos) {
-                fail(lineNumber, "la risposta indicata da ANSWER: non c'\xE8");
+                fail(lineNumber, "la risposta indicata dalla riga ANSWER non c'\xE8");
             } else {
                 item.answers[index].weight = 1;
                 item.answers[index].right = true;
@@ -94,13 +96,13 @@ std::vector<Item> ReadAiken(const std::string& text, Imported&)
                 item.answers.push_back({std::string(Trimmed(line.substr(3))), 0, false});
             }
         } else if (!letters.empty()) {
-            fail(lineNumber, "attesa una risposta o la riga ANSWER:");
+            fail(lineNumber, "attesa una risposta o la riga ANSWER");
         } else {
             if (!item.text.empty()) item.text += '\n';
             item.text += line;
         }
     }
-    if (open) fail(item.line, "la domanda non ha la riga ANSWER:");
+    if (open) fail(item.line, "la domanda non ha la riga ANSWER");
     return items;
 }
 

@@ -26,6 +26,7 @@ Install with this system's package manager:
   fuzz targets: clang with its libFuzzer and sanitizer runtimes
   format check: clang-format
   benchmarks:   Google Benchmark and pugixml
+  Moodle XML:   pugixml (import and export; without it only GIFT and Aiken)
   screenshots:  Xvfb, xauth and the DejaVu fonts
 On Debian 12 these are: ${packages[*]}
 MSG

@@ -20,6 +20,7 @@
 #include "text/enumerazioni.h"
 #include "text/errore.h"
 #include "tools/tsttool_common.h"
+#include "tools/tsttool_interchange.h"
 #include "tools/tsttool_stats.h"
 
 namespace quadrivo::tsttool {
@@ -36,6 +37,8 @@ const char kUsage[] =
     "  tsttool save IN OUT [--no-overwrite] [--scramble|--plain]   salva IN come OUT (OUT senza cartella: "
     "accanto a IN)\n"
     "  tsttool stats FILE.tst [--json]    statistiche del test e dei risultati degli studenti\n"
+    "  tsttool import IN OUT.tst [--format gift|moodle|aiken] [--append]   le domande di IN in OUT\n"
+    "  tsttool export IN.tst OUT [--format gift|moodle|aiken]   le domande di IN nel formato\n"
     "Lo stato d'uscita e' il codice d'errore della libreria (0 = nessun errore).\n";
 
 // Dumps lose nothing: the bytes that Windows-1252 leaves undefined come out
@@ -243,6 +246,8 @@ int main(int argc, char** argv)
         if (command == "dump") return RunDump(argc - 1, argv + 1, &errors);
         if (command == "save") return RunSave(argc - 1, argv + 1, &errors);
         if (command == "stats") return RunStatsCommand(argc - 1, argv + 1, &errors);
+        if (command == "import") return RunImportCommand(argc - 1, argv + 1, &errors);
+        if (command == "export") return RunExportCommand(argc - 1, argv + 1, &errors);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tsttool: %s\n", e.what());
         return 1;
