@@ -1,5 +1,6 @@
 #include "interchange/interchange.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -32,6 +33,14 @@ struct Narrowing {
     {
         const std::string text = ModelText(utf8, &replaced);
         return CStringa(text.data(), static_cast<unsigned>(text.size()));
+    }
+    // A section's text as the file gives it back: without blanks at either
+    // end.
+    CStringa Section(std::string_view utf8)
+    {
+        CStringa text = (*this)(utf8);
+        text.Trim();
+        return text;
     }
 };
 
@@ -95,7 +104,7 @@ void FillChoice(const Item& item, Narrowing& narrow, CDomanda& q, Imported& impo
     for (std::size_t i = 0; i < count; ++i) {
         const ItemAnswer& a = item.answers[i];
         CRisposta answer(q.GetErrors());
-        answer.SetTextAns(narrow(a.text));
+        answer.SetTextAns(narrow.Section(a.text));
         answer.SetScore(static_cast<float>(a.weight * item.mark));
         // One right answer is the fully right one; of several, every answer
         // that earns points.
@@ -168,6 +177,19 @@ Format GuessFormat(std::string_view bytes)
     return Format::Gift;
 }
 
+Format FormatOfFileName(std::string_view name)
+{
+    const std::size_t dot = name.rfind('.');
+    const std::size_t slash = name.find_last_of("/\\");
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+        return Format::Gift;
+    std::string ext(name.substr(dot + 1));
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == "xml") return Format::MoodleXml;
+    if (ext == "txt" || ext == "aiken") return Format::Aiken;
+    return Format::Gift;
+}
+
 bool FormatAvailable(Format format)
 {
     return format != Format::MoodleXml || MoodleXmlAvailable();
@@ -219,7 +241,7 @@ void AddItem(const Item& item, CErrore* errors, Imported& imported)
     for (const std::string& note : item.notes) Warn(imported, item, note);
     Narrowing narrow;
     CDomanda q(errors);
-    q.SetTextQue(narrow(item.text.empty() ? item.title : item.text));
+    q.SetTextQue(narrow.Section(item.text.empty() ? item.title : item.text));
     q.SetClassQue(narrow(CategoryName(item.category)));
     switch (item.kind) {
         case ItemKind::Choice:
@@ -396,6 +418,7 @@ Exported Export(const CTest& test, Format format, const std::string& imageFolder
             written = WriteAiken(test, exported);
             break;
     }
+    exported.questions = written;
     if (written == 0) exported.error = kNothingExported;
     return exported;
 }

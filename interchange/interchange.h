@@ -24,6 +24,9 @@ bool FormatFromName(std::string_view name, Format* format);
 // The format a file's content looks like: XML, Aiken's "ANSWER:" lines, else
 // GIFT.
 Format GuessFormat(std::string_view bytes);
+// The format a file to write is meant for, by its extension: Moodle XML
+// for ".xml", Aiken for ".txt" and ".aiken", else GIFT.
+Format FormatOfFileName(std::string_view name);
 // Whether this build reads and writes the format: Moodle XML needs pugixml.
 bool FormatAvailable(Format format);
 
@@ -82,7 +85,8 @@ bool SaveImages(Imported& imported, const std::string& folder);
 // What an export gives: the file's bytes (UTF-8) and a warning for each
 // question left out or changed.
 struct Exported {
-    int error = 0;  // 0, kFormatUnavailable or kNothingExported
+    int error = 0;      // 0, kFormatUnavailable or kNothingExported
+    int questions = 0;  // how many the file holds
     std::string bytes;
     std::vector<Warning> warnings;
 };

@@ -132,10 +132,7 @@ int RunExportCommand(int argc, char** argv, CErrore* errors)
     }
     const char* in = args.files[0];
     const std::string out = args.files[1];
-    if (!given) {
-        const std::string ext = std::filesystem::path(out).extension().string();
-        format = ext == ".xml" ? Format::MoodleXml : ext == ".aiken" ? Format::Aiken : Format::Gift;
-    }
+    if (!given) format = interchange::FormatOfFileName(out);
     CTest test = LoadTypedTest(errors, in);
     if (test.Error() != 0) return test.Error();
     const interchange::Exported exported = interchange::Export(test, format, FolderOf(in));

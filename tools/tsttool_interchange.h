@@ -16,9 +16,9 @@ namespace quadrivo::tsttool {
 int RunImportCommand(int argc, char** argv, CErrore* errors);
 
 // `tsttool export IN.tst OUT [--format gift|moodle|aiken]`: the questions of
-// a questionnaire in the format (without --format: Moodle XML for a ".xml"
-// name, Aiken for ".aiken", else GIFT), a warning line for each question
-// left out. Returns 0 when the file was written.
+// a questionnaire in the format (without --format: by OUT's extension, see
+// FormatOfFileName), a warning line for each question left out. Returns 0
+// when the file was written.
 int RunExportCommand(int argc, char** argv, CErrore* errors);
 
 }  // namespace quadrivo::tsttool

@@ -7,9 +7,11 @@
 
 #include "editor/core/application.h"
 #include "editor/core/filecommands.h"
+#include "editor/core/interchange.h"
 #include "editor/core/settings.h"
 #include "editor/qt/encoding.h"
 #include "editor/qt/icons.h"
+#include "editor/qt/importwarnings.h"
 #include "editor/qt/maintextdialog.h"
 #include "editor/qt/propertydialog.h"
 #include "editor/qt/questiondialogs.h"
@@ -69,6 +71,15 @@ void MainWindow::createMenus()
     for (const MenuPopup& popup : MainMenu()) {
         QMenu* menu = menuBar()->addMenu(FromWindows1252(popup.title));
         for (const MenuEntry& entry : popup.entries) menu->addAction(actions_.at(entry.command));
+        if (popup.entries.back().command != Command::Exit) continue;
+        // Importa... and Esporta... come before Esci.
+        QAction* importAction = new QAction(QStringLiteral("&Importa..."), this);
+        importAction->setObjectName(QStringLiteral("importQuestions"));
+        connect(importAction, &QAction::triggered, this, &MainWindow::importQuestions);
+        QAction* exportAction = new QAction(QStringLiteral("Espo&rta..."), this);
+        exportAction->setObjectName(QStringLiteral("exportQuestions"));
+        connect(exportAction, &QAction::triggered, this, &MainWindow::exportQuestions);
+        menu->insertActions(actions_.at(Command::Exit), {importAction, exportAction});
     }
 }
 
@@ -187,6 +198,17 @@ void MainWindow::runTest()
 void MainWindow::about()
 {
     ShowInfo(app_, AboutText());
+}
+
+void MainWindow::importQuestions()
+{
+    ShowInterchangeReport(this, ImportCommand(app_));
+    refresh();
+}
+
+void MainWindow::exportQuestions()
+{
+    ShowInterchangeReport(this, ExportCommand(app_));
 }
 
 }  // namespace quadrivo::editor

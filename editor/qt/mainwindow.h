@@ -51,6 +51,8 @@ private:
     void editQuestion();
     void runTest();
     void about();
+    void importQuestions();
+    void exportQuestions();
 
     void createActions();
     void createMenus();

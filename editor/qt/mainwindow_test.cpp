@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, HasTheTitleAndTheThreeMenus)
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
     EXPECT_EQ(MenuTexts(menus[0]->menu()),
               (QStringList{"&Nuovo", "&Carica...", "&Salva", "Sal&va come...", "C&ommento...",
-                           QStringLiteral("&Proprietà..."), "&Esci"}));
+                           QStringLiteral("&Proprietà..."), "&Importa...", "Espo&rta...", "&Esci"}));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("&Domande"));
     EXPECT_EQ(MenuTexts(menus[1]->menu()), (QStringList{"&Nuova...", "&Modifica...", "&Esegui test..."}));
     EXPECT_EQ(menus[2]->text(), QStringLiteral("&Aiuto"));
