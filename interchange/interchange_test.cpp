@@ -175,6 +175,8 @@ TEST_F(InterchangeTest, TextsAreDecodedNarrowedOrRefused)
          "FreeText Il Po e il Ticino qui*", ""},
         {"gift escapes", Format::Gift, "a\\=b\\~c\\#d\\{e\\}f\\:g\\\\h\\ni{}", "FreeText a=b~c#d{e}f:g\\h\ni",
          ""},
+        {"gap at the start, trimmed as files are", Format::Gift, "{=a} resto ",
+         "SingleText _____ resto | a ok 1 near 1", ""},
         {"title when no text", Format::Gift, "::Solo titolo::{}", "FreeText Solo titolo", ""},
         {"closing tag refused", Format::Gift, "[plain]Cosa fa </TextQue> qui?{}", "",
          "domanda 1: un testo contiene \"</TextQue>\", che i file dei questionari non possono contenere: "

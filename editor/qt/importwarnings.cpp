@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/qt/encoding.h"
 
@@ -20,7 +21,12 @@ ImportWarningsDialog::ImportWarningsDialog(const InterchangeReport& report, QWid
     list->setObjectName(QStringLiteral("warningList"));
     for (const std::string& line : report.lines) list->addItem(FromWindows1252(line));
     list->setVisible(!report.lines.empty());
-    list->setMinimumWidth(520);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setFocusPolicy(Qt::NoFocus);
+    // Wide enough for the longest line, up to a width that still fits a
+    // small screen.
+    const int width = list->sizeHintForColumn(0) + 2 * list->frameWidth() + 24;
+    list->setMinimumWidth(std::clamp(width, 360, 900));
     auto* buttons = new QDialogButtonBox;
     QPushButton* ok = buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("okButton"));

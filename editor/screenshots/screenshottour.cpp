@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QPointer>
 #include <QTimer>
 #include <cstdio>
@@ -166,6 +167,26 @@ std::function<bool(QWidget*)> ChooseQuestionAt(int index)
     };
 }
 
+// Passes the file dialog of Importa... with the sample GIFT file beside the
+// sample questionnaire's folder chosen; the report that follows is the
+// window to shoot.
+bool ChooseSampleGift(QWidget* window)
+{
+    auto* dialog = qobject_cast<QFileDialog*>(window);
+    if (!dialog) return false;
+    dialog->selectFile(
+        QDir::current().absoluteFilePath(QStringLiteral("../interchange/testdata/geografia.gift")));
+    QTimer::singleShot(0, dialog, [dialog = QPointer<QFileDialog>(dialog)] {
+        if (dialog) static_cast<QDialog*>(dialog.data())->accept();
+    });
+    return true;
+}
+
+void TriggerImport(MainWindow& window)
+{
+    if (auto* action = window.findChild<QAction*>(QStringLiteral("importQuestions"))) action->trigger();
+}
+
 const std::vector<TourStep>& TourSteps()
 {
     static const std::vector<TourStep> steps = {
@@ -180,6 +201,8 @@ const std::vector<TourStep>& TourSteps()
         {QStringLiteral("singleans.png"), TriggerCommand(Command::EditQuestion), ChooseQuestionAt(4),
          nullptr},
         {QStringLiteral("textans.png"), TriggerCommand(Command::EditQuestion), ChooseQuestionAt(3), nullptr},
+        // Last: it adds the imported questions to the sample.
+        {QStringLiteral("import-warnings.png"), TriggerImport, ChooseSampleGift, nullptr},
     };
     return steps;
 }
