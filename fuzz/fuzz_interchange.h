@@ -28,7 +28,8 @@ inline void CheckImport(const uint8_t* data, size_t size, interchange::Format fo
     if (test.SaveTo(files.Path("importato.tst"), 1) != 0) std::abort();
     CheckSavedTestReadsBack(files, test);
     const interchange::Exported exported = interchange::Export(test, format, files.Dir().CStr());
-    if (exported.error == 0 && interchange::Import(exported.bytes, format, &files.errors).error != 0) std::abort();
+    if (exported.error == 0 && interchange::Import(exported.bytes, format, &files.errors).error != 0)
+        std::abort();
 }
 
 }  // namespace quadrivo
