@@ -278,6 +278,60 @@ TEST_F(InterchangeTest, MalformedQuestionIsSkippedAndTheOthersKept)
                   "domanda 2: riga 3: manca la parentesi graffa di chiusura: domanda non importata"});
 }
 
+TEST(InterchangeFormatTest, FormatsFollowTheContentAndTheName)
+{
+    const struct {
+        const char* content;
+        Format guessed;
+        const char* fileName;
+        Format named;
+    } cases[] = {
+        {"\xEF\xBB\xBF  <?xml version=\"1.0\"?><quiz/>", Format::MoodleXml, "banca.XML", Format::MoodleXml},
+        {"Domanda?\nA. a\nANSWER: A\n", Format::Aiken, "banca.txt", Format::Aiken},
+        {"Domanda?\nA. a\nANSWER: A\n{}", Format::Gift, "banca.aiken", Format::Aiken},
+        {"Nota: ANSWER: dentro la riga{}", Format::Gift, "banca.gift", Format::Gift},
+        {"::t::Q{=a ~b}", Format::Gift, "cartella.xml/banca", Format::Gift},
+        {"", Format::Gift, "banca", Format::Gift},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.content);
+        EXPECT_EQ(GuessFormat(c.content), c.guessed);
+        EXPECT_EQ(FormatOfFileName(c.fileName), c.named);
+    }
+    for (Format f : {Format::Gift, Format::MoodleXml, Format::Aiken}) {
+        Format back = Format::Gift;
+        EXPECT_TRUE(FormatFromName(FormatName(f), &back));
+        EXPECT_EQ(back, f);
+    }
+    Format unchanged = Format::Aiken;
+    EXPECT_FALSE(FormatFromName("csv", &unchanged));
+    EXPECT_EQ(unchanged, Format::Aiken);
+}
+
+TEST(InterchangeNumberTest, NumbersReadWithoutLocaleAndWriteBackExactly)
+{
+    const struct {
+        const char* text;
+        bool read;
+        double value;
+    } cases[] = {
+        {"3", true, 3},        {" -2.5 ", true, -2.5}, {"+4", true, 4},   {"2,5", true, 2.5},
+        {"1,000.5", false, 0}, {"1e3", true, 1000},    {"tre", false, 0}, {"", false, 0},
+        {"inf", false, 0},     {"nan", false, 0},      {"3x", false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        double value = 0;
+        EXPECT_EQ(ReadNumber(c.text, &value), c.read);
+        if (c.read) EXPECT_EQ(value, c.value);
+    }
+    for (double x : {0.1, -9996.84719000245, 1e-300, 123456789.125}) {
+        double back = 0;
+        ASSERT_TRUE(ReadNumber(NumberText(x), &back));
+        EXPECT_EQ(back, x);
+    }
+}
+
 // --- Round trip -----------------------------------------------------------
 
 // Words with the characters each format must escape or encode.
