@@ -181,6 +181,7 @@ bool ReadNumerical(std::string_view body, Item& item)
         parts.push_back(body);
     }
     for (std::string_view part : parts) {
+        if (part.empty()) return false;
         ItemAnswer answer;
         answer.weight = 1;
         const bool wrong = part.front() == '~';

@@ -240,6 +240,7 @@ TEST_F(InterchangeTest, MalformedFilesAreRefusedNamingTheLine)
         {Format::Gift, "\n\nQ{a b c}", kMalformedFile,
          "riga 3: le risposte non sono scritte come GIFT le vuole"},
         {Format::Gift, "Q{#tre}", kMalformedFile, "riga 1: le risposte non sono scritte come GIFT le vuole"},
+        {Format::Gift, "Q{#}", kMalformedFile, "riga 1: le risposte non sono scritte come GIFT le vuole"},
         {Format::Gift, "Q{~%x%a =b}", kMalformedFile,
          "riga 1: le risposte non sono scritte come GIFT le vuole"},
         {Format::Gift, "Q{=a {~b}", kMalformedFile, "riga 1: parentesi graffa aperta dentro le risposte"},
