@@ -297,11 +297,13 @@ int WriteMoodleXml(const CTest& test, const std::string& imageFolder, Exported& 
         std::string html = HtmlFromPlain(ExportText(q.GetTextQue().CStr()));
         std::string image;
         bool found = false;
-        const std::string imageName = ExportText(q.GetImage().CStr());
+        // The file travels under its bare name; Image may name a subfolder.
+        std::string imageName = ExportText(q.GetImage().CStr());
+        imageName.erase(0, imageName.find_last_of("/\\") + 1);
         if (!imageName.empty()) {
             image = ReadImage(imageFolder + "/" + q.GetImage().CStr(), &found);
             if (found) {
-                html += "<br><img src=\"@@PLUGINFILE@@/" + imageName + "\">";
+                html += "<br><img src=\"@@PLUGINFILE@@/" + HtmlFromPlain(imageName) + "\">";
             } else {
                 exported.warnings.push_back({n + 1, std::string("l'immagine \"") + q.GetImage().CStr() +
                                                         "\" non si legge: esportata senza"});
