@@ -324,7 +324,9 @@ TEST(InterchangeNumberTest, NumbersReadWithoutLocaleAndWriteBackExactly)
         SCOPED_TRACE(c.text);
         double value = 0;
         EXPECT_EQ(ReadNumber(c.text, &value), c.read);
-        if (c.read) EXPECT_EQ(value, c.value);
+        if (c.read) {
+            EXPECT_EQ(value, c.value);
+        }
     }
     for (double x : {0.1, -9996.84719000245, 1e-300, 123456789.125}) {
         double back = 0;
