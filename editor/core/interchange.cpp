@@ -43,6 +43,21 @@ std::string InCurrentFolder(const Application& app, const std::string& path)
     return p.is_absolute() ? path : (std::filesystem::path(app.CurrentFolder()) / p).string();
 }
 
+FileDialogRequest FileRequest(const Application& app, const char* title, std::vector<FileFilter> filters)
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.filters = std::move(filters);
+    request.folder = app.CurrentFolder();
+    return request;
+}
+
+// The file's name as the messages show it.
+std::string NameOf(Application& app, const std::string& path)
+{
+    return app.files.NameForMessage(std::filesystem::path(path).filename().string());
+}
+
 std::vector<std::string> WarningLines(const std::vector<interchange::Warning>& warnings)
 {
     std::vector<std::string> lines;
@@ -84,15 +99,12 @@ int AppendImported(Application& app, interchange::Imported& imported)
 InterchangeReport ImportCommand(Application& app)
 {
     InterchangeReport report;
-    FileDialogRequest request;
-    request.title = "Importa domande...";
-    request.filters = ImportFilters();
-    request.folder = app.CurrentFolder();
+    FileDialogRequest request = FileRequest(app, "Importa domande...", ImportFilters());
     request.mustExist = true;
     std::string path;
     if (!app.dialogs.OpenFileName(request, path)) return report;
     report.ran = true;
-    const std::string name = app.files.NameForMessage(std::filesystem::path(path).filename().string());
+    const std::string name = NameOf(app, path);
 
     std::ifstream in(InCurrentFolder(app, path), std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -117,16 +129,13 @@ InterchangeReport ImportCommand(Application& app)
 InterchangeReport ExportCommand(Application& app)
 {
     InterchangeReport report;
-    FileDialogRequest request;
-    request.title = "Esporta domande...";
-    request.filters = ExportFilters();
+    FileDialogRequest request = FileRequest(app, "Esporta domande...", ExportFilters());
     request.defaultExtension = "gift";
-    request.folder = app.CurrentFolder();
     request.overwritePrompt = true;
     std::string path;
     if (!app.dialogs.SaveFileName(request, path)) return report;
     report.ran = true;
-    const std::string name = app.files.NameForMessage(std::filesystem::path(path).filename().string());
+    const std::string name = NameOf(app, path);
 
     const Format format = interchange::FormatOfFileName(path);
     const interchange::Exported exported = interchange::Export(app.currentTest, format, ImageFolder(app));
