@@ -2,11 +2,8 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "interchange/item.h"
 #include "interchange/plaintext.h"
@@ -20,7 +17,7 @@ namespace quadrivo::interchange {
 namespace {
 
 // The names the platforms give the root of a course's categories.
-const char* const kCategoryRoots[] = {"$course$/", "$system$/", "$module$/", "$cat1$/", "top/", "top"};
+const char* const kCategoryRoots[] = {"$course$/", "$system$/", "$module$/", "top/", "top"};
 
 const char kVero[] = "Vero";
 const char kFalso[] = "Falso";

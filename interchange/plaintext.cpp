@@ -3,9 +3,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
-#include <iterator>
 
 #include "text/codifica.h"
 
