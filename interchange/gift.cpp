@@ -276,7 +276,7 @@ Item ReadQuestion(const Block& block, int number, const std::string& category)
     item.category = category;
     std::string_view text = block.text;
     std::size_t offset = 0;
-    // Positions below count in block.text, for the lines of messages.
+    // Offsets count in block.text, so that a message can name its line.
     auto skipBlanks = [&] {
         while (offset < text.size() && std::isspace(static_cast<unsigned char>(text[offset]))) ++offset;
     };
@@ -321,7 +321,7 @@ Item ReadQuestion(const Block& block, int number, const std::string& category)
     const std::string_view after = Trimmed(text.substr(close + 1));
     if (FindUnescaped(after, "{") != kNone) {
         item.kind = ItemKind::Unsupported;
-        item.unsupported = "pi\xF9 spazi di risposta";
+        item.unsupported = "pi\xC3\xB9 spazi di risposta";  // UTF-8, as every text of an item
         return item;
     }
     if (!ReadAnswers(text.substr(open + 1, close - open - 1), markup, item)) {
@@ -330,7 +330,6 @@ Item ReadQuestion(const Block& block, int number, const std::string& category)
     }
     const std::string before = ShownText(text.substr(offset, open - offset), markup);
     item.text = after.empty() ? before : before + " " + kGap + " " + ShownText(after, markup);
-    if (after.empty() && before.empty()) item.text.clear();
     return item;
 }
 

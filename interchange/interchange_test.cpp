@@ -177,6 +177,8 @@ TEST_F(InterchangeTest, TextsAreDecodedNarrowedOrRefused)
          ""},
         {"gap at the start, trimmed as files are", Format::Gift, "{=a} resto ",
          "SingleText _____ resto | a ok 1 near 1", ""},
+        {"two gaps", Format::Gift, "Il {=Po} nasce dal {=Monviso}", "",
+         "domanda 1: domande di tipo \"pi\xF9 spazi di risposta\" non importate"},
         {"title when no text", Format::Gift, "::Solo titolo::{}", "FreeText Solo titolo", ""},
         {"closing tag refused", Format::Gift, "[plain]Cosa fa </TextQue> qui?{}", "",
          "domanda 1: un testo contiene \"</TextQue>\", che i file dei questionari non possono contenere: "
