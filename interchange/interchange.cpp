@@ -235,7 +235,6 @@ void AddItem(const Item& item, CErrore* errors, Imported& imported)
              "domande di tipo \"" + ModelText(item.unsupported, &replaced) + "\" non importate");
         return;
     }
-    for (const std::string& note : item.notes) Warn(imported, item, note);
     Narrowing narrow;
     CDomanda q(errors);
     q.SetTextQue(narrow.Section(item.text.empty() ? item.title : item.text));

@@ -44,8 +44,7 @@ struct Item {
     std::vector<ItemAnswer> answers;
     Image image;  // the first embedded image, if any
     int otherImages = 0;
-    std::vector<std::string> notes;  // further remarks of the reader, Windows-1252
-    std::string malformed;           // why the reader could not take it, naming the line
+    std::string malformed;  // why the reader could not take it, naming the line
 };
 
 // Turns an item into a question, or, when it cannot be one, leaves it out;
