@@ -102,10 +102,9 @@ double Fraction(pugi::xml_node answer)
     return percent / 100;
 }
 
-Item ReadQuestion(pugi::xml_node question, const std::string& type, const std::string& source)
+Item ReadQuestion(pugi::xml_node question, const std::string& type)
 {
     Item item;
-    item.line = LineOf(source, question.offset_debug());
     item.title = PlainFromHtml(question.child("name").child("text").text().as_string());
     const pugi::xml_node body = question.child("questiontext");
     item.text = TextOf(body);
@@ -257,7 +256,7 @@ std::vector<Item> ReadMoodleXml(const std::string& text, Imported& imported)
             category = CategoryName(question.child("category").child("text").text().as_string());
             continue;
         }
-        Item item = ReadQuestion(question, type, text);
+        Item item = ReadQuestion(question, type);
         item.number = ++number;
         item.category = category;
         items.push_back(std::move(item));
