@@ -189,20 +189,20 @@ bool ReadNumerical(std::string_view body, Item& item)
         if (wrong) answer.weight = 0;
         part = Trimmed(WithoutFeedback(part, item));
         if (!TakeWeight(part, &answer.weight)) return false;
-        const std::string spec = Unescaped(Trimmed(part));
+        const std::string written = Unescaped(Trimmed(part));
         double value = 0;
         double tolerance = 0;
-        const std::size_t range = spec.find("..");
-        const std::size_t colon = spec.find(':');
+        const std::size_t range = written.find("..");
+        const std::size_t colon = written.find(':');
         if (range != kNone) {
             double low = 0;
             double high = 0;
-            if (!ReadNumber(spec.substr(0, range), &low) || !ReadNumber(spec.substr(range + 2), &high))
+            if (!ReadNumber(written.substr(0, range), &low) || !ReadNumber(written.substr(range + 2), &high))
                 return false;
             value = (low + high) / 2;
             tolerance = std::fabs(high - low) / 2;
-        } else if (!ReadNumber(spec.substr(0, colon), &value) ||
-                   (colon != kNone && !ReadNumber(spec.substr(colon + 1), &tolerance))) {
+        } else if (!ReadNumber(written.substr(0, colon), &value) ||
+                   (colon != kNone && !ReadNumber(written.substr(colon + 1), &tolerance))) {
             return false;
         }
         answer.text = NumberText(value);
