@@ -18,12 +18,13 @@ std::string_view Trimmed(std::string_view s)
     return s;
 }
 
-// The letter of an answer line ("B) Roma"), 0 for any other line.
+// The letter of an answer line ("B) Roma", or "B." for an empty answer),
+// 0 for any other line.
 char AnswerLetter(std::string_view line)
 {
-    if (line.size() < 3 || line[0] < 'A' || line[0] > 'Z') return 0;
+    if (line.size() < 2 || line[0] < 'A' || line[0] > 'Z') return 0;
     if (line[1] != '.' && line[1] != ')') return 0;
-    return line[2] == ' ' || line[2] == '\t' ? line[0] : 0;
+    return line.size() == 2 || line[2] == ' ' || line[2] == '\t' ? line[0] : 0;
 }
 
 std::string OneLine(std::string_view windows1252)
@@ -93,7 +94,7 @@ std::vector<Item> ReadAiken(const std::string& text, Imported&)
                 fail(lineNumber, "una risposta senza la domanda");
             } else {
                 letters += letter;
-                item.answers.push_back({std::string(Trimmed(line.substr(3))), 0, false});
+                item.answers.push_back({std::string(Trimmed(line.substr(2))), 0, false});
             }
         } else if (!letters.empty()) {
             fail(lineNumber, "attesa una risposta o la riga ANSWER");
@@ -120,7 +121,14 @@ int WriteAiken(const CTest& test, Exported& exported)
                  "Aiken tiene solo domande a scelta con una sola risposta esatta: domanda non esportata"});
             continue;
         }
-        out += OneLine(q.GetTextQue().CStr()) + "\n";
+        const std::string text = std::string(Trimmed(OneLine(q.GetTextQue().CStr())));
+        if (text.empty() || AnswerLetter(text) != 0 || text.rfind("ANSWER:", 0) == 0) {
+            exported.warnings.push_back(
+                {n + 1,
+                 "il testo si leggerebbe come una risposta o come la riga ANSWER: domanda non esportata"});
+            continue;
+        }
+        out += text + "\n";
         char right = 'A';
         for (int i = 0; i < q.GetAnswerCount(); ++i) {
             const char letter = static_cast<char>('A' + i);

@@ -254,7 +254,7 @@ bool ReadAnswers(std::string_view body, Markup markup, Item& item)
         if (next == kNone) break;
         at = next;
     }
-    if (pairs > 0 && pairs == rights) {
+    if (pairs > 0 && pairs == rights && wrongs == 0) {
         item.kind = ItemKind::Unsupported;
         item.unsupported = "matching";
     } else if (wrongs == 0) {
@@ -415,6 +415,13 @@ int WriteGift(const CTest& test, Exported& exported)
         const TQue type = q.GetTypeQue();
         if (type == TQue::SortItem || type == TQue::AssociateWord) {
             exported.warnings.push_back({n + 1, "GIFT non ha domande di questo tipo: domanda non esportata"});
+            continue;
+        }
+        // "{=a -> b}" is a matching question in GIFT, and "->" has no escape.
+        if (type == TQue::SingleText && std::string_view(q.GetTextOk().CStr()).find("->") != kNone) {
+            exported.warnings.push_back(
+                {n + 1,
+                 "la risposta contiene \"->\", che GIFT legge come un abbinamento: domanda non esportata"});
             continue;
         }
         if (type == TQue::MultipleAnswer && q.GetAddTxtNum() != TAdd::None)

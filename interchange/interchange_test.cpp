@@ -190,6 +190,8 @@ TEST_F(InterchangeTest, TextsAreDecodedNarrowedOrRefused)
         {"comment start refused", Format::Aiken, "Cosa?\nA. <!-- x\nANSWER: A\n", "",
          "domanda 1: un testo contiene \"<!\", che i file dei questionari non possono contenere: domanda non "
          "importata"},
+        {"an arrow in a choice is no matching", Format::Gift, "Q{=a -> b ~c}",
+         "MultipleAnswer/Single Q | a -> b 1*; c 0", ""},
         {"weighted right answer", Format::Gift, "Q{=%50%a ~%25%b ~c}",
          "MultipleAnswer/Single Q | a 0.5*; b 0.25; c 0", ""},
         {"numbers with several answers", Format::Gift, "N{#=3:0.5 =%50%3:2}",
@@ -206,6 +208,8 @@ TEST_F(InterchangeTest, TextsAreDecodedNarrowedOrRefused)
          "0; r "
          "0; r 0; r 0; r 0; r 0",
          "domanda 1: pi\xF9 di 20 risposte: le risposte dopo la ventesima non sono importate"},
+        {"empty aiken answer", Format::Aiken, "Q\nA.\nB) b\nANSWER: B\n",
+         "MultipleAnswer/Single Q |  0; b 1*", ""},
         {"xml defaultgrade and random", Format::MoodleXml,
          "<quiz><question type=\"multichoice\"><questiontext><text>Q</text></questiontext><defaultgrade>4"
          "</defaultgrade><single>1</single><answer fraction=\"100\"><text>a</text></answer><answer "
@@ -505,17 +509,30 @@ TEST_F(InterchangeTest, ExportLeavesOutWhatTheFormatCannotHold)
     sort.SetTypeQue(TQue::SortItem);
     CDomanda open(&errors);
     open.SetTypeQue(TQue::SingleText);
+    open.SetTextOk("Torino -> Piemonte");
+    // Its text would read back as an answer line.
+    CDomanda looksLikeAnswer(&errors);
+    looksLikeAnswer.SetTextQue("B) Roma?");
+    CRisposta right(&errors);
+    right.SetCorrect(1);
+    looksLikeAnswer.AddAnswer(right);
     test.AppendQuestion(sort);
     test.AppendQuestion(open);
+    test.AppendQuestion(looksLikeAnswer);
     const struct {
         Format format;
         std::vector<std::string> warnings;
     } cases[] = {
-        {Format::Gift, {"domanda 1: GIFT non ha domande di questo tipo: domanda non esportata"}},
+        {Format::Gift,
+         {"domanda 1: GIFT non ha domande di questo tipo: domanda non esportata",
+          "domanda 2: la risposta contiene \"->\", che GIFT legge come un abbinamento: domanda non "
+          "esportata"}},
         {Format::MoodleXml, {"domanda 1: Moodle XML non ha domande di questo tipo: domanda non esportata"}},
         {Format::Aiken,
          {"domanda 1: Aiken tiene solo domande a scelta con una sola risposta esatta: domanda non esportata",
           "domanda 2: Aiken tiene solo domande a scelta con una sola risposta esatta: domanda non "
+          "esportata",
+          "domanda 3: il testo si leggerebbe come una risposta o come la riga ANSWER: domanda non "
           "esportata"}},
     };
     for (const auto& c : cases) {
