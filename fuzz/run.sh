@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs each fuzz target for SECONDS on a copy of its seed corpus, with the
-# dictionary of tags and keywords. Fails on the first finding (crash,
+# Runs each fuzz target for SECONDS on a copy of its seed corpus, with its
+# dictionary (NAME.dict, else the one of tags and keywords). Fails on the first finding (crash,
 # sanitizer report, leak, hang); the input that caused it is kept in
 # BUILD_DIR/fuzz-findings/.
 #   usage: bash fuzz/run.sh BUILD_DIR SECONDS
@@ -18,13 +18,20 @@ trap 'rm -rf "$work"' EXIT
 findings="$build/fuzz-findings"
 mkdir -p "$findings"
 
-for name in questionario studenti; do
+for name in questionario studenti gift aiken moodlexml; do
   target="$build/fuzz/fuzz_$name"
+  # A build without pugixml has no Moodle XML importer to fuzz.
+  if [ "$name" = moodlexml ] && [ ! -e "$target" ]; then
+    echo "== fuzz_$name not built (no pugixml)"
+    continue
+  fi
   [ -x "$target" ] || { echo "fuzz/run.sh: $target is missing: build $build first" >&2; exit 1; }
+  dict="$here/$name.dict"
+  [ -e "$dict" ] || dict="$here/quadrivo.dict"
   cp -R "$here/corpus_$name" "$work/corpus_$name"
   echo "== fuzz_$name for ${seconds}s"
   "$target" "$work/corpus_$name" \
-    -dict="$here/quadrivo.dict" \
+    -dict="$dict" \
     -max_total_time="$seconds" \
     -timeout=10 \
     -max_len=40000 \

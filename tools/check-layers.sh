@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Checks that the folders form layers: a file includes only headers of its
 # own folder or of the folders below it, never above. The library, from the
-# bottom: text, student, model, tstfile. The programs (editor, tools, fuzz,
-# and those to come) sit on top of it; the editor's core sees no Qt and none
-# of the editor's Qt layer, the runner's core no Qt and neither Qt layer.
-# Prints each offending line and fails on any.
+# bottom: text, student, model, tstfile, then interchange (the files of
+# learning platforms). The programs (editor, tools, fuzz, and those to come)
+# sit on top of them; the editor's core sees no Qt and none of the editor's
+# Qt layer, the runner's core no Qt and neither Qt layer. Prints each
+# offending line and fails on any.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,7 @@ rank() {
     student) echo 1 ;;
     model) echo 2 ;;
     tstfile) echo 3 ;;
+    interchange) echo 4 ;;
     *) echo 9 ;;
   esac
 }
@@ -29,7 +31,7 @@ while IFS= read -r file; do
       status=1
     fi
   done < <(grep -E '^#include "[a-z_]+/' "$file" || true)
-done < <(git ls-files 'text/*' 'student/*' 'model/*' 'tstfile/*' | grep -E '\.(h|cpp)$')
+done < <(git ls-files 'text/*' 'student/*' 'model/*' 'tstfile/*' 'interchange/*' | grep -E '\.(h|cpp)$')
 
 while IFS= read -r file; do
   if grep -nE '^#include (<Q|"editor/qt/)' "$file"; then
@@ -45,5 +47,5 @@ while IFS= read -r file; do
   fi
 done < <(git ls-files 'runner/core/*' | grep -E '\.(h|cpp)$')
 
-[ "$status" -eq 0 ] && echo "Layers: text < student < model < tstfile < programs; editor and runner cores without Qt."
+[ "$status" -eq 0 ] && echo "Layers: text < student < model < tstfile < interchange < programs; editor and runner cores without Qt."
 exit "$status"

@@ -36,6 +36,7 @@ Install with this system's package manager:
   fuzz targets: clang with its libFuzzer and sanitizer runtimes
   format check: clang-format
   benchmarks:   Google Benchmark and pugixml
+  Moodle XML:   pugixml (import and export; without it only GIFT and Aiken)
   screenshots:  Xvfb, xauth, the DejaVu fonts and pdftoppm (poppler)
   packages:     dpkg-dev, lintian, desktop-file-utils, AppStream, shared-mime-info,
                 xdg-utils and File::MimeInfo

@@ -20,6 +20,7 @@
 #include "text/enumerazioni.h"
 #include "text/errore.h"
 #include "tools/tsttool_common.h"
+#include "tools/tsttool_interchange.h"
 #include "tools/tsttool_record.h"
 #include "tools/tsttool_stats.h"
 
@@ -41,6 +42,8 @@ const char kUsage[] =
     "      [--csv OUT.csv] [--items-csv OUT.csv]   risultati per studente, per domanda, come CSV\n"
     "  tsttool record FILE.tst --name NOME [--seconds N] N=VALORE...   valuta e salva le risposte di uno "
     "studente\n"
+    "  tsttool import IN OUT.tst [--format gift|moodle|aiken] [--append]   le domande di IN in OUT\n"
+    "  tsttool export IN.tst OUT [--format gift|moodle|aiken]   le domande di IN nel formato\n"
     "  tsttool --help | --version         questo aiuto, la versione\n"
     "Lo stato d'uscita e' il codice d'errore della libreria (0 = nessun errore).\n";
 
@@ -254,6 +257,8 @@ int main(int argc, char** argv)
         if (command == "save") return RunSave(argc - 1, argv + 1, &errors);
         if (command == "stats") return RunStatsCommand(argc - 1, argv + 1, &errors);
         if (command == "record") return RunRecordCommand(argc - 1, argv + 1, &errors);
+        if (command == "import") return RunImportCommand(argc - 1, argv + 1, &errors);
+        if (command == "export") return RunExportCommand(argc - 1, argv + 1, &errors);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tsttool: %s\n", e.what());
         return 1;

@@ -43,6 +43,8 @@ enum class Command : int {
     DeleteQuestions = 37,
     ToggleEnabled = 38,
     Results = 39,
+    Import = 40,
+    Export = 41,
     ChooseImage = 618,
     Separator = 0,  // a line between groups of a menu, not a command
 };

@@ -14,6 +14,7 @@
 
 #include "editor/core/application.h"
 #include "editor/core/filecommands.h"
+#include "editor/core/interchange.h"
 #include "editor/core/questiondialogs.h"
 #include "editor/core/questionlist.h"
 #include "editor/core/recentfiles.h"
@@ -22,6 +23,7 @@
 #include "editor/qt/encoding.h"
 #include "editor/qt/guidewindow.h"
 #include "editor/qt/icons.h"
+#include "editor/qt/importwarnings.h"
 #include "editor/qt/maintextdialog.h"
 #include "editor/qt/printer.h"
 #include "editor/qt/propertydialog.h"
@@ -100,6 +102,8 @@ void MainWindow::createActions()
         {Command::Properties, &MainWindow::editProperties},
         {Command::Print, &MainWindow::print},
         {Command::ExportPdf, &MainWindow::exportPdf},
+        {Command::Import, &MainWindow::importQuestions},
+        {Command::Export, &MainWindow::exportQuestions},
         {Command::Exit, &MainWindow::exitEditor},
         {Command::Undo, &MainWindow::undo},
         {Command::Redo, &MainWindow::redo},
@@ -484,6 +488,17 @@ void MainWindow::showGuide()
     guide_->show();
     guide_->raise();
     guide_->activateWindow();
+}
+
+void MainWindow::importQuestions()
+{
+    ShowInterchangeReport(this, ImportCommand(app_));
+    refresh();
+}
+
+void MainWindow::exportQuestions()
+{
+    ShowInterchangeReport(this, ExportCommand(app_));
 }
 
 }  // namespace quadrivo::editor

@@ -94,6 +94,8 @@ private:
     void deleteQuestions();
     void toggleEnabled();
     void moveQuestion(int from, int to);
+    void importQuestions();
+    void exportQuestions();
 
     void createActions();
     void createMenus();

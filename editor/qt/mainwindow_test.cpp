@@ -71,10 +71,10 @@ TEST_F(MainWindowTest, HasTheTitleAndTheFourMenus)
     const QList<QAction*> menus = window.menuBar()->actions();
     ASSERT_EQ(menus.size(), 4);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
-    EXPECT_EQ(
-        MenuTexts(menus[0]->menu()),
-        (QStringList{"&Nuovo", "&Carica...", "File &recenti", "&Salva", "Sal&va come...", "", "C&ommento...",
-                     QStringLiteral("&Proprietà..."), "", "S&tampa...", "Esporta P&DF...", "", "&Esci"}));
+    EXPECT_EQ(MenuTexts(menus[0]->menu()),
+              (QStringList{"&Nuovo", "&Carica...", "File &recenti", "&Salva", "Sal&va come...", "",
+                           "C&ommento...", QStringLiteral("&Proprietà..."), "", "S&tampa...",
+                           "Esporta P&DF...", "", "&Importa...", "Espo&rta...", "", "&Esci"}));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("&Modifica"));
     EXPECT_EQ(MenuTexts(menus[1]->menu()), (QStringList{"&Annulla", "&Ripeti"}));
     EXPECT_EQ(menus[2]->text(), QStringLiteral("&Domande"));

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QPointer>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -198,6 +199,21 @@ std::function<void(QWidget*)> ShowResultsTab(int tab)
     };
 }
 
+// Passes the file dialog of Importa... with the sample GIFT file beside the
+// sample questionnaire's folder chosen; the report that follows is the
+// window to shoot.
+bool ChooseSampleGift(QWidget* window)
+{
+    auto* dialog = qobject_cast<QFileDialog*>(window);
+    if (!dialog) return false;
+    dialog->selectFile(
+        QDir::current().absoluteFilePath(QStringLiteral("../interchange/testdata/geografia.gift")));
+    QTimer::singleShot(0, dialog, [dialog = QPointer<QFileDialog>(dialog)] {
+        if (dialog) static_cast<QDialog*>(dialog.data())->accept();
+    });
+    return true;
+}
+
 const std::vector<TourStep>& TourSteps()
 {
     static const std::vector<TourStep> steps = {
@@ -227,6 +243,8 @@ const std::vector<TourStep>& TourSteps()
          ShowResultsTab(2)},
         {QStringLiteral("guide.png"), [](MainWindow& window) { window.guideAction()->trigger(); }, nullptr,
          nullptr},
+        // Last: it adds the imported questions to the sample.
+        {QStringLiteral("import-warnings.png"), TriggerCommand(Command::Import), ChooseSampleGift, nullptr},
     };
     return steps;
 }

@@ -1,0 +1,11 @@
+// The Aiken importer on any bytes: see CheckImport.
+
+#include "fuzz/fuzz_interchange.h"
+
+using namespace quadrivo;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    CheckImport(data, size, interchange::Format::Aiken);
+    return 0;
+}
