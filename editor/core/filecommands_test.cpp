@@ -152,8 +152,9 @@ TEST_F(FileCommandsTest, LoadMovesTheEditorsFolderNotTheProcessesAndEveryDialogS
     SaveAsCommand(app);
     for (const std::vector<FileDialogRequest>* requests : {&platform.openRequests, &platform.saveRequests})
         for (const FileDialogRequest& request : *requests)
-            if (&request != &platform.openRequests[0])
+            if (&request != &platform.openRequests[0]) {
                 EXPECT_EQ(fs::path(request.folder), file.parent_path()) << request.title;
+            }
     EXPECT_EQ(platform.openRequests.size() + platform.saveRequests.size(), 4u);
 }
 

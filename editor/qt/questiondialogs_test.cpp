@@ -344,7 +344,9 @@ TEST_F(QuestionWidgetsTest, OkWithoutEditsOnEverySampleQuestionLeavesTheTestEqua
             });
             RunQuestionChooser(nullptr, app);
             if (answers > 0) EXPECT_EQ(rowsShown, std::max(kChoiceRowsShown, answers)) << sample << " " << i;
-            if (!editable) EXPECT_EQ(platform.infos.back().rfind("Non posso modificare la domanda", 0), 0u);
+            if (!editable) {
+                EXPECT_EQ(platform.infos.back().rfind("Non posso modificare la domanda", 0), 0u);
+            }
         }
         EXPECT_TRUE(app.currentTest == before) << sample;
         EXPECT_EQ(app.modified, 0) << sample;
