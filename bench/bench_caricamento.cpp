@@ -7,8 +7,10 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <pugixml.hpp>
 #include <string>
 #include <vector>
@@ -21,6 +23,62 @@
 using namespace quadrivo;
 
 namespace {
+
+// Heap blocks taken by the program, so that each figure also shows how many
+// allocations one run of it makes.
+std::size_t g_allocations = 0;
+
+void* CountedAllocation(std::size_t size)
+{
+    ++g_allocations;
+    if (void* block = std::malloc(size ? size : 1)) return block;
+    throw std::bad_alloc();
+}
+
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    return CountedAllocation(size);
+}
+void* operator new[](std::size_t size)
+{
+    return CountedAllocation(size);
+}
+void operator delete(void* block) noexcept
+{
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept
+{
+    std::free(block);
+}
+void operator delete[](void* block) noexcept
+{
+    std::free(block);
+}
+void operator delete[](void* block, std::size_t) noexcept
+{
+    std::free(block);
+}
+
+namespace {
+
+// Allocations per iteration of the timed loop, started before it.
+class AllocationCount {
+public:
+    explicit AllocationCount(benchmark::State& state) : state_(state), start_(g_allocations) {}
+    ~AllocationCount()
+    {
+        if (state_.iterations() > 0)
+            state_.counters["allocs"] =
+                static_cast<double>(g_allocations - start_) / static_cast<double>(state_.iterations());
+    }
+
+private:
+    benchmark::State& state_;
+    std::size_t start_;
+};
 
 class CountingPresenter : public ErrorPresenter {
 public:
@@ -43,6 +101,7 @@ void LoadTest(benchmark::State& state, const std::string& path)
 {
     CountingPresenter presenter;
     mkErrore errors(presenter);
+    AllocationCount allocations(state);
     for (auto _ : state) {
         CTest test(&errors, CStringa(path.c_str()), CStringa(path.c_str()));
         benchmark::DoNotOptimize(test.QuestionCount());
@@ -55,6 +114,7 @@ void LoadStudents(benchmark::State& state, const std::string& path)
     CountingPresenter presenter;
     mkErrore errors(presenter);
     CTest test(&errors, CStringa(path.c_str()), CStringa(path.c_str()));
+    AllocationCount allocations(state);
     for (auto _ : state) {
         test.LoadStudents();
         benchmark::DoNotOptimize(test.StudentCount());
@@ -76,6 +136,7 @@ void SaveTest(benchmark::State& state, const std::string& path, const std::strin
     CountingPresenter presenter;
     mkErrore errors(presenter);
     CTest test(&errors, CStringa(path.c_str()), CStringa(path.c_str()));
+    AllocationCount allocations(state);
     for (auto _ : state) benchmark::DoNotOptimize(test.SaveTo(CStringa(out.c_str()), 1));
     if (presenter.count != 0) state.SkipWithError("the generated file did not save cleanly");
 }
