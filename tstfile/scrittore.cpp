@@ -3,6 +3,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "model/domanda.h"
 #include "model/test.h"
@@ -144,9 +145,9 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
     WriteTextLine(out, "<!--- parametri generali Test --->", Scrambled);
     std::ostringstream params;
     Params.WriteParams(params, Scrambled);
-    if (!FitsSection(params.str(), Errors, target, CStringa("il testo del test")))
-        return kSectionTooLongToSave;
-    out << params.str();
+    const std::string paramsText = std::move(params).str();
+    if (!FitsSection(paramsText, Errors, target, CStringa("il testo del test"))) return kSectionTooLongToSave;
+    out << paramsText;
     for (int i = 0; i < QuestionCount(); ++i) {
         WriteBlankLine(out);
         CStringa comment = "<!--- domanda " + CStringa(i + 1) + " --->";
@@ -165,7 +166,7 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
 
     // The old file is replaced only once the whole new text is on disk.
     // Without overwrite, a file that appears meanwhile is kept as well.
-    switch (ReplaceFile(target, out.str(), overwrite != 0)) {
+    switch (ReplaceFile(target, std::move(out).str(), overwrite != 0)) {
         case ReplaceResult::Written:
             return 0;
         case ReplaceResult::TargetExists:
