@@ -19,10 +19,12 @@ bool CRisposta::operator==(const CRisposta& other) const
 
 int CRisposta::Read(int index, const CBlocco& block)
 {
+    static const CStringa kParAns("parans");
+    static const CStringa kTextAns("textans");
     CBlocco part(block.Errors);
     unsigned open = 0;
     unsigned close = 0;
-    int result = GetTag(block, "parans", part, 0, open, close, true);
+    int result = GetTag(block, kParAns, part, 0, open, close, true);
     if (result != 0) return result;
 
     // Reused from record to record: a fresh array makes and frees a hundred
@@ -34,7 +36,7 @@ int CRisposta::Read(int index, const CBlocco& block)
     result = ApplyParAns(index, pairs, count);
     if (result != 0) return result;
 
-    result = GetTag(block, "textans", part, close, open, close, true);
+    result = GetTag(block, kTextAns, part, close, open, close, true);
     if (result != 0) return result;
     TextAns = std::move(part.Text);
     TextAns.Trim();

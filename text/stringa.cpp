@@ -1,5 +1,6 @@
 #include "text/stringa.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -136,6 +137,7 @@ CStringa::~CStringa()
 void CStringa::Release()
 {
     heap_.reset();
+    capacity_ = 0;
     text_ = nullptr;
 }
 
@@ -144,8 +146,10 @@ void CStringa::Take(CStringa& s) noexcept
     heap_ = std::move(s.heap_);
     text_ = heap_ ? heap_.get() : SharedEmpty();
     length_ = s.length_;
+    capacity_ = s.capacity_;
     s.text_ = SharedEmpty();
     s.length_ = 0;
+    s.capacity_ = 0;
 }
 
 void CStringa::Assign(const char* text, unsigned count)
@@ -158,8 +162,19 @@ bool CStringa::Store(const char* a, unsigned na, const char* b, unsigned nb, con
     const unsigned total = na + nb + nc;
     if (total == 0) {
         heap_.reset();
+        capacity_ = 0;
         text_ = SharedEmpty();
         length_ = 0;
+        return true;
+    }
+    if (FitsInPlace(total + 1) && (nb + nc == 0 || !Overlaps(a, na, b, nb, c, nc))) {
+        // One piece may lie anywhere in the buffer: it is moved, not copied.
+        if (na > 0) std::memmove(text_, a, na);
+        char* end = text_ + na;
+        Put(end, b, nb);
+        Put(end, c, nc);
+        *end = '\0';
+        length_ = total;
         return true;
     }
     // The pieces are joined before the old text goes: they may lie in it.
@@ -171,9 +186,28 @@ bool CStringa::Store(const char* a, unsigned na, const char* b, unsigned nb, con
     Put(end, c, nc);
     *end = '\0';
     heap_ = std::move(fresh);
+    capacity_ = total + 1;
     text_ = heap_.get();
     length_ = total;
     return true;
+}
+
+bool CStringa::FitsInPlace(unsigned bytes) const
+{
+    // At most about half of a reused buffer goes unused.
+    return heap_ && bytes <= capacity_ && capacity_ - bytes <= bytes + 64;
+}
+
+bool CStringa::Overlaps(const char* a, unsigned na, const char* b, unsigned nb, const char* c,
+                        unsigned nc) const
+{
+    const auto begin = reinterpret_cast<std::uintptr_t>(heap_.get());
+    const auto end = begin + capacity_;
+    const auto inside = [begin, end](const char* p, unsigned n) {
+        const auto at = reinterpret_cast<std::uintptr_t>(p);
+        return n > 0 && at < end && at + n > begin;
+    };
+    return inside(a, na) || inside(b, nb) || inside(c, nc);
 }
 
 CStringa& CStringa::operator=(const CStringa& s)
@@ -331,7 +365,14 @@ bool operator!=(const CStringa& a, const CStringa& b)
 
 bool operator==(const CStringa& a, const char* b)
 {
-    return a.IsOk() && a.Length() == TextLength(b) && std::strcmp(a.CStr(), b) == 0;
+    if (!a.IsOk()) return false;
+    // One walk that stops at the first difference: loaders compare each
+    // name against many keywords.
+    const char* s = a.CStr();
+    const unsigned n = a.Length();
+    for (unsigned i = 0; i < n; ++i)
+        if (b[i] == '\0' || s[i] != b[i]) return false;
+    return b[n] == '\0';
 }
 
 bool operator!=(const CStringa& a, const char* b)

@@ -16,9 +16,11 @@ namespace quadrivo {
 // (C locale: only 'A'..'Z' fold). Nothing here knows about encodings: files
 // and the model hold Windows-1252 bytes.
 //
-// Copying copies the characters. There is no spare capacity: every change of
-// length makes a new buffer of the exact size. Only the empty text is shared
-// by all empty strings: making one never allocates and never fails.
+// Copying copies the characters. A new text goes into the buffer the string
+// already has when it fits there without wasting much of it, so a string
+// that is assigned over and over (a reader's scratch text) stops allocating;
+// otherwise it gets a new buffer of the exact size. Only the empty text is
+// shared by all empty strings: making one never allocates and never fails.
 class CStringa {
 public:
     CStringa();                   // the empty string
@@ -92,10 +94,15 @@ private:
     // string); false, the string unchanged, when memory runs out.
     bool Store(const char* a, unsigned na, const char* b = nullptr, unsigned nb = 0, const char* c = nullptr,
                unsigned nc = 0);
+    // The buffer is kept for a text of bytes bytes, NUL included.
+    bool FitsInPlace(unsigned bytes) const;
+    // Some piece lies in the buffer.
+    bool Overlaps(const char* a, unsigned na, const char* b, unsigned nb, const char* c, unsigned nc) const;
 
     // The text: the shared empty one, heap_, or null when not ok.
     char* text_;
     unsigned length_ = 0;
+    unsigned capacity_ = 0;  // bytes of heap_, the NUL's included
     std::unique_ptr<char[]> heap_;
 };
 
