@@ -159,13 +159,14 @@ int CDomanda::Read(int index, const CBlocco& block)
     static const CStringa kParQue("parque");
     static const CStringa kTextQue("textque");
     static const CStringa kAnswer("answer");
-    CBlocco part(block.Errors);
+    // The parts of the record are cut out into one text reused from question
+    // to question, as are the parameter pairs.
+    thread_local CBlocco part(nullptr);
+    part.Errors = block.Errors;
     unsigned open = 0;
     unsigned position = 0;
     int result = GetTag(block, kParQue, part, position, open, position, true);
     if (result == 0) {
-        // Reused from record to record: a fresh array makes and frees a hundred
-        // strings for every record.
         thread_local CParametro pairs[PARAM_CAPACITY];
         unsigned count = 0;
         result = ParseParams(part.Text, pairs, count);
@@ -174,8 +175,8 @@ int CDomanda::Read(int index, const CBlocco& block)
     if (result == 0) {
         result = GetTag(block, kTextQue, part, position, open, position, true);
         if (result == 0) {
-            TextQue = std::move(part.Text);
-            TextQue.Trim();
+            part.Text.Trim();
+            TextQue = part.Text;
         }
     }
 

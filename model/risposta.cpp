@@ -2,7 +2,6 @@
 
 #include <ostream>
 #include <string>
-#include <utility>
 
 #include "text/blocco.h"
 #include "text/errore.h"
@@ -21,14 +20,16 @@ int CRisposta::Read(int index, const CBlocco& block)
 {
     static const CStringa kParAns("parans");
     static const CStringa kTextAns("textans");
-    CBlocco part(block.Errors);
+    // The parts of the record are cut out into one text reused from answer
+    // to answer, as are the parameter pairs: an answer then allocates only
+    // its own text.
+    thread_local CBlocco part(nullptr);
+    part.Errors = block.Errors;
     unsigned open = 0;
     unsigned close = 0;
     int result = GetTag(block, kParAns, part, 0, open, close, true);
     if (result != 0) return result;
 
-    // Reused from record to record: a fresh array makes and frees a hundred
-    // strings for every record.
     thread_local CParametro pairs[PARAM_CAPACITY];
     unsigned count = 0;
     result = ParseParams(part.Text, pairs, count);
@@ -38,8 +39,8 @@ int CRisposta::Read(int index, const CBlocco& block)
 
     result = GetTag(block, kTextAns, part, close, open, close, true);
     if (result != 0) return result;
-    TextAns = std::move(part.Text);
-    TextAns.Trim();
+    part.Text.Trim();
+    TextAns = part.Text;
     return 0;
 }
 

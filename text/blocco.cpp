@@ -36,17 +36,20 @@ bool SearchTag(const CStringa& text, const CStringa& name, bool closing, unsigne
     if (n > text.Length()) return false;
     const unsigned last = text.Length() - n;
     const char first = LowerChar(tag[0]);
-    for (; pos <= last; ++pos) {
-        // Tags lie close together: a plain loop finds the next one sooner
-        // than a library call.
-        while (pos <= last && s[pos] != '<') ++pos;
-        if (pos > last) return false;
-        if (closing && s[pos + 1] != '/') continue;
-        if (tagLength > 0 && LowerChar(s[pos + prefix]) != first) continue;
-        unsigned k = 0;
-        while (k < tagLength && LowerChar(s[pos + prefix + k]) == LowerChar(tag[k])) ++k;
-        if (k == tagLength && s[pos + n - 1] == '>') return true;
+    // Tags lie close together: a plain loop finds the next one sooner than a
+    // library call.
+    for (const char* p = s + start; p <= s + last; ++p) {
+        if (*p != '<') continue;
+        if (closing && p[1] != '/') continue;
+        if (tagLength > 0 && LowerChar(p[prefix]) != first) continue;
+        unsigned k = 1;
+        while (k < tagLength && LowerChar(p[prefix + k]) == LowerChar(tag[k])) ++k;
+        if (k >= tagLength && p[n - 1] == '>') {
+            pos = static_cast<unsigned>(p - s);
+            return true;
+        }
     }
+    pos = start > last ? start : last + 1;
     return false;
 }
 

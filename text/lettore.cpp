@@ -236,13 +236,15 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
     std::size_t at = next_;
     std::size_t start = 0;
     bool found = false;
+    const char* const tag = close.CStr();
     while (at < limit) {
         const void* hit = std::memchr(text + at, '<', limit - at);
         if (!hit) break;
         const std::size_t candidate = static_cast<std::size_t>(static_cast<const char*>(hit) - text);
         unsigned k = 1;
         while (k < closeLength && candidate + k < size &&
-               LowerByte(static_cast<unsigned char>(text[candidate + k])) == LowerAt(close, k))
+               LowerByte(static_cast<unsigned char>(text[candidate + k])) ==
+                   LowerByte(static_cast<unsigned char>(tag[k])))
             ++k;
         if (k == closeLength) {
             // A tag whose last character would make the section too long

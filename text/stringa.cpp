@@ -177,8 +177,11 @@ bool CStringa::Store(const char* a, unsigned na, const char* b, unsigned nb, con
         length_ = total;
         return true;
     }
+    // A string that already had a buffer is being assigned over and over:
+    // some room to spare spares it the next allocations.
+    const unsigned capacity = heap_ ? total + 1 + (total + 1) / 2 : total + 1;
     // The pieces are joined before the old text goes: they may lie in it.
-    auto fresh = NewBuffer(total + 1);
+    auto fresh = NewBuffer(capacity);
     if (!fresh) return false;
     char* end = fresh.get();
     Put(end, a, na);
@@ -186,7 +189,7 @@ bool CStringa::Store(const char* a, unsigned na, const char* b, unsigned nb, con
     Put(end, c, nc);
     *end = '\0';
     heap_ = std::move(fresh);
-    capacity_ = total + 1;
+    capacity_ = capacity;
     text_ = heap_.get();
     length_ = total;
     return true;
@@ -429,12 +432,14 @@ CStringa Slice(const CStringa& s, unsigned from, unsigned to)
 
 CStringa Unquote(const CStringa& s)
 {
-    const CStringa quote("\"");
-    const int first = Find(s, quote, 0);
-    if (first < 0) return CStringa();
-    const int second = Find(s, quote, first + 1);
-    if (second < 0) return CStringa();
-    return Slice(s, static_cast<unsigned>(first + 1), static_cast<unsigned>(second));
+    const char* text = s.CStr();
+    const unsigned n = s.Length();
+    const void* first = n > 0 ? std::memchr(text, '"', n) : nullptr;
+    if (!first) return CStringa();
+    const unsigned from = static_cast<unsigned>(static_cast<const char*>(first) - text) + 1;
+    const void* second = std::memchr(text + from, '"', n - from);
+    if (!second) return CStringa();
+    return Slice(s, from, static_cast<unsigned>(static_cast<const char*>(second) - text));
 }
 
 CStringa Lower(const CStringa& s)
