@@ -15,6 +15,12 @@ CStudente::CStudente(CErrore* errors) : Errors(errors) {}
 
 CStudente::CStudente(CErrore* errors, int n) : Errors(errors)
 {
+    try {
+        if (n > 0)
+            Answers.reserve(static_cast<std::size_t>(n < MAX_STUDENT_ANSWERS ? n : MAX_STUDENT_ANSWERS));
+    } catch (const std::bad_alloc&) {
+        // the first AddAnswer that fails reports it
+    }
     for (int i = 0; i < n; ++i) {
         ErrorCode = AddAnswer();
         if (ErrorCode) break;
@@ -156,9 +162,13 @@ int CStudente::Read(const CStringa& testName, int questionCount, int studentNumb
         result = ReadStPar(testName, studentNumber, pairs, count);
     }
 
-    DeleteAnswers();
-    while (result == 0 && AnswerCount() < questionCount && AnswerCount() < MAX_STUDENT_ANSWERS)
-        result = AddAnswer();
+    // The answers the record already has start afresh rather than being
+    // made anew: a class's file is read into records made for it.
+    if (result != 0) DeleteAnswers();
+    const int wanted = questionCount < MAX_STUDENT_ANSWERS ? questionCount : MAX_STUDENT_ANSWERS;
+    while (AnswerCount() > 0 && AnswerCount() > wanted) Answers.pop_back();
+    for (auto& answer : Answers) *answer = CStudRispo(Errors);
+    while (result == 0 && AnswerCount() < wanted) result = AddAnswer();
 
     unsigned start = close;
     for (int i = 0; result == 0 && i < AnswerCount(); ++i) {

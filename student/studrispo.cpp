@@ -33,12 +33,11 @@ CStringa TCorrectText(TCorrect value)
 
 TCorrect TCorrectFromText(const CStringa& word)
 {
-    const CStringa lower = Lower(word);
-    if (lower == "yes") return TCorrect::Yes;
-    if (lower == "no") return TCorrect::No;
-    if (lower == "nearly") return TCorrect::Nearly;
-    if (lower == "skip") return TCorrect::Skip;
-    if (lower == "late") return TCorrect::Late;
+    if (SameFolded(word, "yes")) return TCorrect::Yes;
+    if (SameFolded(word, "no")) return TCorrect::No;
+    if (SameFolded(word, "nearly")) return TCorrect::Nearly;
+    if (SameFolded(word, "skip")) return TCorrect::Skip;
+    if (SameFolded(word, "late")) return TCorrect::Late;
     return TCorrect::Disable;
 }
 

@@ -18,26 +18,11 @@ CStringa WordOf(E value, const char* const (&words)[N], const char* unknown)
     return CStringa(words[n]);
 }
 
-char LowerChar(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// word and keyword are the same but for the case of 'A'..'Z'.
-bool SameWord(const CStringa& word, const char* keyword)
-{
-    const char* s = word.CStr();
-    const unsigned n = word.Length();
-    for (unsigned i = 0; i < n; ++i)
-        if (keyword[i] == '\0' || LowerChar(s[i]) != LowerChar(keyword[i])) return false;
-    return keyword[n] == '\0';
-}
-
 template <typename E, std::size_t N, std::size_t M>
 E ValueOf(const CStringa& word, const char* const (&words)[N], const E (&readOrder)[M], E fallback)
 {
     for (E value : readOrder) {
-        if (SameWord(word, words[static_cast<int>(value)])) return value;
+        if (SameFolded(word, words[static_cast<int>(value)])) return value;
     }
     return fallback;
 }

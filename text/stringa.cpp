@@ -378,6 +378,15 @@ bool operator==(const CStringa& a, const char* b)
     return b[n] == '\0';
 }
 
+bool SameFolded(const CStringa& a, const char* b)
+{
+    const char* s = a.IsOk() ? a.CStr() : "";
+    const unsigned n = a.Length();
+    for (unsigned i = 0; i < n; ++i)
+        if (b[i] == '\0' || LowerChar(s[i]) != LowerChar(b[i])) return false;
+    return b[n] == '\0';
+}
+
 bool operator!=(const CStringa& a, const char* b)
 {
     return !(a == b);

@@ -118,6 +118,8 @@ bool operator!=(const CStringa& a, const CStringa& b);
 bool operator==(const CStringa& a, const char* b);
 bool operator!=(const CStringa& a, const char* b);
 bool operator>(const CStringa& a, const CStringa& b);  // strcmp > 0, both ok
+// Lower(a) == Lower(CStringa(b)), without making either; b must not be null.
+bool SameFolded(const CStringa& a, const char* b);
 
 // Writes the characters; nothing when s is not ok.
 std::ostream& operator<<(std::ostream& out, const CStringa& s);
