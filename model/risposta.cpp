@@ -65,7 +65,9 @@ void CRisposta::Write(std::ostream& out, int scrambled) const
 {
     // The four lines in one buffer; line ends are left as they are by the
     // scrambling map, so mapping the whole buffer maps each line.
-    std::string lines = "<Answer>\n<ParAns>Score = ";
+    // Reused from answer to answer.
+    thread_local std::string lines;
+    lines = "<Answer>\n<ParAns>Score = ";
     const CStringa score = ExactDecimal(Score);
     lines.append(score.CStr(), score.Length());
     lines += Correct ? ", Correct = Yes</ParAns>\n<TextAns>" : ", Correct = No</ParAns>\n<TextAns>";

@@ -78,7 +78,7 @@ CStringa Shortest(Real x)
 }
 
 template <typename Real>
-CStringa ExactOr(const CStringa& usual, Real x)
+CStringa ExactOr(CStringa usual, Real x)
 {
     // NaN equals nothing: its usual "nan" is as good as any.
     if (static_cast<Real>(usual.ToDouble()) == x || x != x) return usual;

@@ -85,14 +85,15 @@ int CheckParams(TextCheck& check, const CParTest& p)
 
 int CheckQuestion(TextCheck& check, const CDomanda& q, int i)
 {
-    const CStringa where = OfQuestion(i);
-    int result = check.Check(q.GetTextQue(), TextPlace::Section, "TextQue", where);
-    if (result == 0) result = check.Check(q.GetClassQue(), TextPlace::Quoted, "ClassQue", where);
-    if (result == 0) result = check.Check(q.GetImage(), TextPlace::Quoted, "Image", where);
-    if (result == 0) result = check.Check(q.GetTextOk(), TextPlace::Quoted, "TextOk", where);
+    const auto where = [i] { return OfQuestion(i); };
+    int result = check.CheckThen(q.GetTextQue(), TextPlace::Section, "TextQue", where);
+    if (result == 0) result = check.CheckThen(q.GetClassQue(), TextPlace::Quoted, "ClassQue", where);
+    if (result == 0) result = check.CheckThen(q.GetImage(), TextPlace::Quoted, "Image", where);
+    if (result == 0) result = check.CheckThen(q.GetTextOk(), TextPlace::Quoted, "TextOk", where);
     for (int k = 0; result == 0 && k < q.GetAnswerCount(); ++k)
-        result = check.CheckThen(q.GetAnswer(k).GetTextAns(), TextPlace::Section, "TextAns",
-                                 [&] { return "della risposta " + CStringa(k + 1) + CStringa(" ") + where; });
+        result = check.CheckThen(q.GetAnswer(k).GetTextAns(), TextPlace::Section, "TextAns", [&] {
+            return "della risposta " + CStringa(k + 1) + CStringa(" ") + where();
+        });
     return result;
 }
 
