@@ -5,6 +5,7 @@
 #include <string>
 
 #include "text/errore.h"
+#include "text/scansione.h"
 
 namespace quadrivo {
 
@@ -36,10 +37,9 @@ bool SearchTag(const CStringa& text, const CStringa& name, bool closing, unsigne
     if (n > text.Length()) return false;
     const unsigned last = text.Length() - n;
     const char first = LowerChar(tag[0]);
-    // Tags lie close together: a plain loop finds the next one sooner than a
-    // library call.
     for (const char* p = s + start; p <= s + last; ++p) {
-        if (*p != '<') continue;
+        p = FindChar(p, s + last + 1, '<');
+        if (p > s + last) break;
         if (closing && p[1] != '/') continue;
         if (tagLength > 0 && LowerChar(p[prefix]) != first) continue;
         unsigned k = 1;
@@ -101,8 +101,8 @@ unsigned RemoveComments(char* text, unsigned length)
     unsigned copied = 0;  // text[copied..] has not been moved yet
     unsigned from = 0;
     while (from + 1 < length) {
-        const char* open = static_cast<const char*>(std::memchr(text + from, '<', length - 1 - from));
-        if (!open) break;
+        const char* open = FindChar(text + from, text + length - 1, '<');
+        if (open == text + length - 1) break;
         const unsigned begin = static_cast<unsigned>(open - text);
         if (text[begin + 1] != '!') {
             from = begin + 1;

@@ -204,6 +204,17 @@ TEST_F(LettoreTest, ScrambledFileReadsBackPlain)
     EXPECT_EQ(out.LastLine, 3);
 }
 
+TEST_F(LettoreTest, ScrambledFileGivesBackEveryByte)
+{
+    std::string every;
+    for (int c = 0; c < 256; ++c) every += static_cast<char>(c);
+    CLettore reader(&errors, File(Scrambled(every)));
+    reader.SetScrambled(1);
+    std::string read;
+    for (int c = 0; c < 256; ++c) read += static_cast<char>(reader.ReadChar());
+    EXPECT_EQ(read, every);
+}
+
 TEST_F(LettoreTest, UnopenableFileIsThreeWithItsName)
 {
     const CStringa name((dir / "none.tst").string().c_str());

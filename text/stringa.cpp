@@ -239,21 +239,6 @@ CStringa& CStringa::operator+=(const CStringa& s)
     return *this;
 }
 
-unsigned CStringa::Length() const
-{
-    return text_ ? length_ : 0;
-}
-
-bool CStringa::IsOk() const
-{
-    return text_ != nullptr;
-}
-
-const char* CStringa::CStr() const
-{
-    return text_;
-}
-
 const char* CStringa::At(unsigned pos) const
 {
     if (!text_) return nullptr;

@@ -47,10 +47,12 @@ public:
     // Only when both are ok; a failed allocation leaves this unchanged.
     CStringa& operator+=(const CStringa& s);
 
-    unsigned Length() const;  // 0 when not ok
-    bool IsOk() const;
+    // These three are written here so that loops over a text's characters
+    // call nothing.
+    unsigned Length() const { return text_ ? length_ : 0; }  // 0 when not ok
+    bool IsOk() const { return text_ != nullptr; }
     // The buffer itself (null when not ok), for C library calls.
-    const char* CStr() const;
+    const char* CStr() const { return text_; }
     // Pointer to the character at pos; a pos past the end yields the NUL.
     const char* At(unsigned pos) const;
     // Copies the text and its NUL into buf, which must hold Length() + 1 bytes.
