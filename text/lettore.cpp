@@ -1,6 +1,7 @@
 #include "text/lettore.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -57,23 +58,14 @@ ReadResult ReadWholeFile(const CStringa& name, std::string& text)
     return result;
 }
 
-// ScrambleChar as arithmetic on the byte: each range it moves adds its own
-// shift. Without branches or table the compiler maps many bytes at once.
-unsigned char MapByte(unsigned char c)
-{
-    const auto in = [c](unsigned char first, unsigned char count) {
-        return static_cast<unsigned char>(c - first) < count;
-    };
-    const int shift = in('A', 13) * 13 - in('N', 13) * 13 + in('a', 13) * 13 - in('n', 13) * 13 +
-                      in(' ', 3) * 3 - in('#', 3) * 3 + in('&', 10) * 10 - in('0', 10) * 10 + in(':', 3) * 3 -
-                      in('=', 3) * 3;
-    return static_cast<unsigned char>(c + shift);
-}
-
 void MapScrambled(std::string& text, std::size_t from)
 {
-    unsigned char* bytes = reinterpret_cast<unsigned char*>(text.data());
-    for (std::size_t i = from; i < text.size(); ++i) bytes[i] = MapByte(bytes[i]);
+    static const auto map = [] {
+        std::array<char, 256> table{};
+        for (unsigned c = 0; c < table.size(); ++c) table[c] = ScrambleChar(static_cast<char>(c));
+        return table;
+    }();
+    for (std::size_t i = from; i < text.size(); ++i) text[i] = map[static_cast<unsigned char>(text[i])];
 }
 
 }  // namespace
