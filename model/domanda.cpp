@@ -262,7 +262,8 @@ void CDomanda::Write(std::ostream& out, int scrambled) const
     // The lines are joined in one buffer and go out together; the
     // scrambling map leaves line ends alone, so mapping the buffer maps each
     // line.
-    thread_local std::string t;  // reused from question to question
+    thread_local std::string buffer;  // reused from question to question
+    std::string& t = buffer;
     t.clear();
     const auto add = [&t](const CStringa& text) { t.append(text.CStr(), text.Length()); };
     const auto flush = [&t, &out, scrambled] {
