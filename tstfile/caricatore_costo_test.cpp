@@ -102,7 +102,13 @@ struct Shape {
     int commentsPerAnswer;
 };
 
-std::size_t AllocationsOfLoad(const Shape& shape)
+struct Allocations {
+    std::size_t loading;
+    std::size_t saving;
+};
+
+// Allocations of loading a questionnaire of that shape, then of saving it.
+Allocations AllocationsOf(const Shape& shape)
 {
     TempFolder folder("record");
     std::string text = "<Test>\n<ParTest>Name = \"R\"</ParTest>\n<TextTest>t</TextTest>\n";
@@ -122,17 +128,20 @@ std::size_t AllocationsOfLoad(const Shape& shape)
     RecordedReports reports;
     allocations = 0;
     const auto test = LoadTest(&reports.errors, folder.Path() + "/", "r.tst");
-    const std::size_t counted = allocations;
+    const std::size_t loading = allocations;
+    allocations = 0;
+    EXPECT_EQ(test->SaveCurrent(), 0);
+    const std::size_t saving = allocations;
     EXPECT_EQ(test->QuestionCount(), shape.questions);
     EXPECT_TRUE(reports.recorder.codes.empty());
-    return counted;
+    return {loading, saving};
 }
 
 TEST(CaricatoreCosto, EachRecordCostsAFewAllocationsAtEverySize)
 {
     // Parameter lists once cost a hundred allocations each, and every
     // question made all its answer objects on the heap.
-    const std::size_t empty = AllocationsOfLoad({0, 0, 0});
+    const Allocations empty = AllocationsOf({0, 0, 0});
     for (const Shape shape : {Shape{1, 20, 0}, Shape{40, 20, 0}, Shape{200, 3, 0}, Shape{100, 1, 0},
                               Shape{50, 20, 4}, Shape{300, 20, 0}}) {
         SCOPED_TRACE(std::to_string(shape.questions) + "x" + std::to_string(shape.answers) + " comments " +
@@ -140,7 +149,10 @@ TEST(CaricatoreCosto, EachRecordCostsAFewAllocationsAtEverySize)
         const std::size_t questions = static_cast<std::size_t>(shape.questions);
         const std::size_t answers = questions * static_cast<std::size_t>(shape.answers);
         // The list of questions grows by doubling: a handful more in all.
-        EXPECT_LE(AllocationsOfLoad(shape), empty + 8 * questions + answers + 12);
+        const Allocations counted = AllocationsOf(shape);
+        EXPECT_LE(counted.loading, empty.loading + 8 * questions + answers + 12);
+        // Saving once joined every line out of a dozen pieces.
+        EXPECT_LE(counted.saving, empty.saving + 16 * questions + 2 * answers + 12);
     }
 }
 
