@@ -351,18 +351,6 @@ bool operator!=(const CStringa& a, const CStringa& b)
     return !(a == b);
 }
 
-bool operator==(const CStringa& a, const char* b)
-{
-    if (!a.IsOk()) return false;
-    // One walk that stops at the first difference: loaders compare each
-    // name against many keywords.
-    const char* s = a.CStr();
-    const unsigned n = a.Length();
-    for (unsigned i = 0; i < n; ++i)
-        if (b[i] == '\0' || s[i] != b[i]) return false;
-    return b[n] == '\0';
-}
-
 bool SameFolded(const CStringa& a, const char* b)
 {
     const char* s = a.IsOk() ? a.CStr() : "";

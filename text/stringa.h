@@ -116,8 +116,17 @@ CStringa operator+(char a, const CStringa& b);
 
 bool operator==(const CStringa& a, const CStringa& b);  // false when either is not ok
 bool operator!=(const CStringa& a, const CStringa& b);
-// As against CStringa(b), without making it; b must not be null.
-bool operator==(const CStringa& a, const char* b);
+// As against CStringa(b), without making it; b must not be null. Written
+// here: loaders compare each name they read against many keywords.
+inline bool operator==(const CStringa& a, const char* b)
+{
+    if (!a.IsOk()) return false;
+    const char* s = a.CStr();
+    const unsigned n = a.Length();
+    for (unsigned i = 0; i < n; ++i)
+        if (b[i] == '\0' || s[i] != b[i]) return false;
+    return b[n] == '\0';
+}
 bool operator!=(const CStringa& a, const char* b);
 bool operator>(const CStringa& a, const CStringa& b);  // strcmp > 0, both ok
 // Lower(a) == Lower(CStringa(b)), without making either; b must not be null.
