@@ -1,14 +1,21 @@
 // Loading and saving questionnaires and student files, each beside a
 // reference measured in the same run: the XML parser reading the same
 // content, and the same bytes written with a temporary file, fsync and
-// rename. "--tiny" runs every benchmark once on a small file (for CI).
+// rename; and tsttool checking a questionnaire beside a whole process that
+// parses the same content as XML. "--tiny" runs every benchmark once on a
+// small file (for CI).
 
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <new>
 #include <pugixml.hpp>
 #include <string>
 #include <vector>
@@ -21,6 +28,62 @@
 using namespace quadrivo;
 
 namespace {
+
+// Heap blocks taken by the program, so that each figure also shows how many
+// allocations one run of it makes.
+std::size_t g_allocations = 0;
+
+void* CountedAllocation(std::size_t size)
+{
+    ++g_allocations;
+    if (void* block = std::malloc(size ? size : 1)) return block;
+    throw std::bad_alloc();
+}
+
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    return CountedAllocation(size);
+}
+void* operator new[](std::size_t size)
+{
+    return CountedAllocation(size);
+}
+void operator delete(void* block) noexcept
+{
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept
+{
+    std::free(block);
+}
+void operator delete[](void* block) noexcept
+{
+    std::free(block);
+}
+void operator delete[](void* block, std::size_t) noexcept
+{
+    std::free(block);
+}
+
+namespace {
+
+// Allocations per iteration of the timed loop, started before it.
+class AllocationCount {
+public:
+    explicit AllocationCount(benchmark::State& state) : state_(state), start_(g_allocations) {}
+    ~AllocationCount()
+    {
+        if (state_.iterations() > 0)
+            state_.counters["allocs"] =
+                static_cast<double>(g_allocations - start_) / static_cast<double>(state_.iterations());
+    }
+
+private:
+    benchmark::State& state_;
+    std::size_t start_;
+};
 
 class CountingPresenter : public ErrorPresenter {
 public:
@@ -39,14 +102,23 @@ std::string WriteInput(const std::string& name, const std::string& text)
     return path;
 }
 
+// The size of the file read, so that the table can give bytes per second
+// and student files and questionnaires can be compared.
+void CountBytes(benchmark::State& state, const std::string& path)
+{
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+}
+
 void LoadTest(benchmark::State& state, const std::string& path)
 {
     CountingPresenter presenter;
     mkErrore errors(presenter);
+    AllocationCount allocations(state);
     for (auto _ : state) {
         CTest test(&errors, CStringa(path.c_str()), CStringa(path.c_str()));
         benchmark::DoNotOptimize(test.QuestionCount());
     }
+    CountBytes(state, path);
     if (presenter.count != 0) state.SkipWithError("the generated file did not load cleanly");
 }
 
@@ -55,10 +127,12 @@ void LoadStudents(benchmark::State& state, const std::string& path)
     CountingPresenter presenter;
     mkErrore errors(presenter);
     CTest test(&errors, CStringa(path.c_str()), CStringa(path.c_str()));
+    AllocationCount allocations(state);
     for (auto _ : state) {
         test.LoadStudents();
         benchmark::DoNotOptimize(test.StudentCount());
     }
+    CountBytes(state, path.substr(0, path.size() - 3) + "stu");
     if (presenter.count != 0 || test.Error() != 0)
         state.SkipWithError("the student file did not load cleanly");
 }
@@ -76,8 +150,32 @@ void SaveTest(benchmark::State& state, const std::string& path, const std::strin
     CountingPresenter presenter;
     mkErrore errors(presenter);
     CTest test(&errors, CStringa(path.c_str()), CStringa(path.c_str()));
+    AllocationCount allocations(state);
     for (auto _ : state) benchmark::DoNotOptimize(test.SaveTo(CStringa(out.c_str()), 1));
     if (presenter.count != 0) state.SkipWithError("the generated file did not save cleanly");
+}
+
+// A program run to its end with its output thrown away; the run fails
+// unless it exits with 0.
+void RunProcess(benchmark::State& state, std::vector<std::string> args)
+{
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    for (auto _ : state) {
+        pid_t child = 0;
+        int status = 1;
+        if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) != 0 ||
+            waitpid(child, &status, 0) != child || status != 0) {
+            state.SkipWithError("the program did not run cleanly");
+            break;
+        }
+    }
+    posix_spawn_file_actions_destroy(&actions);
 }
 
 // What any careful writer must do: the bytes into a new file, to disk, then
@@ -119,6 +217,12 @@ void RegisterAll(bool tiny)
         benchmark::RegisterBenchmark(("XmlParse" + size).c_str(), ParseXml, xmlPath);
         benchmark::RegisterBenchmark(("Save/plain" + size).c_str(), SaveTest, plainPath, outPath);
         benchmark::RegisterBenchmark(("WriteRename" + size).c_str(), WriteReference, plain, outPath);
+#ifdef QV_TSTTOOL
+        benchmark::RegisterBenchmark(("Process/check" + size).c_str(), RunProcess,
+                                     std::vector<std::string>{QV_TSTTOOL, "check", plainPath});
+#endif
+        benchmark::RegisterBenchmark(("Process/xml" + size).c_str(), RunProcess,
+                                     std::vector<std::string>{QV_XML_READER, xmlPath});
     }
     const std::vector<int> classes = tiny ? std::vector<int>{2} : std::vector<int>{25, 100, 1000};
     GeneratedShape shape;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
+#include <string>
 #include <utility>
 
 #include "text/blocco.h"
@@ -22,14 +24,6 @@ CStringa Number(float x)
     return ExactDecimal(x);
 }
 
-// Writes a finished line and empties it, so that a line left open can be
-// completed later. The text is a copy: WriteLine scrambles it in place.
-void Emit(std::ostream& out, CStringa& line, int scrambled)
-{
-    WriteLine(out, line, scrambled);
-    line = "";
-}
-
 // The extreme score of a choice question, the way beats(a, b) says that a
 // lies beyond b: with one correct choice the answer beyond all others (0 when
 // none lies beyond 0), with several the answers beyond 0 added together.
@@ -48,11 +42,19 @@ float ExtremeChoiceScore(const Answers& answers, int count, TSel selection, Beat
     return result;
 }
 
+// The answer slots of a new question, each reporting to errors.
+template <std::size_t... Slot>
+std::array<CRisposta, sizeof...(Slot)> NewAnswers(CErrore* errors, std::index_sequence<Slot...>)
+{
+    return {{(static_cast<void>(Slot), CRisposta(errors))...}};
+}
+
 }  // namespace
 
-CDomanda::CDomanda(CErrore* errors) : Errors(errors), TextQue("0")
+CDomanda::CDomanda(CErrore* errors)
+    : Errors(errors), TextQue("0"), Slots(NewAnswers(errors, std::make_index_sequence<MAX_ANSWERS>()))
 {
-    for (auto& answer : Answers) answer = std::make_unique<CRisposta>(errors);
+    for (int i = 0; i < MAX_ANSWERS; ++i) Answers[i] = &Slots[i];
     Order.fill(-1);
 }
 
@@ -154,29 +156,33 @@ void CDomanda::SetRandom(int flag)
 
 int CDomanda::Read(int index, const CBlocco& block)
 {
-    CBlocco part(block.Errors);
+    static const CStringa kParQue("parque");
+    static const CStringa kTextQue("textque");
+    static const CStringa kAnswer("answer");
+    // The parts of the record are cut out into one text reused from question
+    // to question, as are the parameter pairs.
+    thread_local CBlocco part(nullptr);
+    part.Errors = block.Errors;
     unsigned open = 0;
     unsigned position = 0;
-    int result = GetTag(block, "parque", part, position, open, position, true);
+    int result = GetTag(block, kParQue, part, position, open, position, true);
     if (result == 0) {
-        // Reused from record to record: a fresh array makes and frees a hundred
-        // strings for every record.
         thread_local CParametro pairs[PARAM_CAPACITY];
         unsigned count = 0;
         result = ParseParams(part.Text, pairs, count);
         if (result == 0) result = ApplyParQue(index, pairs, count);
     }
     if (result == 0) {
-        result = GetTag(block, "textque", part, position, open, position, true);
+        result = GetTag(block, kTextQue, part, position, open, position, true);
         if (result == 0) {
-            TextQue = std::move(part.Text);
-            TextQue.Trim();
+            part.Text.Trim();
+            TextQue = part.Text;
         }
     }
 
     AnswerCount = 0;
     while (result == 0 && AnswerCount < MAX_ANSWERS) {
-        result = GetTag(block, "answer", part, position, open, position, false);
+        result = GetTag(block, kAnswer, part, position, open, position, false);
         if (result == kMissingOpeningTag) {  // no more answers
             result = 0;
             break;
@@ -185,7 +191,7 @@ int CDomanda::Read(int index, const CBlocco& block)
             // An answer that begins and never ends is a damaged file.
             Report(Errors, kErrorLines, static_cast<long>(block.FirstLine),
                    static_cast<long>(block.LastLine));
-            Report(Errors, result, CStringa("answer"));
+            Report(Errors, result, kAnswer);
             break;
         }
         ++AnswerCount;
@@ -253,63 +259,90 @@ int CDomanda::ApplyParQue(int index, const CParametro* pairs, unsigned count)
 
 void CDomanda::Write(std::ostream& out, int scrambled) const
 {
-    CStringa line("<Question>");
-    Emit(out, line, scrambled);
-    line = "<ParQue>";
-    Emit(out, line, scrambled);
-    line = CStringa("EnableQue = ") + YesNo(EnableQue) + ", ScoreIfSkip = " + Number(ScoreIfSkip) +
-           ", ScoreIfLate = " + Number(ScoreIfLate) + ", ScoreIfSendBack = " + Number(ScoreIfSendBack) + ", ";
-    Emit(out, line, scrambled);
-    line = CStringa("TimeQue = ") + CStringa(TimeQue) + ", TypeQue = " + TQueText(TypeQue) +
-           ", HintMode = " + THintText(HintMode) + ", ";
-    Emit(out, line, scrambled);
-    line = CStringa("ClassQue = \"") + ClassQue + "\", Image = \"" + Image + "\", ";
-    Emit(out, line, scrambled);
+    // The lines are joined in one buffer and go out together; the
+    // scrambling map leaves line ends alone, so mapping the buffer maps each
+    // line.
+    thread_local std::string buffer;  // reused from question to question
+    std::string& t = buffer;
+    t.clear();
+    const auto add = [&t](const CStringa& text) { t.append(text.CStr(), text.Length()); };
+    const auto flush = [&t, &out, scrambled] {
+        if (scrambled == 1)
+            for (char& c : t) c = ScrambleChar(c);
+        out.write(t.data(), static_cast<std::streamsize>(t.size()));
+        t.clear();
+    };
+    t += "<Question>\n<ParQue>\nEnableQue = ";
+    t += YesNo(EnableQue);
+    t += ", ScoreIfSkip = ";
+    add(Number(ScoreIfSkip));
+    t += ", ScoreIfLate = ";
+    add(Number(ScoreIfLate));
+    t += ", ScoreIfSendBack = ";
+    add(Number(ScoreIfSendBack));
+    t += ", \nTimeQue = ";
+    add(CStringa(TimeQue));
+    t += ", TypeQue = ";
+    add(TQueText(TypeQue));
+    t += ", HintMode = ";
+    add(THintText(HintMode));
+    t += ", \nClassQue = \"";
+    add(ClassQue);
+    t += "\", Image = \"";
+    add(Image);
+    t += "\", \n";
 
     // A choice question's line stays open: it takes the parameters of its
     // extra entry, or "</ParQue>" when it has none.
     bool numeric = TypeQue == TQue::SingleNumber;
     bool textual = TypeQue == TQue::SingleText;
     if (IsChoice()) {
-        line = CStringa("Random = ") + YesNo(Random) + ", Selection = " + TSelText(Selection) +
-               ", TypeSel = " + TTypeSelText(TypeSel) + ", AddTxtNum = " + TAddText(AddTxtNum);
+        t += "Random = ";
+        t += YesNo(Random);
+        t += ", Selection = ";
+        add(TSelText(Selection));
+        t += ", TypeSel = ";
+        add(TTypeSelText(TypeSel));
+        t += ", AddTxtNum = ";
+        add(TAddText(AddTxtNum));
         numeric = AddTxtNum == TAdd::Number;
         textual = AddTxtNum == TAdd::Text;
-        if (numeric || textual) {
-            line += ", ";
-            Emit(out, line, scrambled);
-        }
+        if (numeric || textual) t += ", \n";
     }
     if (numeric) {
-        line = CStringa("NumOk = ") + ExactDecimal(NumOk) + ", Precision = " + ExactDecimal(Precision) +
-               ", ScoreIfOk = " + Number(ScoreIfOk) + ", ";
-        Emit(out, line, scrambled);
-        line = CStringa("ScoreIfBad = ") + Number(ScoreIfBad) + ", ScoreIfNear = " + Number(ScoreIfNear);
-        Emit(out, line, scrambled);
+        t += "NumOk = ";
+        add(ExactDecimal(NumOk));
+        t += ", Precision = ";
+        add(ExactDecimal(Precision));
     }
     if (textual) {
-        line = CStringa("TextOk = \"") + TextOk + "\", Precision = " + CStringa(Round(Precision, 0)) +
-               ", ScoreIfOk = " + Number(ScoreIfOk) + ", ";
-        Emit(out, line, scrambled);
-        line = CStringa("ScoreIfBad = ") + Number(ScoreIfBad) + ", ScoreIfNear = " + Number(ScoreIfNear);
-        Emit(out, line, scrambled);
+        t += "TextOk = \"";
+        add(TextOk);
+        t += "\", Precision = ";
+        add(CStringa(Round(Precision, 0)));
     }
-    line += "</ParQue>";
-    Emit(out, line, scrambled);
-
-    line = "<TextQue>";
-    Emit(out, line, scrambled);
-    line = TextQue;
-    Emit(out, line, scrambled);
-    line = "</TextQue>";
-    Emit(out, line, scrambled);
+    if (numeric || textual) {
+        t += ", ScoreIfOk = ";
+        add(Number(ScoreIfOk));
+        t += ", \nScoreIfBad = ";
+        add(Number(ScoreIfBad));
+        t += ", ScoreIfNear = ";
+        add(Number(ScoreIfNear));
+        t += '\n';
+    }
+    t += "</ParQue>\n<TextQue>\n";
+    add(TextQue);
+    t += "\n</TextQue>\n";
     for (int i = 0; i < AnswerCount; ++i) {
-        line = CStringa("<!--- risposta ") + CStringa(i + 1) + " --->";
-        Emit(out, line, scrambled);
+        t += "<!--- risposta ";
+        t += std::to_string(i + 1);
+        t += " --->\n";
+        flush();
         Answers[i]->Write(out, scrambled);
     }
-    line = "</Question>";
-    Emit(out, line, scrambled);
+    t += "</Question>\n";
+    flush();
+    out.flush();
 }
 
 float CDomanda::MaxScore() const

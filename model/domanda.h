@@ -20,11 +20,11 @@ struct CParametro;
 // MAX_ANSWERS answers with their display order, and its <Question> record in
 // questionnaire files.
 //
-// The question owns MAX_ANSWERS answer objects from construction to
-// destruction; AnswerCount says how many are in use, so adding an answer
-// never allocates. Errors is not owned and must outlive the question; copies
-// share it. Copyable by its copy constructor and assignment only (it owns
-// its answers through pointers).
+// The question holds MAX_ANSWERS answer objects in itself from construction
+// to destruction; AnswerCount says how many are in use, so neither making a
+// question nor adding an answer allocates. Errors is not owned and must
+// outlive the question; copies share it. Copyable; a copy copies only the
+// answers in use and draws its own order.
 class CDomanda {
 public:
     explicit CDomanda(CErrore* errors);
@@ -161,7 +161,10 @@ private:
     CStringa TextOk;
     int Divide = 1;  // read and compared, never written
     int AnswerCount = 0;
-    std::array<std::unique_ptr<CRisposta>, MAX_ANSWERS> Answers;
+    // The answer objects live in the question itself; Answers orders them, so
+    // that a removed answer's object moves to the end.
+    std::array<CRisposta, MAX_ANSWERS> Slots;
+    std::array<CRisposta*, MAX_ANSWERS> Answers;
     // Order[p] is the storage index of the answer shown at position p.
     std::array<int, MAX_ANSWERS> Order;
 };

@@ -61,39 +61,39 @@ int CParTest::ApplyParTest(const CParametro* pairs, unsigned count)
         const CStringa& value = pairs[i].Value;
         // Random and Save are set only by "yes"; the other flags are cleared
         // only by "no".
-        const int yes = value == CStringa("yes") ? 1 : 0;
-        const int notNo = value == CStringa("no") ? 0 : 1;
-        if (name == CStringa("name"))
+        const int yes = value == "yes" ? 1 : 0;
+        const int notNo = value == "no" ? 0 : 1;
+        if (name == "name")
             Name = WithoutEnds(value);
-        else if (name == CStringa("random"))
+        else if (name == "random")
             Random = yes;
-        else if (name == CStringa("save"))
+        else if (name == "save")
             Save = yes;
-        else if (name == CStringa("time"))
+        else if (name == "time")
             Time = value.ToInt();
-        else if (name == CStringa("viewscore"))
+        else if (name == "viewscore")
             ViewScore = notNo;
-        else if (name == CStringa("exit"))
+        else if (name == "exit")
             Exit = notNo;
-        else if (name == CStringa("askconfirm"))
+        else if (name == "askconfirm")
             AskConfirm = notNo;
-        else if (name == CStringa("correctanswer"))
+        else if (name == "correctanswer")
             CorrectAnswer = notNo;
-        else if (name == CStringa("sendback"))
+        else if (name == "sendback")
             SendBack = value.ToInt();
-        else if (name == CStringa("password"))
+        else if (name == "password")
             Password = WithoutEnds(value);
-        else if (name == CStringa("maxque"))
+        else if (name == "maxque")
             MaxQue = value.ToInt();
-        else if (name == CStringa("forceans"))
+        else if (name == "forceans")
             ForceAns = notNo;
-        else if (name == CStringa("viewhint"))
+        else if (name == "viewhint")
             ViewHint = notNo;
-        else if (name == CStringa("viewcomm"))
+        else if (name == "viewcomm")
             ViewComm = notNo;
-        else if (name == CStringa("studcomm"))
+        else if (name == "studcomm")
             StudComm = notNo;
-        else if (name == CStringa("classtest"))
+        else if (name == "classtest")
             ClassTest = WithoutEnds(value);
         else {
             result = kUnknownTestParameter;

@@ -2,7 +2,6 @@
 
 #include <ostream>
 #include <string>
-#include <utility>
 
 #include "text/blocco.h"
 #include "text/errore.h"
@@ -19,14 +18,18 @@ bool CRisposta::operator==(const CRisposta& other) const
 
 int CRisposta::Read(int index, const CBlocco& block)
 {
-    CBlocco part(block.Errors);
+    static const CStringa kParAns("parans");
+    static const CStringa kTextAns("textans");
+    // The parts of the record are cut out into one text reused from answer
+    // to answer, as are the parameter pairs: an answer then allocates only
+    // its own text.
+    thread_local CBlocco part(nullptr);
+    part.Errors = block.Errors;
     unsigned open = 0;
     unsigned close = 0;
-    int result = GetTag(block, "parans", part, 0, open, close, true);
+    int result = GetTag(block, kParAns, part, 0, open, close, true);
     if (result != 0) return result;
 
-    // Reused from record to record: a fresh array makes and frees a hundred
-    // strings for every record.
     thread_local CParametro pairs[PARAM_CAPACITY];
     unsigned count = 0;
     result = ParseParams(part.Text, pairs, count);
@@ -34,10 +37,10 @@ int CRisposta::Read(int index, const CBlocco& block)
     result = ApplyParAns(index, pairs, count);
     if (result != 0) return result;
 
-    result = GetTag(block, "textans", part, close, open, close, true);
+    result = GetTag(block, kTextAns, part, close, open, close, true);
     if (result != 0) return result;
-    TextAns = std::move(part.Text);
-    TextAns.Trim();
+    part.Text.Trim();
+    TextAns = part.Text;
     return 0;
 }
 
@@ -62,7 +65,9 @@ void CRisposta::Write(std::ostream& out, int scrambled) const
 {
     // The four lines in one buffer; line ends are left as they are by the
     // scrambling map, so mapping the whole buffer maps each line.
-    std::string lines = "<Answer>\n<ParAns>Score = ";
+    // Reused from answer to answer.
+    thread_local std::string lines;
+    lines = "<Answer>\n<ParAns>Score = ";
     const CStringa score = ExactDecimal(Score);
     lines.append(score.CStr(), score.Length());
     lines += Correct ? ", Correct = Yes</ParAns>\n<TextAns>" : ", Correct = No</ParAns>\n<TextAns>";

@@ -20,6 +20,8 @@ public:
     explicit CRisposta(CErrore* errors);
     CRisposta(const CRisposta& other) = default;
     CRisposta& operator=(const CRisposta& other) = default;  // Errors included
+    CRisposta(CRisposta&& other) noexcept = default;
+    CRisposta& operator=(CRisposta&& other) noexcept = default;
     ~CRisposta() = default;
 
     // Score (exactly), Correct and TextAns (case-sensitive); not Errors.

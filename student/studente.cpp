@@ -15,6 +15,12 @@ CStudente::CStudente(CErrore* errors) : Errors(errors) {}
 
 CStudente::CStudente(CErrore* errors, int n) : Errors(errors)
 {
+    try {
+        if (n > 0)
+            Answers.reserve(static_cast<std::size_t>(n < MAX_STUDENT_ANSWERS ? n : MAX_STUDENT_ANSWERS));
+    } catch (const std::bad_alloc&) {
+        // the first AddAnswer that fails reports it
+    }
     for (int i = 0; i < n; ++i) {
         ErrorCode = AddAnswer();
         if (ErrorCode) break;
@@ -117,20 +123,20 @@ int CStudente::ReadStPar(const CStringa& testName, int studentNumber, const CPar
     for (unsigned k = 0; k < count; ++k) {
         const CStringa& name = pairs[k].Name;
         const CStringa& value = pairs[k].Value;
-        if (name == CStringa("nametest")) {
+        if (name == "nametest") {
             // A record names its test by a path of wherever it was run.
             const CStringa named = Unquote(value);
             if (FileName(Lower(testName)) != FileName(Lower(named))) {
                 Report(Errors, kOtherTestsRecord, studentNumber, named);
                 result = kOtherTestsRecord;
             }
-        } else if (name == CStringa("namestudent")) {
+        } else if (name == "namestudent") {
             NameStudent = Unquote(value);
-        } else if (name == CStringa("timeinit")) {
+        } else if (name == "timeinit") {
             TimeInit = Unquote(value);
-        } else if (name == CStringa("timelength")) {
+        } else if (name == "timelength") {
             TimeLength = Unquote(value);
-        } else if (name == CStringa("totalscore")) {
+        } else if (name == "totalscore") {
             TotalScore = ToFloat(value.ToDouble());
         } else {
             Report(Errors, kUnknownStudentParameter, studentNumber, name);
@@ -145,28 +151,35 @@ int CStudente::Read(const CStringa& testName, int questionCount, int studentNumb
     CBlocco work(Errors);
     unsigned open = 0;
     unsigned close = 0;
-    int result = GetTag(block, CStringa("StPar"), work, 0, open, close, true);
+    static const CStringa kStPar("StPar");
+    static const CStringa kAns("Ans");
+    int result = GetTag(block, kStPar, work, 0, open, close, true);
     if (result == 0) {
-        CParametro pairs[PARAM_CAPACITY];
+        // Reused from record to record, as the answers' are.
+        thread_local CParametro pairs[PARAM_CAPACITY];
         unsigned count = 0;
         ParseParams(work.Text, pairs, count);
         result = ReadStPar(testName, studentNumber, pairs, count);
     }
 
-    DeleteAnswers();
-    while (result == 0 && AnswerCount() < questionCount && AnswerCount() < MAX_STUDENT_ANSWERS)
-        result = AddAnswer();
+    // The answers the record already has start afresh rather than being
+    // made anew: a class's file is read into records made for it.
+    if (result != 0) DeleteAnswers();
+    const int wanted = questionCount < MAX_STUDENT_ANSWERS ? questionCount : MAX_STUDENT_ANSWERS;
+    while (AnswerCount() > 0 && AnswerCount() > wanted) Answers.pop_back();
+    for (auto& answer : Answers) *answer = CStudRispo(Errors);
+    while (result == 0 && AnswerCount() < wanted) result = AddAnswer();
 
     unsigned start = close;
     for (int i = 0; result == 0 && i < AnswerCount(); ++i) {
-        const int found = GetTag(block, CStringa("Ans"), work, start, open, close, false);
+        const int found = GetTag(block, kAns, work, start, open, close, false);
         if (found == kMissingOpeningTag) break;
         result = found;
         if (result) {
             // An answer that begins and never ends is a damaged file.
             Report(Errors, kErrorLines, static_cast<long>(block.FirstLine),
                    static_cast<long>(block.LastLine));
-            Report(Errors, result, CStringa("Ans"));
+            Report(Errors, result, kAns);
             break;
         }
         start = close;

@@ -115,6 +115,23 @@ TEST_F(StudenteTest, AnswerCountIsTheQuestionCountWhateverTheFileHolds)
     EXPECT_TRUE(recorder.codes.empty());
 }
 
+TEST_F(StudenteTest, ARecordReadOverAnotherKeepsNothingOfIt)
+{
+    CStudente student(&errors, 5);
+    ASSERT_EQ(ReadBlock(student,
+                        kStPar + "<Ans>IDAns = 0, IsValid = Yes, LineAns = \"a\"</Ans>"
+                                 "<Ans>IDAns = 2, IsValid = Yes, Choice = X-</Ans>",
+                        5),
+              0);
+    ASSERT_EQ(ReadBlock(student, kStPar + "<Ans>IDAns = 1, IsValid = Yes</Ans>", 2), 0);
+    ASSERT_EQ(student.AnswerCount(), 2);
+    EXPECT_EQ(*student.Answer(0), CStudRispo(&errors));
+    EXPECT_EQ(student.Answer(1)->GetIsValid(), 1);
+    ASSERT_EQ(ReadBlock(student, kStPar, 4), 0);
+    ASSERT_EQ(student.AnswerCount(), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(*student.Answer(i), CStudRispo(&errors)) << i;
+}
+
 TEST_F(StudenteTest, UnclosedAnswerEndsReadingWithSevenReported)
 {
     CStudente student(&errors);

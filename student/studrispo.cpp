@@ -33,12 +33,11 @@ CStringa TCorrectText(TCorrect value)
 
 TCorrect TCorrectFromText(const CStringa& word)
 {
-    const CStringa lower = Lower(word);
-    if (lower == CStringa("yes")) return TCorrect::Yes;
-    if (lower == CStringa("no")) return TCorrect::No;
-    if (lower == CStringa("nearly")) return TCorrect::Nearly;
-    if (lower == CStringa("skip")) return TCorrect::Skip;
-    if (lower == CStringa("late")) return TCorrect::Late;
+    if (SameFolded(word, "yes")) return TCorrect::Yes;
+    if (SameFolded(word, "no")) return TCorrect::No;
+    if (SameFolded(word, "nearly")) return TCorrect::Nearly;
+    if (SameFolded(word, "skip")) return TCorrect::Skip;
+    if (SameFolded(word, "late")) return TCorrect::Late;
     return TCorrect::Disable;
 }
 
@@ -218,32 +217,32 @@ int CStudRispo::Read(int number, const CBlocco& block)
     for (unsigned k = 0; k < count; ++k) {
         const CStringa& name = pairs[k].Name;
         const CStringa& value = pairs[k].Value;
-        if (name == CStringa("idans")) {
+        if (name == "idans") {
             IDAns = value.ToInt();
-        } else if (name == CStringa("isvalid")) {
-            IsValid = value == CStringa("yes") ? 1 : 0;
-        } else if (name == CStringa("rndans")) {
+        } else if (name == "isvalid") {
+            IsValid = value == "yes" ? 1 : 0;
+        } else if (name == "rndans") {
             RndAns = value.ToInt();
-        } else if (name == CStringa("iscorrect")) {
+        } else if (name == "iscorrect") {
             IsCorrect = TCorrectFromText(value);
-        } else if (name == CStringa("timeans")) {
+        } else if (name == "timeans") {
             TimeAns_.SetElapsed(value.ToInt());
-        } else if (name == CStringa("numsendback")) {
+        } else if (name == "numsendback") {
             NumSendBack = value.ToInt();
-        } else if (name == CStringa("score")) {
+        } else if (name == "score") {
             Score = ToFloat(value.ToDouble());
-        } else if (name == CStringa("typeque")) {
+        } else if (name == "typeque") {
             TypeQue = TQueFromText(value);
-        } else if (name == CStringa("lineans")) {
+        } else if (name == "lineans") {
             // The value still holds its quotes.
             LineAns_ = value.Length() < 2 ? CStringa() : Slice(value, 1, value.Length() - 1);
-        } else if (name == CStringa("choice")) {
+        } else if (name == "choice") {
             // Only as many marks as the arrays hold; the rest of a longer
             // value is ignored.
             StNumRisp =
                 value.Length() > MAX_STUDENT_CHOICES ? MAX_STUDENT_CHOICES : static_cast<int>(value.Length());
             for (int i = 0; i < StNumRisp; ++i) Choice[i] = *value.At(i) == '-' ? 0 : 1;
-        } else if (name == CStringa("strndrisp")) {
+        } else if (name == "strndrisp") {
             StNumRisp =
                 value.Length() > MAX_STUDENT_CHOICES ? MAX_STUDENT_CHOICES : static_cast<int>(value.Length());
             for (int i = 0; i < StNumRisp; ++i) StRndRisp[i] = PositionOf(*value.At(i));

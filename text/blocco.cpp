@@ -5,6 +5,7 @@
 #include <string>
 
 #include "text/errore.h"
+#include "text/scansione.h"
 
 namespace quadrivo {
 
@@ -35,18 +36,20 @@ bool SearchTag(const CStringa& text, const CStringa& name, bool closing, unsigne
     pos = start;
     if (n > text.Length()) return false;
     const unsigned last = text.Length() - n;
-    for (; pos <= last; ++pos) {
-        const void* open = std::memchr(s + pos, '<', last + 1 - pos);
-        if (!open) {
-            pos = last + 1;
-            return false;
+    const char first = LowerChar(tag[0]);
+    for (const char* p = s + start; p <= s + last; ++p) {
+        p = FindChar(p, s + last + 1, '<');
+        if (p > s + last) break;
+        if (closing && p[1] != '/') continue;
+        if (tagLength > 0 && LowerChar(p[prefix]) != first) continue;
+        unsigned k = 1;
+        while (k < tagLength && LowerChar(p[prefix + k]) == LowerChar(tag[k])) ++k;
+        if (k >= tagLength && p[n - 1] == '>') {
+            pos = static_cast<unsigned>(p - s);
+            return true;
         }
-        pos = static_cast<unsigned>(static_cast<const char*>(open) - s);
-        if (closing && s[pos + 1] != '/') continue;
-        unsigned k = 0;
-        while (k < tagLength && LowerChar(s[pos + prefix + k]) == LowerChar(tag[k])) ++k;
-        if (k == tagLength && s[pos + n - 1] == '>') return true;
     }
+    pos = start > last ? start : last + 1;
     return false;
 }
 
@@ -92,52 +95,62 @@ int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start
     return GetTag(in, name, out, start, open, close, true);
 }
 
+unsigned RemoveComments(char* text, unsigned length)
+{
+    unsigned kept = 0;    // text[0..kept) is the text without comments
+    unsigned copied = 0;  // text[copied..] has not been moved yet
+    unsigned from = 0;
+    while (from + 1 < length) {
+        const char* open = FindChar(text + from, text + length - 1, '<');
+        if (open == text + length - 1) break;
+        const unsigned begin = static_cast<unsigned>(open - text);
+        if (text[begin + 1] != '!') {
+            from = begin + 1;
+            continue;
+        }
+        const char* end = static_cast<const char*>(std::memchr(text + begin + 2, '>', length - begin - 2));
+        // Without a '>' after it no later comment can end either.
+        if (!end) break;
+        // Only characters behind the search move, never ahead of it.
+        std::memmove(text + kept, text + copied, begin - copied);
+        kept += begin - copied;
+        copied = static_cast<unsigned>(end - text) + 1;
+        // The character right after a removed comment never begins the
+        // next one, so a comment that directly follows another survives;
+        // stored files are read that way.
+        from = copied + 1;
+    }
+    if (copied == 0) return length;
+    std::memmove(text + kept, text + copied, length - copied);
+    return kept + length - copied;
+}
+
 void StripComments(CBlocco& block)
 {
     const char* s = block.Text.CStr();
     const unsigned n = block.Text.Length();
-    std::string kept;
-    unsigned copied = 0;  // s[copied..] is not in kept yet
-    unsigned from = 0;
+    if (n < 3 || !std::memchr(s, '<', n)) return;
     try {
-        while (from + 1 < n) {
-            const char* open = static_cast<const char*>(std::memchr(s + from, '<', n - 1 - from));
-            if (!open) break;
-            const unsigned begin = static_cast<unsigned>(open - s);
-            if (s[begin + 1] != '!') {
-                from = begin + 1;
-                continue;
-            }
-            const char* end = static_cast<const char*>(std::memchr(s + begin + 2, '>', n - begin - 2));
-            // Without a '>' after it no later comment can end either.
-            if (!end) break;
-            kept.append(s + copied, begin - copied);
-            copied = static_cast<unsigned>(end - s) + 1;
-            // The character right after a removed comment never begins the
-            // next one, so a comment that directly follows another survives;
-            // stored files are read that way.
-            from = copied + 1;
-        }
-        if (copied == 0) return;
-        kept.append(s + copied, n - copied);
+        std::string text(s, n);
+        const unsigned kept = RemoveComments(text.data(), n);
+        if (kept < n) block.Text = CStringa(text.data(), kept);
     } catch (const std::bad_alloc&) {
-        return;  // the text keeps its comments rather than losing text
+        // the text keeps its comments rather than losing text
     }
-    block.Text = CStringa(kept.data(), static_cast<unsigned>(kept.size()));
 }
 
 int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count)
 {
     count = 0;
     if (!text.IsOk()) return 0;
-    static const CStringa equals("=");
-    static const CStringa quote("\"");
     const char* s = text.CStr();
     const unsigned n = text.Length();
     unsigned from = 0;
     while (count < PARAM_CAPACITY) {
-        unsigned eq = 0;
-        if (!text.Search(equals, eq, from)) return 0;
+        if (from >= n) return 0;
+        const void* equals = std::memchr(s + from, '=', n - from);
+        if (!equals) return 0;
+        const unsigned eq = static_cast<unsigned>(static_cast<const char*>(equals) - s);
 
         unsigned nameEnd = eq;  // one past the name's last character
         while (nameEnd > 0 && IsSpace(s[nameEnd - 1])) --nameEnd;
@@ -153,7 +166,10 @@ int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count)
         unsigned valueEnd = valueStart;  // the value's last character
         bool hasValue = valueStart < n;
         if (hasValue && s[valueStart] == '"') {
-            if (!text.Search(quote, valueEnd, valueStart + 1)) {
+            const void* quote = std::memchr(s + valueStart + 1, '"', n - valueStart - 1);
+            if (quote) {
+                valueEnd = static_cast<unsigned>(static_cast<const char*>(quote) - s);
+            } else {
                 // An unterminated quote swallows the rest of the list.
                 valueEnd = n;
                 hasValue = false;

@@ -49,6 +49,9 @@ int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start
 
 // Removes every "<!" ... ">" comment from the block's text.
 void StripComments(CBlocco& block);
+// The same on length characters of text, in place, in one pass: returns the
+// length of what is left.
+unsigned RemoveComments(char* text, unsigned length);
 
 // Splits a parameter list into at most PARAM_CAPACITY pairs (pairs must hold
 // that many, and may be reused: each of the first count is set whole). Names

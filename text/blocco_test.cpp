@@ -173,11 +173,18 @@ TEST(StripComments, RemovesCommentsAndResumesAfterTheRemovedStart)
         {"<!x<!y>z", "z"},
         {"<!>", ""},
         {"", ""},
+        {"<", "<"},
+        {"a<!b>", "a"},
+        {"<!a>\n<!b>\n<!c>\nd", "\n\n\nd"},
     };
     for (const auto& c : cases) {
         CBlocco block(nullptr, c.text);
         StripComments(block);
         EXPECT_EQ(Str(block.Text), c.result) << c.text;
+        // The reader removes them in place in its own copy of the file.
+        std::string text = c.text;
+        text.resize(RemoveComments(text.data(), static_cast<unsigned>(text.size())));
+        EXPECT_EQ(text, c.result) << c.text;
     }
 }
 

@@ -21,9 +21,8 @@ CStringa WordOf(E value, const char* const (&words)[N], const char* unknown)
 template <typename E, std::size_t N, std::size_t M>
 E ValueOf(const CStringa& word, const char* const (&words)[N], const E (&readOrder)[M], E fallback)
 {
-    const CStringa lower = Lower(word);
     for (E value : readOrder) {
-        if (lower == Lower(CStringa(words[static_cast<int>(value)]))) return value;
+        if (SameFolded(word, words[static_cast<int>(value)])) return value;
     }
     return fallback;
 }

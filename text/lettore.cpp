@@ -10,6 +10,7 @@
 
 #include "text/blocco.h"
 #include "text/errore.h"
+#include "text/scansione.h"
 
 namespace quadrivo {
 
@@ -213,51 +214,67 @@ int CLettore::SkipTo(const CStringa& pattern, bool report)
 int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
 {
     if (error_ != 0) return error_;
-    if (SkipTo('<' + name + CStringa(">"), report) != 0) {
+    // Loaders read sections of one name after another: their tags are made once.
+    if (!(name == sectionName_) || openTag_.Length() == 0) {
+        sectionName_ = name;
+        openTag_ = '<' + name + CStringa(">");
+        closeTag_ = "</" + name + CStringa(">");
+    }
+    if (SkipTo(openTag_, report) != 0) {
         error_ = kMissingOpeningTag;
         return error_;
     }
-    const CStringa close = "</" + name + CStringa(">");
+    const CStringa& close = closeTag_;
     const unsigned closeLength = close.Length();
     const std::size_t begin = next_;
     // The character that makes the section MAX_SECTION_TEXT long.
     const std::size_t tooLong = begin + static_cast<std::size_t>(MAX_SECTION_TEXT) - 1;
-    unsigned i = 0;
+    // The closing tag is looked for at each '<'; a character that breaks a
+    // partial match is not tried again as a '<' of its own, as in SkipTo.
+    const char* const text = text_.data();
+    const std::size_t size = text_.size();
+    const std::size_t limit = std::min(size, tooLong);
+    std::size_t at = next_;
     std::size_t start = 0;
     bool found = false;
-    while (!found && next_ < text_.size()) {
-        if (i == 0) {
-            SkipToCandidate(LowerAt(close, 0), std::min(text_.size(), tooLong));
-            if (next_ == text_.size()) break;
-        }
-        const unsigned char c = ReadChar();
-        if (c == '\n') ++currentLine_;
-        const std::size_t size = next_ - begin;
-        if (size >= static_cast<std::size_t>(MAX_SECTION_TEXT)) {
-            error_ = kSectionTooLong;
-            Report(errors_, kSectionTooLong, fileName_);
+    const char* const tag = close.CStr();
+    while (at < limit) {
+        const std::size_t candidate = static_cast<std::size_t>(FindChar(text + at, text + limit, '<') - text);
+        if (candidate == limit) break;
+        unsigned k = 1;
+        while (k < closeLength && candidate + k < size &&
+               LowerByte(static_cast<unsigned char>(text[candidate + k])) ==
+                   LowerByte(static_cast<unsigned char>(tag[k])))
+            ++k;
+        if (k == closeLength) {
+            // A tag whose last character would make the section too long
+            // does not count.
+            found = candidate + closeLength <= tooLong;
+            start = candidate - begin;
             break;
         }
-        if (LowerByte(c) == LowerAt(close, i)) {
-            if (i == 0) start = size - 1;
-            ++i;
-            found = i == closeLength;
-        } else {
-            i = 0;
-            start = 0;
-        }
+        at = candidate + k + 1;
+    }
+    // Everything up to the end of the tag is read, or else up to the
+    // character that makes the section too long, or else the whole file.
+    std::size_t end = found ? begin + start + closeLength : std::min(size, tooLong + 1);
+    currentLine_ += static_cast<int>(std::count(text + next_, text + end, '\n'));
+    next_ = end;
+    if (!found && size > tooLong) {
+        error_ = kSectionTooLong;
+        Report(errors_, kSectionTooLong, fileName_);
     }
     if (found) {
-        // The section ends at its first NUL byte, as a C string would.
-        const char* text = text_.data() + begin;
-        const void* nul = std::memchr(text, '\0', start);
+        // The section ends at its first NUL byte, as a C string would. Its
+        // comments go in place: the reader never comes back to this text.
+        char* content = text_.data() + begin;
+        const void* nul = std::memchr(content, '\0', start);
         const std::size_t length =
-            nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text) : start;
-        CStringa section(text, static_cast<unsigned>(length));
+            nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - content) : start;
+        CStringa section(content, RemoveComments(content, static_cast<unsigned>(length)));
         if (section.IsOk()) {
-            out = CBlocco(errors_);
+            out.Errors = errors_;
             out.Text = std::move(section);
-            StripComments(out);
         } else {
             error_ = kNoMemoryForTest;
             Report(errors_, kNoMemoryForTest);

@@ -66,6 +66,9 @@ private:
     std::string text_;      // the file; empty when it could not be read
     std::size_t next_ = 0;  // the next character to read
     bool mapped_ = false;   // text_ holds the unscrambled characters
+    CStringa sectionName_;  // the name of the last section read, and its tags
+    CStringa openTag_;
+    CStringa closeTag_;
     CStringa watch_;
     unsigned watchMatched_ = 0;
     bool watchSeen_ = false;

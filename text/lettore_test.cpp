@@ -121,6 +121,34 @@ TEST_F(LettoreTest, SectionAtTheLimitFailsWithMessageWhenAsked)
               std::vector<std::string>{"Il file \"" + Str(name) + "\" e' > di 8388608 byte"});
 }
 
+// Where the closing tag, or the file, ends beside the section limit decides
+// between a section, a section too long and a missing tag; the lines read
+// are counted up to where the reading stopped.
+TEST_F(LettoreTest, TheLimitIsCountedUpToTheClosingTagsLastCharacter)
+{
+    const std::size_t room = MAX_SECTION_TEXT - 1;  // characters a section may read
+    const struct {
+        const char* what;
+        std::string content;
+        std::string after;
+        int result;
+        int lastLine;
+    } rows[] = {
+        {"tag ends on the last character allowed", std::string(room - 5, 'x') + "\n", "</A>\n", 0, 2},
+        {"tag ends one past it", std::string(room - 4, 'x') + "\n", "</A>\n", kSectionTooLong, 2},
+        {"tag begins just before the limit", std::string(room - 2, 'x'), "</A>\n\n", kSectionTooLong, 1},
+        {"a broken match hides the tag", std::string(room - 6, 'x') + "<", "</A>xxx", kSectionTooLong, 1},
+        {"file ends before the limit", std::string(room - 10, 'x') + "\n\n", "</", kMissingTag, 3},
+        {"line ends after the limit are not counted", std::string(room + 2, 'x'), "\n\n</A>", kSectionTooLong,
+         1},
+    };
+    for (const auto& row : rows) {
+        CLettore reader(&errors, File("<A>" + row.content + row.after));
+        EXPECT_EQ(reader.ReadSection(CStringa("A"), out, false), row.result) << row.what;
+        EXPECT_EQ(out.LastLine, row.lastLine) << row.what;
+    }
+}
+
 // Only a missing opening tag can be the expected end of a file: a section
 // that has begun and cannot be read is a damaged file, always reported.
 TEST_F(LettoreTest, BegunSectionThatCannotBeReadIsReportedEvenUnasked)
@@ -203,6 +231,17 @@ TEST_F(LettoreTest, ScrambledFileReadsBackPlain)
     ASSERT_EQ(reader.ReadSection(CStringa("ParTest"), out, true), 0);
     EXPECT_EQ(Str(out.Text), "Name = \"Ab 0\"\n");
     EXPECT_EQ(out.LastLine, 3);
+}
+
+TEST_F(LettoreTest, ScrambledFileGivesBackEveryByte)
+{
+    std::string every;
+    for (int c = 0; c < 256; ++c) every += static_cast<char>(c);
+    CLettore reader(&errors, File(Scrambled(every)));
+    reader.SetScrambled(1);
+    std::string read;
+    for (int c = 0; c < 256; ++c) read += static_cast<char>(reader.ReadChar());
+    EXPECT_EQ(read, every);
 }
 
 TEST_F(LettoreTest, UnopenableFileIsThreeWithItsName)

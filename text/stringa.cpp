@@ -1,5 +1,6 @@
 #include "text/stringa.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -136,6 +137,7 @@ CStringa::~CStringa()
 void CStringa::Release()
 {
     heap_.reset();
+    capacity_ = 0;
     text_ = nullptr;
 }
 
@@ -144,8 +146,10 @@ void CStringa::Take(CStringa& s) noexcept
     heap_ = std::move(s.heap_);
     text_ = heap_ ? heap_.get() : SharedEmpty();
     length_ = s.length_;
+    capacity_ = s.capacity_;
     s.text_ = SharedEmpty();
     s.length_ = 0;
+    s.capacity_ = 0;
 }
 
 void CStringa::Assign(const char* text, unsigned count)
@@ -158,12 +162,26 @@ bool CStringa::Store(const char* a, unsigned na, const char* b, unsigned nb, con
     const unsigned total = na + nb + nc;
     if (total == 0) {
         heap_.reset();
+        capacity_ = 0;
         text_ = SharedEmpty();
         length_ = 0;
         return true;
     }
+    if (FitsInPlace(total + 1) && (nb + nc == 0 || !Overlaps(a, na, b, nb, c, nc))) {
+        // One piece may lie anywhere in the buffer: it is moved, not copied.
+        if (na > 0) std::memmove(text_, a, na);
+        char* end = text_ + na;
+        Put(end, b, nb);
+        Put(end, c, nc);
+        *end = '\0';
+        length_ = total;
+        return true;
+    }
+    // A string that already had a buffer is being assigned over and over:
+    // some room to spare spares it the next allocations.
+    const unsigned capacity = heap_ ? total + 1 + (total + 1) / 2 : total + 1;
     // The pieces are joined before the old text goes: they may lie in it.
-    auto fresh = NewBuffer(total + 1);
+    auto fresh = NewBuffer(capacity);
     if (!fresh) return false;
     char* end = fresh.get();
     Put(end, a, na);
@@ -171,9 +189,28 @@ bool CStringa::Store(const char* a, unsigned na, const char* b, unsigned nb, con
     Put(end, c, nc);
     *end = '\0';
     heap_ = std::move(fresh);
+    capacity_ = capacity;
     text_ = heap_.get();
     length_ = total;
     return true;
+}
+
+bool CStringa::FitsInPlace(unsigned bytes) const
+{
+    // At most about half of a reused buffer goes unused.
+    return heap_ && bytes <= capacity_ && capacity_ - bytes <= bytes + 64;
+}
+
+bool CStringa::Overlaps(const char* a, unsigned na, const char* b, unsigned nb, const char* c,
+                        unsigned nc) const
+{
+    const auto begin = reinterpret_cast<std::uintptr_t>(heap_.get());
+    const auto end = begin + capacity_;
+    const auto inside = [begin, end](const char* p, unsigned n) {
+        const auto at = reinterpret_cast<std::uintptr_t>(p);
+        return n > 0 && at < end && at + n > begin;
+    };
+    return inside(a, na) || inside(b, nb) || inside(c, nc);
 }
 
 CStringa& CStringa::operator=(const CStringa& s)
@@ -200,21 +237,6 @@ CStringa& CStringa::operator+=(const CStringa& s)
     if (!IsOk() || !s.IsOk()) return *this;
     Store(text_, length_, s.text_, s.length_);
     return *this;
-}
-
-unsigned CStringa::Length() const
-{
-    return text_ ? length_ : 0;
-}
-
-bool CStringa::IsOk() const
-{
-    return text_ != nullptr;
-}
-
-const char* CStringa::CStr() const
-{
-    return text_;
 }
 
 const char* CStringa::At(unsigned pos) const
@@ -329,9 +351,13 @@ bool operator!=(const CStringa& a, const CStringa& b)
     return !(a == b);
 }
 
-bool operator==(const CStringa& a, const char* b)
+bool SameFolded(const CStringa& a, const char* b)
 {
-    return a.IsOk() && a.Length() == TextLength(b) && std::strcmp(a.CStr(), b) == 0;
+    const char* s = a.IsOk() ? a.CStr() : "";
+    const unsigned n = a.Length();
+    for (unsigned i = 0; i < n; ++i)
+        if (b[i] == '\0' || LowerChar(s[i]) != LowerChar(b[i])) return false;
+    return b[n] == '\0';
 }
 
 bool operator!=(const CStringa& a, const char* b)
@@ -388,12 +414,14 @@ CStringa Slice(const CStringa& s, unsigned from, unsigned to)
 
 CStringa Unquote(const CStringa& s)
 {
-    const CStringa quote("\"");
-    const int first = Find(s, quote, 0);
-    if (first < 0) return CStringa();
-    const int second = Find(s, quote, first + 1);
-    if (second < 0) return CStringa();
-    return Slice(s, static_cast<unsigned>(first + 1), static_cast<unsigned>(second));
+    const char* text = s.CStr();
+    const unsigned n = s.Length();
+    const void* first = n > 0 ? std::memchr(text, '"', n) : nullptr;
+    if (!first) return CStringa();
+    const unsigned from = static_cast<unsigned>(static_cast<const char*>(first) - text) + 1;
+    const void* second = std::memchr(text + from, '"', n - from);
+    if (!second) return CStringa();
+    return Slice(s, from, static_cast<unsigned>(static_cast<const char*>(second) - text));
 }
 
 CStringa Lower(const CStringa& s)

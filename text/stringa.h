@@ -16,9 +16,11 @@ namespace quadrivo {
 // (C locale: only 'A'..'Z' fold). Nothing here knows about encodings: files
 // and the model hold Windows-1252 bytes.
 //
-// Copying copies the characters. There is no spare capacity: every change of
-// length makes a new buffer of the exact size. Only the empty text is shared
-// by all empty strings: making one never allocates and never fails.
+// Copying copies the characters. A new text goes into the buffer the string
+// already has when it fits there without wasting much of it, so a string
+// that is assigned over and over (a reader's scratch text) stops allocating;
+// otherwise it gets a new buffer of the exact size. Only the empty text is
+// shared by all empty strings: making one never allocates and never fails.
 class CStringa {
 public:
     CStringa();                   // the empty string
@@ -45,10 +47,12 @@ public:
     // Only when both are ok; a failed allocation leaves this unchanged.
     CStringa& operator+=(const CStringa& s);
 
-    unsigned Length() const;  // 0 when not ok
-    bool IsOk() const;
+    // These three are written here so that loops over a text's characters
+    // call nothing.
+    unsigned Length() const { return text_ ? length_ : 0; }  // 0 when not ok
+    bool IsOk() const { return text_ != nullptr; }
     // The buffer itself (null when not ok), for C library calls.
-    const char* CStr() const;
+    const char* CStr() const { return text_; }
     // Pointer to the character at pos; a pos past the end yields the NUL.
     const char* At(unsigned pos) const;
     // Copies the text and its NUL into buf, which must hold Length() + 1 bytes.
@@ -92,10 +96,15 @@ private:
     // string); false, the string unchanged, when memory runs out.
     bool Store(const char* a, unsigned na, const char* b = nullptr, unsigned nb = 0, const char* c = nullptr,
                unsigned nc = 0);
+    // The buffer is kept for a text of bytes bytes, NUL included.
+    bool FitsInPlace(unsigned bytes) const;
+    // Some piece lies in the buffer.
+    bool Overlaps(const char* a, unsigned na, const char* b, unsigned nb, const char* c, unsigned nc) const;
 
     // The text: the shared empty one, heap_, or null when not ok.
     char* text_;
     unsigned length_ = 0;
+    unsigned capacity_ = 0;  // bytes of heap_, the NUL's included
     std::unique_ptr<char[]> heap_;
 };
 
@@ -107,10 +116,21 @@ CStringa operator+(char a, const CStringa& b);
 
 bool operator==(const CStringa& a, const CStringa& b);  // false when either is not ok
 bool operator!=(const CStringa& a, const CStringa& b);
-// As against CStringa(b), without making it; b must not be null.
-bool operator==(const CStringa& a, const char* b);
+// As against CStringa(b), without making it; b must not be null. Written
+// here: loaders compare each name they read against many keywords.
+inline bool operator==(const CStringa& a, const char* b)
+{
+    if (!a.IsOk()) return false;
+    const char* s = a.CStr();
+    const unsigned n = a.Length();
+    for (unsigned i = 0; i < n; ++i)
+        if (b[i] == '\0' || s[i] != b[i]) return false;
+    return b[n] == '\0';
+}
 bool operator!=(const CStringa& a, const char* b);
 bool operator>(const CStringa& a, const CStringa& b);  // strcmp > 0, both ok
+// Lower(a) == Lower(CStringa(b)), without making either; b must not be null.
+bool SameFolded(const CStringa& a, const char* b);
 
 // Writes the characters; nothing when s is not ok.
 std::ostream& operator<<(std::ostream& out, const CStringa& s);

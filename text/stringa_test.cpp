@@ -280,6 +280,38 @@ TEST(StringaScramble, IsSelfInverseOverAllBytes)
     }
 }
 
+// A string that is assigned over and over keeps its buffer; every edit,
+// also one whose pieces lie in that buffer, must give what a fresh string
+// gives.
+TEST(StringaReuse, EditsOfAReusedBufferGiveTheTextsOfAFreshOne)
+{
+    const struct {
+        const char* what;
+        void (*edit)(CStringa&);
+        std::string expected;
+    } rows[] = {
+        {"shorter text", [](CStringa& s) { s = "abc"; }, "abc"},
+        {"trim", [](CStringa& s) { s.Trim(); }, "ciao mondo"},
+        {"own middle", [](CStringa& s) { s.Extract(s, 2, 4); }, "ciao"},
+        {"own end", [](CStringa& s) { s.ExtractRange(s, 7, 11); }, "mondo"},
+        {"own whole", [](CStringa& s) { s.Extract(s, 0, 14); }, "  ciao mondo  "},
+        {"own tail", [](CStringa& s) { s = Tail(s, 7); }, "mondo  "},
+        {"appended to itself", [](CStringa& s) { s += s; }, "  ciao mondo    ciao mondo  "},
+        {"insert", [](CStringa& s) { s.Insert(2, '!'); }, "  !ciao mondo  "},
+        {"remove", [](CStringa& s) { s.Remove(0, 1); }, "ciao mondo  "},
+        {"emptied", [](CStringa& s) { s = ""; }, ""},
+        {"much longer", [](CStringa& s) { s = std::string(100, 'z').c_str(); }, std::string(100, 'z')},
+    };
+    for (const auto& row : rows) {
+        CStringa s("  ciao");
+        s = "0123456789 0123456789";  // a buffer with room to spare
+        s = "  ciao mondo  ";         // written into it
+        row.edit(s);
+        EXPECT_EQ(std::string(s.CStr(), s.Length()), row.expected) << row.what;
+        EXPECT_EQ(s.CStr()[s.Length()], '\0') << row.what;
+    }
+}
+
 TEST(StringaAllocation, AssigningToAStringThatIsNotOkLeavesItNotOk)
 {
     CStringa lost = NotOk();

@@ -19,23 +19,30 @@ python3 - "$json" <<'PY'
 import json, sys
 
 runs = json.load(open(sys.argv[1]))
-medians = {b["run_name"]: b["real_time"] / 1e6 for b in runs["benchmarks"]
-           if b.get("aggregate_name") == "median"}
+medians = {b["run_name"]: b for b in runs["benchmarks"] if b.get("aggregate_name") == "median"}
+references = {"Load/": "XmlParse/", "Save/": "WriteRename/", "Process/check/": "Process/xml/"}
 
 def reference(name):
-    kind, _, size = name.rpartition("/")
-    if kind.startswith("Load/"):
-        return "XmlParse/" + size
-    if kind.startswith("Save/"):
-        return "WriteRename/" + size
+    size = name.rpartition("/")[2]
+    for prefix, ref in references.items():
+        if name.startswith(prefix):
+            return ref + size
     return None
 
-print(f"{'figure':<24}{'ms':>10}  {'reference':<20}{'ms':>10}{'ratio':>8}")
-for name, ms in medians.items():
-    ref = reference(name)
-    if ref is None or ref not in medians:
-        if not name.startswith(("XmlParse", "WriteRename")):
-            print(f"{name:<24}{ms:>10.3f}")
+def is_reference(name):
+    return name.startswith(tuple(references.values()))
+
+print(f"{'figure':<24}{'ms':>10}{'MB/s':>8}{'allocs':>10}  {'reference':<20}{'ms':>10}{'ratio':>8}")
+for name, run in medians.items():
+    if is_reference(name):
         continue
-    print(f"{name:<24}{ms:>10.3f}  {ref:<20}{medians[ref]:>10.3f}{ms / medians[ref]:>8.1f}")
+    ms = run["real_time"] / 1e6
+    rate = f"{run['bytes'] / run['real_time'] * 1e3:.0f}" if "bytes" in run else ""
+    allocs = f"{run['allocs']:.0f}" if "allocs" in run else ""
+    line = f"{name:<24}{ms:>10.3f}{rate:>8}{allocs:>10}"
+    ref = reference(name)
+    if ref in medians:
+        ref_ms = medians[ref]["real_time"] / 1e6
+        line += f"  {ref:<20}{ref_ms:>10.3f}{ms / ref_ms:>8.1f}"
+    print(line)
 PY

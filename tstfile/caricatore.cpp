@@ -33,8 +33,9 @@ int CTest::Load()
     // The writer ends every file with "</Test>": a file whose questions end
     // without it may have been cut between two of them.
     reader.Watch(CStringa("</Test>"));
+    const CStringa question("question");
     while (ErrorCode == 0 && QuestionCount() < MAX_QUESTIONS) {
-        ErrorCode = reader.ReadSection(CStringa("question"), block, false);
+        ErrorCode = reader.ReadSection(question, block, false);
         if (ErrorCode == kMissingOpeningTag) {
             ErrorCode = 0;
             if (!reader.WatchSeen()) Report(Errors, kMayBeIncomplete, TestFileName());
@@ -55,8 +56,9 @@ int CTest::LoadStudents()
     ErrorCode = reader.Error();
     ClearStudents();
 
+    const CStringa student("Student");
     while (ErrorCode == 0) {
-        ErrorCode = reader.ReadSection(CStringa("Student"), block, false);
+        ErrorCode = reader.ReadSection(student, block, false);
         if (ErrorCode == kMissingOpeningTag) {
             ErrorCode = 0;
             break;
@@ -75,7 +77,8 @@ int CTest::LoadStudents()
 void CTest::ReportStudentsLeftOut(CLettore& reader)
 {
     long leftOut = 1;  // the record just read
-    while (reader.SkipTo(CStringa("<Student>"), false) == 0) leftOut += 1;
+    const CStringa tag("<Student>");
+    while (reader.SkipTo(tag, false) == 0) leftOut += 1;
     Report(Errors, kTooManyStudents, StudentFileName(), CStringa(leftOut));
 }
 

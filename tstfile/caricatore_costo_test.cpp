@@ -1,5 +1,6 @@
 // The heap work of a load, counted rather than timed: comments inside a
-// section cost the same per byte however many there are.
+// section cost the same per byte however many there are, and a record costs
+// a few allocations whatever the size of its file.
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,66 @@ TEST(CaricatoreCosto, CommentsCostHeapLinearInTheirNumber)
     const std::size_t moreFileBytes = 3000 * kComment.size();
     EXPECT_LE(many.bytes - few.bytes, 4 * moreFileBytes);
     EXPECT_LE(many.allocations, few.allocations + 8);
+}
+
+struct Shape {
+    int questions;
+    int answers;
+    int commentsPerAnswer;
+};
+
+struct Allocations {
+    std::size_t loading;
+    std::size_t saving;
+};
+
+// Allocations of loading a questionnaire of that shape, then of saving it.
+Allocations AllocationsOf(const Shape& shape)
+{
+    TempFolder folder("record");
+    std::string text = "<Test>\n<ParTest>Name = \"R\"</ParTest>\n<TextTest>t</TextTest>\n";
+    for (int q = 0; q < shape.questions; ++q) {
+        text += "<Question>\n<ParQue>TypeQue = MultipleAnswer, ClassQue = \"c\"</ParQue>\n";
+        text += "<TextQue>domanda " + std::to_string(q) + "</TextQue>\n";
+        for (int a = 0; a < shape.answers; ++a) {
+            for (int c = 0; c < shape.commentsPerAnswer; ++c) text += kComment;
+            text += "<Answer><ParAns>Score = 1, Correct = No</ParAns><TextAns>risposta " +
+                    std::string(static_cast<std::size_t>(a % 7) * 5, 'x') + "</TextAns></Answer>\n";
+        }
+        text += "</Question>\n";
+    }
+    text += "</Test>\n";
+    WriteFile(folder.Path() + "/r.tst", text);
+
+    RecordedReports reports;
+    allocations = 0;
+    const auto test = LoadTest(&reports.errors, folder.Path() + "/", "r.tst");
+    const std::size_t loading = allocations;
+    allocations = 0;
+    EXPECT_EQ(test->SaveCurrent(), 0);
+    const std::size_t saving = allocations;
+    EXPECT_EQ(test->QuestionCount(), shape.questions);
+    EXPECT_TRUE(reports.recorder.codes.empty());
+    return {loading, saving};
+}
+
+TEST(CaricatoreCosto, EachRecordCostsAFewAllocationsAtEverySize)
+{
+    // Parameter lists once cost a hundred allocations each, and every
+    // question made all its answer objects on the heap.
+    const Allocations empty = AllocationsOf({0, 0, 0});
+    for (const Shape shape : {Shape{1, 20, 0}, Shape{40, 20, 0}, Shape{200, 3, 0}, Shape{100, 1, 0},
+                              Shape{50, 20, 4}, Shape{300, 20, 0}}) {
+        SCOPED_TRACE(std::to_string(shape.questions) + "x" + std::to_string(shape.answers) + " comments " +
+                     std::to_string(shape.commentsPerAnswer));
+        const std::size_t questions = static_cast<std::size_t>(shape.questions);
+        const std::size_t answers = questions * static_cast<std::size_t>(shape.answers);
+        // The list of questions grows by doubling: a handful more in all.
+        const Allocations counted = AllocationsOf(shape);
+        EXPECT_LE(counted.loading, empty.loading + 8 * questions + answers + 12);
+        // Saving once joined every line out of a dozen pieces.
+        EXPECT_LE(counted.saving, empty.saving + 16 * questions + 2 * answers + 12);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "tstfile/formato.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <iterator>
 #include <sstream>
 
@@ -16,45 +18,62 @@ namespace {
 const char* const kTags[] = {"Test",   "ParTest", "TextTest", "Question", "ParQue", "TextQue",
                              "Answer", "ParAns",  "TextAns",  "Student",  "StPar",  "Ans"};
 
-// The piece of text at pos that matched pattern, in the text's own case.
-CStringa PieceAt(const CStringa& text, unsigned pos, unsigned length)
+constexpr std::size_t kNoTag = std::size(kTags);
+
+char LowerChar(char c)
 {
-    CStringa piece;
-    text.Extract(piece, pos, length);
-    return piece;
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool Holds(const CStringa& text, const CStringa& pattern, unsigned& pos)
+// The tag of kTags whose closing tag, without regard to case, stands at
+// text[pos] (which is '<'), or kNoTag.
+std::size_t ClosingTagAt(const char* text, unsigned length, unsigned pos)
 {
-    return text.Search(pattern, pos, 0);
+    if (pos + 1 >= length || text[pos + 1] != '/') return kNoTag;
+    for (std::size_t t = 0; t < std::size(kTags); ++t) {
+        const char* tag = kTags[t];
+        unsigned k = 0;
+        while (tag[k] != '\0' && pos + 2 + k < length && LowerChar(text[pos + 2 + k]) == LowerChar(tag[k]))
+            ++k;
+        if (tag[k] == '\0' && pos + 2 + k < length && text[pos + 2 + k] == '>') return t;
+    }
+    return kNoTag;
 }
 
 }  // namespace
 
 CStringa UnstorablePiece(const CStringa& text, TextPlace place, int scrambled)
 {
-    // Made once: every text of every save is checked against them.
-    static const CStringa quote("\"");
-    static const CStringa comment("<!");
-    static const auto closingTags = [] {
-        std::array<CStringa, std::size(kTags)> closing;
-        for (std::size_t i = 0; i < closing.size(); ++i)
-            closing[i] = "</" + CStringa(kTags[i]) + CStringa(">");
-        return closing;
-    }();
-    unsigned pos = 0;
-    if (place == TextPlace::Quoted && Holds(text, quote, pos)) return quote;
-    if (Holds(text, comment, pos)) return PieceAt(text, pos, 2);
-    for (const CStringa& closing : closingTags) {
-        if (Holds(text, closing, pos)) return closing;
+    const char* s = text.CStr();
+    const unsigned n = text.Length();
+    if (!s) return CStringa();
+    if (place == TextPlace::Quoted && std::memchr(s, '"', n)) return CStringa("\"");
+    // One pass over the tags' beginnings: a comment anywhere comes first,
+    // then the closing tag that comes first in kTags.
+    std::size_t tag = kNoTag;
+    for (const char* open = static_cast<const char*>(std::memchr(s, '<', n)); open;) {
+        const unsigned pos = static_cast<unsigned>(open - s);
+        if (pos + 1 < n && s[pos + 1] == '!') {
+            CStringa piece;
+            text.Extract(piece, pos, 2);
+            return piece;
+        }
+        tag = std::min(tag, ClosingTagAt(s, n, pos));
+        open = static_cast<const char*>(std::memchr(open + 1, '<', n - pos - 1));
     }
+    if (tag != kNoTag) return "</" + CStringa(kTags[tag]) + CStringa(">");
     if (scrambled == 1) {
         // A scrambled file is recognised by a plain reading that finds no
         // "<Test>" in it.
         CStringa stored = text;
         stored.Scramble();
         const CStringa test("<Test>");
-        if (Holds(stored, test, pos)) return PieceAt(text, pos, test.Length());
+        unsigned pos = 0;
+        if (stored.Search(test, pos, 0)) {
+            CStringa piece;
+            text.Extract(piece, pos, test.Length());
+            return piece;
+        }
     }
     return CStringa();
 }

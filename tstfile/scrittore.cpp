@@ -3,6 +3,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "model/domanda.h"
 #include "model/test.h"
@@ -84,14 +85,15 @@ int CheckParams(TextCheck& check, const CParTest& p)
 
 int CheckQuestion(TextCheck& check, const CDomanda& q, int i)
 {
-    const CStringa where = OfQuestion(i);
-    int result = check.Check(q.GetTextQue(), TextPlace::Section, "TextQue", where);
-    if (result == 0) result = check.Check(q.GetClassQue(), TextPlace::Quoted, "ClassQue", where);
-    if (result == 0) result = check.Check(q.GetImage(), TextPlace::Quoted, "Image", where);
-    if (result == 0) result = check.Check(q.GetTextOk(), TextPlace::Quoted, "TextOk", where);
+    const auto where = [i] { return OfQuestion(i); };
+    int result = check.CheckThen(q.GetTextQue(), TextPlace::Section, "TextQue", where);
+    if (result == 0) result = check.CheckThen(q.GetClassQue(), TextPlace::Quoted, "ClassQue", where);
+    if (result == 0) result = check.CheckThen(q.GetImage(), TextPlace::Quoted, "Image", where);
+    if (result == 0) result = check.CheckThen(q.GetTextOk(), TextPlace::Quoted, "TextOk", where);
     for (int k = 0; result == 0 && k < q.GetAnswerCount(); ++k)
-        result = check.CheckThen(q.GetAnswer(k).GetTextAns(), TextPlace::Section, "TextAns",
-                                 [&] { return "della risposta " + CStringa(k + 1) + CStringa(" ") + where; });
+        result = check.CheckThen(q.GetAnswer(k).GetTextAns(), TextPlace::Section, "TextAns", [&] {
+            return "della risposta " + CStringa(k + 1) + CStringa(" ") + where();
+        });
     return result;
 }
 
@@ -144,9 +146,9 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
     WriteTextLine(out, "<!--- parametri generali Test --->", Scrambled);
     std::ostringstream params;
     Params.WriteParams(params, Scrambled);
-    if (!FitsSection(params.str(), Errors, target, CStringa("il testo del test")))
-        return kSectionTooLongToSave;
-    out << params.str();
+    const std::string paramsText = std::move(params).str();
+    if (!FitsSection(paramsText, Errors, target, CStringa("il testo del test"))) return kSectionTooLongToSave;
+    out << paramsText;
     for (int i = 0; i < QuestionCount(); ++i) {
         WriteBlankLine(out);
         CStringa comment = "<!--- domanda " + CStringa(i + 1) + " --->";
@@ -165,7 +167,7 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
 
     // The old file is replaced only once the whole new text is on disk.
     // Without overwrite, a file that appears meanwhile is kept as well.
-    switch (ReplaceFile(target, out.str(), overwrite != 0)) {
+    switch (ReplaceFile(target, std::move(out).str(), overwrite != 0)) {
         case ReplaceResult::Written:
             return 0;
         case ReplaceResult::TargetExists:

@@ -681,6 +681,13 @@ TEST_F(ScrittoreTest, TextsTheFileCannotHoldAreRefused)
          "contenere"},
         {"closing tag of another section", [](CTest& t) { t.GetQuestion(1)->SetImage("x</Question>"); },
          "Il campo Image della domanda 2 contiene *</Question>*, che il file non puo' contenere"},
+        {"comment start after a closing tag", [](CTest& t) { t.GetQuestion(0)->SetTextQue("</ans> <!x"); },
+         "Il campo TextQue della domanda 1 contiene *<!*, che il file non puo' contenere"},
+        {"two closing tags, in any case, one behind a '<'",
+         [](CTest& t) { t.GetQuestion(0)->SetTextQue("<</ans> </ANSWER"); },
+         "Il campo TextQue della domanda 1 contiene *</Ans>*, che il file non puo' contenere"},
+        {"the tags' own order decides", [](CTest& t) { t.GetQuestion(0)->SetClassQue("</StPar></Test>"); },
+         "Il campo ClassQue della domanda 1 contiene *</Test>*, che il file non puo' contenere"},
         {"what a scrambled file would read as <Test>",
          [](CTest& t) {
              t.SetScrambled(1);
