@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -199,15 +200,15 @@ std::function<void(QWidget*)> ShowResultsTab(int tab)
     };
 }
 
-// Passes the file dialog of Importa... with the sample GIFT file beside the
-// sample questionnaire's folder chosen; the report that follows is the
-// window to shoot.
+// Passes the file dialog of Importa... with the sample GIFT file of the
+// sources chosen; the report that follows is the window to shoot.
 bool ChooseSampleGift(QWidget* window)
 {
     auto* dialog = qobject_cast<QFileDialog*>(window);
     if (!dialog) return false;
-    dialog->selectFile(
-        QDir::current().absoluteFilePath(QStringLiteral("../interchange/testdata/geografia.gift")));
+    dialog->setDirectory(QStringLiteral(QV_SOURCE_DIR "/interchange/testdata"));
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(QStringLiteral("geografia.gift"));
     QTimer::singleShot(0, dialog, [dialog = QPointer<QFileDialog>(dialog)] {
         if (dialog) static_cast<QDialog*>(dialog.data())->accept();
     });
