@@ -22,6 +22,7 @@
 
 #include "generatore.h"
 #include "model/test.h"
+#include "text/allocazioni_test.h"
 #include "text/errore.h"
 #include "text/limiti.h"
 
@@ -29,55 +30,15 @@ using namespace quadrivo;
 
 namespace {
 
-// Heap blocks taken by the program, so that each figure also shows how many
-// allocations one run of it makes.
-std::size_t g_allocations = 0;
-
-void* CountedAllocation(std::size_t size)
-{
-    ++g_allocations;
-    if (void* block = std::malloc(size ? size : 1)) return block;
-    throw std::bad_alloc();
-}
-
-}  // namespace
-
-void* operator new(std::size_t size)
-{
-    return CountedAllocation(size);
-}
-void* operator new[](std::size_t size)
-{
-    return CountedAllocation(size);
-}
-void operator delete(void* block) noexcept
-{
-    std::free(block);
-}
-void operator delete(void* block, std::size_t) noexcept
-{
-    std::free(block);
-}
-void operator delete[](void* block) noexcept
-{
-    std::free(block);
-}
-void operator delete[](void* block, std::size_t) noexcept
-{
-    std::free(block);
-}
-
-namespace {
-
 // Allocations per iteration of the timed loop, started before it.
 class AllocationCount {
 public:
-    explicit AllocationCount(benchmark::State& state) : state_(state), start_(g_allocations) {}
+    explicit AllocationCount(benchmark::State& state) : state_(state), start_(heap::allocations) {}
     ~AllocationCount()
     {
         if (state_.iterations() > 0)
             state_.counters["allocs"] =
-                static_cast<double>(g_allocations - start_) / static_cast<double>(state_.iterations());
+                static_cast<double>(heap::allocations - start_) / static_cast<double>(state_.iterations());
     }
 
 private:

@@ -4,53 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
 #include <string>
 
+#include "text/allocazioni_test.h"
 #include "tstfile/testfiles_test.h"
 
-namespace {
-
-std::size_t allocations = 0;
-std::size_t allocatedBytes = 0;
-
-void* Allocate(std::size_t size)
-{
-    ++allocations;
-    allocatedBytes += size;
-    void* block = std::malloc(size ? size : 1);
-    if (!block) throw std::bad_alloc();
-    return block;
-}
-
-}  // namespace
-
-// Every allocation of this test program goes through these.
-void* operator new(std::size_t size)
-{
-    return Allocate(size);
-}
-void* operator new[](std::size_t size)
-{
-    return Allocate(size);
-}
-void operator delete(void* block) noexcept
-{
-    std::free(block);
-}
-void operator delete(void* block, std::size_t) noexcept
-{
-    std::free(block);
-}
-void operator delete[](void* block) noexcept
-{
-    std::free(block);
-}
-void operator delete[](void* block, std::size_t) noexcept
-{
-    std::free(block);
-}
+using quadrivo::heap::allocatedBytes;
+using quadrivo::heap::allocations;
 
 namespace quadrivo {
 namespace {
