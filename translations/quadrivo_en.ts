@@ -204,7 +204,7 @@
 <context>
     <name>Frame</name>
     <message>
-        <location filename="../editor/core/frame.cpp" line="+73"/>
+        <location filename="../editor/core/frame.cpp" line="+77"/>
         <source>Nuovo questionario</source>
         <translation>New questionnaire</translation>
     </message>
@@ -232,6 +232,11 @@
         <location line="+2"/>
         <source>Esegui test</source>
         <translation>Run test</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Risultati degli studenti</source>
+        <translation>Students&apos; results</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -343,9 +348,62 @@ Do you want to copy it into the questionnaire&apos;s folder, so that the test fi
     </message>
 </context>
 <context>
+    <name>Interchange</name>
+    <message>
+        <location filename="../editor/core/interchange.cpp" line="+76"/>
+        <source>Tutti i file (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Importa domande</source>
+        <translation>Import questions</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Importa domande...</source>
+        <translation>Import questions...</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Non riesco a leggere il file &quot;%1&quot;.</source>
+        <translation>I cannot read the file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Nessuna domanda importata da &quot;%1&quot;: %2.</source>
+        <translation>No question imported from &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Domande importate da &quot;%1&quot;: %2.</source>
+        <translation>Questions imported from &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Esporta domande...</source>
+        <translation>Export questions...</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Nessuna domanda da esportare in &quot;%1&quot;.</source>
+        <translation>No question to export to &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Non riesco a scrivere il file &quot;%1&quot;.</source>
+        <translation>I cannot write the file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Domande esportate in &quot;%1&quot;: %2.</source>
+        <translation>Questions exported to &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
-        <location filename="../editor/core/frame.cpp" line="-202"/>
+        <location filename="../editor/core/frame.cpp" line="-208"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
@@ -391,6 +449,16 @@ Do you want to copy it into the questionnaire&apos;s folder, so that the test fi
     </message>
     <message>
         <location line="+2"/>
+        <source>&amp;Importa...</source>
+        <translation>&amp;Import...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Espo&amp;rta...</source>
+        <translation>Expo&amp;rt...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;Esci</source>
         <translation>E&amp;xit</translation>
     </message>
@@ -428,6 +496,11 @@ Do you want to copy it into the questionnaire&apos;s folder, so that the test fi
         <location line="+1"/>
         <source>&amp;Esegui test...</source>
         <translation>&amp;Run test...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Risultati...</source>
+        <translation>Re&amp;sults...</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -537,7 +610,7 @@ Do you want to copy it into the questionnaire&apos;s folder, so that the test fi
         <translation>Print</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Non riesco a stampare il test.</source>
         <translation>I cannot print the test.</translation>
     </message>
@@ -547,7 +620,7 @@ Do you want to copy it into the questionnaire&apos;s folder, so that the test fi
         <translation>Export PDF</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Non riesco a scrivere il file &quot;%1&quot;.</source>
         <translation>I cannot write the file &quot;%1&quot;.</translation>
     </message>
@@ -639,7 +712,7 @@ Points if right: %1, if wrong: %2</translation>
 <context>
     <name>QtPlatform</name>
     <message>
-        <location filename="../editor/qt/qtplatform.cpp" line="+55"/>
+        <location filename="../editor/qt/qtplatform.cpp" line="+40"/>
         <source>&amp;Sì</source>
         <translation>&amp;Yes</translation>
     </message>
@@ -664,7 +737,7 @@ Points if right: %1, if wrong: %2</translation>
         <translation>The chosen path exceeds the %1 characters allowed.</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location filename="../editor/qt/systemconventions_windows.cpp" line="+23"/>
         <source>Eseguibili(*.exe)</source>
         <translation>Programs(*.exe)</translation>
     </message>
@@ -674,7 +747,7 @@ Points if right: %1, if wrong: %2</translation>
         <translation>All files (*.*)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../editor/qt/systemconventions_posix.cpp" line="+29"/>
         <source>Tutti i file (*)</source>
         <translation>All files (*)</translation>
     </message>
@@ -841,6 +914,277 @@ Do you really want to continue?</translation>
     </message>
 </context>
 <context>
+    <name>Recovery</name>
+    <message>
+        <location filename="../editor/core/recovery.cpp" line="+85"/>
+        <source>%d/%m/%Y alle %H:%M</source>
+        <translation>%d/%m/%Y at %H:%M</translation>
+    </message>
+    <message>
+        <location line="+99"/>
+        <source>Il questionario non salvato non è più disponibile.</source>
+        <translation>The unsaved questionnaire is no longer available.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Non riesco a leggere il questionario non salvato.</source>
+        <translation>I cannot read the unsaved questionnaire.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Ripristino</source>
+        <translation>Recovery</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>un questionario nuovo, mai salvato</source>
+        <translation>a new questionnaire, never saved</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>È stato trovato un questionario non salvato, rimasto da una sessione che non si è chiusa normalmente.<byte value="xd"/>
+<byte value="xd"/>
+File: %1<byte value="xd"/>
+Scritto il %2<byte value="xd"/>
+<byte value="xd"/>
+Ripristina lo apre con le modifiche non salvate; Scarta lo cancella.</source>
+        <translation>An unsaved questionnaire was found, left over from a session that did not end normally.<byte value="xd"/>
+<byte value="xd"/>
+File: %1<byte value="xd"/>
+Written on %2<byte value="xd"/>
+<byte value="xd"/>
+Restore opens it with its unsaved changes; Discard deletes it.</translation>
+    </message>
+</context>
+<context>
+    <name>Results</name>
+    <message>
+        <location filename="../editor/core/results.cpp" line="+86"/>
+        <source>Il test non è ancora stato salvato: i risultati si leggono dal file del test salvato.</source>
+        <translation>The test has not been saved yet: the results are read from the saved test file.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Nessuno studente ha ancora svolto il test: manca il file dei risultati %1.</source>
+        <translation>No student has taken the test yet: the results file %1 is missing.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Il test ha modifiche non salvate: i risultati si riferiscono al file salvato.</source>
+        <translation>The test has unsaved changes: the results refer to the saved file.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Studenti</source>
+        <translation>Students</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Punteggio minimo possibile</source>
+        <translation>Lowest possible score</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Punteggio massimo possibile</source>
+        <translation>Highest possible score</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Punteggio minimo</source>
+        <translation>Lowest score</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Punteggio massimo</source>
+        <translation>Highest score</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+16"/>
+        <source>Media</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Mediana</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Deviazione standard</source>
+        <translation>Standard deviation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Deviazione standard campionaria</source>
+        <translation>Sample standard deviation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tempo totale</source>
+        <translation>Total time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tempo medio</source>
+        <translation>Mean time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Deviazione standard del tempo</source>
+        <translation>Standard deviation of the time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Studenti con tutte le risposte</source>
+        <translation>Students with every answer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Alfa di Cronbach</source>
+        <translation>Cronbach&apos;s alpha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Errore standard di misura</source>
+        <translation>Standard error of measurement</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>N.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Domanda</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Valide</source>
+        <translation>Valid</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Facilità</source>
+        <translation>Facility</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dev. std.</source>
+        <translation>Std. dev.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discriminazione</source>
+        <translation>Discrimination</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+56"/>
+        <source>Rinvii</source>
+        <translation>Put-offs</translation>
+    </message>
+    <message>
+        <location line="-55"/>
+        <source>Segnalazioni</source>
+        <translation>Flags</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Studente</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Punteggio</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tempo</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>D%1</source>
+        <translation>Q%1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Studenti che hanno rinviato</source>
+        <translation>Students who put it off</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Tutti i file (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Esporta CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>File CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Ho scritto i risultati degli studenti in %1 e quelli delle domande in %2.</source>
+        <translation>I wrote the students&apos; results to %1 and the questions&apos; to %2.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Esporta PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ho scritto il resoconto dei risultati in %1.</source>
+        <translation>I wrote the report of the results to %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Non riesco a creare il file &quot;%1&quot;</source>
+        <translation>I cannot create the file &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsCharts</name>
+    <message>
+        <location filename="../editor/qt/resultscharts.cpp" line="+43"/>
+        <source>Studenti</source>
+        <translation>Students</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Studenti per fascia di punteggio (dal valore indicato)</source>
+        <translation>Students per score band (from the value shown)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Facilità</source>
+        <translation>Facility</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discriminazione</source>
+        <translation>Discrimination</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Facilità e discriminazione</source>
+        <translation>Facility and discrimination</translation>
+    </message>
+</context>
+<context>
     <name>Runner</name>
     <message>
         <location filename="../editor/core/runner.cpp" line="+67"/>
@@ -982,6 +1326,33 @@ The program &quot;%1&quot; was not found: it can be set in &quot;Run with...&quo
     </message>
 </context>
 <context>
+    <name>quadrivo::editor::GuideWindow</name>
+    <message>
+        <location filename="../editor/qt/guidewindow.cpp" line="+12"/>
+        <source>Guida di Visual Quadrivo Editor</source>
+        <translation>Visual Quadrivo Editor guide</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>qrc:/guida/guida.html</source>
+        <comment>the guide&apos;s page in the user&apos;s language</comment>
+        <translation>qrc:/guida/guida_en.html</translation>
+    </message>
+</context>
+<context>
+    <name>quadrivo::editor::ImportWarningsDialog</name>
+    <message>
+        <location filename="../editor/qt/importwarnings.cpp" line="+16"/>
+        <source>Informazione</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
     <name>quadrivo::editor::MainTextDialog</name>
     <message>
         <location filename="../editor/qt/maintextdialog.cpp" line="+16"/>
@@ -997,14 +1368,34 @@ The program &quot;%1&quot; was not found: it can be set in &quot;Run with...&quo
 <context>
     <name>quadrivo::editor::MainWindow</name>
     <message>
-        <location filename="../editor/qt/mainwindow.cpp" line="+135"/>
+        <location filename="../editor/qt/mainwindow.cpp" line="+146"/>
         <source>File &amp;recenti</source>
         <translation>&amp;Recent files</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+5"/>
+        <source>&amp;Guida</source>
+        <translation>User &amp;guide</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Strumenti</source>
         <translation>Tools</translation>
+    </message>
+    <message>
+        <location line="+119"/>
+        <source>Attenzione</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Ripristina</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Scarta</source>
+        <translation>&amp;Discard</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1570,94 @@ The program &quot;%1&quot; was not found: it can be set in &quot;Run with...&quo
         <location filename="../editor/qt/questiontoolbar.cpp" line="+37"/>
         <source>Immagine...</source>
         <translation>Image...</translation>
+    </message>
+</context>
+<context>
+    <name>quadrivo::editor::ResultsWindow</name>
+    <message>
+        <location filename="../editor/qt/resultswindow.cpp" line="+146"/>
+        <source>Risposta</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Punti</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Esatta</source>
+        <translation>Correct</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scelta da</source>
+        <translation>Chosen by</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Risultati</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Risultati - %1</source>
+        <translation>Results - %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+165"/>
+        <source>Classe</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <location line="-164"/>
+        <location line="+170"/>
+        <source>Domande</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <location line="-169"/>
+        <location line="+75"/>
+        <location line="+116"/>
+        <source>Studenti</source>
+        <translation>Students</translation>
+    </message>
+    <message>
+        <location line="-188"/>
+        <source>Esporta PDF...</source>
+        <translation>Export PDF...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Esporta CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>Risposte date</source>
+        <translation>Answers given</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Scegliere una domanda nella tabella.</source>
+        <translation>Choose a question in the table.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Giudizio</source>
+        <translation>Judgement</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <location line="+54"/>
+        <source>sì</source>
+        <translation>yes</translation>
     </message>
 </context>
 <context>

@@ -73,7 +73,7 @@ std::vector<std::string> WarningLines(const std::vector<interchange::Warning>& w
 std::vector<FileFilter> ImportFilters()
 {
     std::vector<FileFilter> filters = AvailableFilters();
-    filters.push_back({"Tutti i file (*.*)", "*.*"});
+    filters.push_back({QT_TRANSLATE_NOOP("Interchange", "Tutti i file (*.*)"), "*.*"});
     return filters;
 }
 
@@ -102,7 +102,8 @@ int AppendImported(Application& app, interchange::Imported& imported)
 InterchangeReport ImportCommand(Application& app)
 {
     InterchangeReport report;
-    FileDialogRequest request = FileRequest(app, "Importa domande...", ImportFilters());
+    FileDialogRequest request =
+        FileRequest(app, QT_TRANSLATE_NOOP("Interchange", "Importa domande..."), ImportFilters());
     request.mustExist = true;
     std::string path;
     if (!app.dialogs.OpenFileName(request, path)) return report;
@@ -112,7 +113,8 @@ InterchangeReport ImportCommand(Application& app)
     std::ifstream in(InCurrentFolder(app, path), std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!in.good() && !in.eof()) {
-        report.summary = "Non riesco a leggere il file \"" + name + "\".";
+        report.summary =
+            FilledIn(QT_TRANSLATE_NOOP("Interchange", "Non riesco a leggere il file \"%1\"."), {name});
         return report;
     }
     app.dialogs.BeginWaitCursor();
@@ -122,9 +124,12 @@ InterchangeReport ImportCommand(Application& app)
     app.dialogs.EndWaitCursor();
     report.lines = WarningLines(imported.warnings);
     if (imported.error != 0) {
-        report.summary = "Nessuna domanda importata da \"" + name + "\": " + imported.message + ".";
+        report.summary =
+            FilledIn(QT_TRANSLATE_NOOP("Interchange", "Nessuna domanda importata da \"%1\": %2."),
+                     {name, imported.message});
     } else {
-        report.summary = "Domande importate da \"" + name + "\": " + std::to_string(report.questions) + ".";
+        report.summary = FilledIn(QT_TRANSLATE_NOOP("Interchange", "Domande importate da \"%1\": %2."),
+                                  {name, std::to_string(report.questions)});
     }
     return report;
 }
@@ -132,7 +137,8 @@ InterchangeReport ImportCommand(Application& app)
 InterchangeReport ExportCommand(Application& app)
 {
     InterchangeReport report;
-    FileDialogRequest request = FileRequest(app, "Esporta domande...", ExportFilters());
+    FileDialogRequest request =
+        FileRequest(app, QT_TRANSLATE_NOOP("Interchange", "Esporta domande..."), ExportFilters());
     request.defaultExtension = "gift";
     request.overwritePrompt = true;
     std::string path;
@@ -144,16 +150,19 @@ InterchangeReport ExportCommand(Application& app)
     const interchange::Exported exported = interchange::Export(app.currentTest, format, ImageFolder(app));
     report.lines = WarningLines(exported.warnings);
     if (exported.error != 0) {
-        report.summary = "Nessuna domanda da esportare in \"" + name + "\".";
+        report.summary =
+            FilledIn(QT_TRANSLATE_NOOP("Interchange", "Nessuna domanda da esportare in \"%1\"."), {name});
         return report;
     }
     const std::string target = InCurrentFolder(app, path);
     if (ReplaceFile(CStringa(target.c_str()), exported.bytes, true) != ReplaceResult::Written) {
-        report.summary = "Non riesco a scrivere il file \"" + name + "\".";
+        report.summary =
+            FilledIn(QT_TRANSLATE_NOOP("Interchange", "Non riesco a scrivere il file \"%1\"."), {name});
         return report;
     }
     report.questions = exported.questions;
-    report.summary = "Domande esportate in \"" + name + "\": " + std::to_string(exported.questions) + ".";
+    report.summary = FilledIn(QT_TRANSLATE_NOOP("Interchange", "Domande esportate in \"%1\": %2."),
+                              {name, std::to_string(exported.questions)});
     return report;
 }
 

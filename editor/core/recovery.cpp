@@ -12,6 +12,7 @@
 #include "editor/core/frame.h"
 #include "editor/core/history.h"
 #include "editor/core/recentfiles.h"
+#include "editor/core/translate.h"
 
 namespace quadrivo::editor {
 
@@ -81,7 +82,7 @@ std::string WrittenAtText(std::time_t when)
 {
     char text[64] = "";
     if (const std::tm* local = std::localtime(&when))
-        std::strftime(text, sizeof text, "%d/%m/%Y alle %H:%M", local);
+        std::strftime(text, sizeof text, QT_TRANSLATE_NOOP("Recovery", "%d/%m/%Y alle %H:%M"), local);
     return text;
 }
 
@@ -180,7 +181,8 @@ bool Recovery::Restore(const RecoveryCopy& copy)
     std::error_code error;
     fs::rename(copy.copyPath, CopyPath(), error);
     if (error) {
-        ShowInfo(app_, "Il questionario non salvato non \xe8 pi\xf9 disponibile.");
+        ShowInfo(app_, QT_TRANSLATE_NOOP("Recovery",
+                                         "Il questionario non salvato non \u00e8 pi\u00f9 disponibile."));
         return false;
     }
     const CStringa copyPath(CopyPath().c_str());
@@ -194,7 +196,7 @@ bool Recovery::Restore(const RecoveryCopy& copy)
     if (recovered->Error() != 0) {
         // Given back, so that it is offered again.
         fs::rename(CopyPath(), copy.copyPath, error);
-        ShowInfo(app_, "Non riesco a leggere il questionario non salvato." +
+        ShowInfo(app_, QT_TRANSLATE_NOOP("Recovery", "Non riesco a leggere il questionario non salvato.") +
                            (reports.empty() ? "" : "\r\n" + reports));
         return false;
     }
@@ -225,7 +227,7 @@ bool Recovery::Restore(const RecoveryCopy& copy)
     app_.modified = 0;
     app_.history.Clear();
 
-    DocumentEdit edit(app_, "Ripristino");
+    DocumentEdit edit(app_, QT_TRANSLATE_NOOP("Recovery", "Ripristino"));
     app_.currentTest = *recovered;
     app_.currentTest.SetScrambled(recovered->IsScrambled());
     app_.currentTest.SetPathName(pathName);
@@ -246,13 +248,17 @@ void Recovery::Discard(const RecoveryCopy& copy)
 
 std::string RecoveryOfferText(Application& app, const RecoveryCopy& copy)
 {
-    const std::string file = copy.originalPath.empty()
-                                 ? std::string("un questionario nuovo, mai salvato")
-                                 : "\"" + app.files.NameForMessage(copy.originalPath) + "\"";
-    return "\xc8 stato trovato un questionario non salvato, rimasto da una sessione che non si \xe8 chiusa "
-           "normalmente.\r\n\r\nFile: " +
-           file + "\r\nScritto il " + WrittenAtText(copy.writtenAt) +
-           "\r\n\r\nRipristina lo apre con le modifiche non salvate; Scarta lo cancella.";
+    const std::string file =
+        copy.originalPath.empty()
+            ? std::string(QT_TRANSLATE_NOOP("Recovery", "un questionario nuovo, mai salvato"))
+            : "\"" + app.files.NameForMessage(copy.originalPath) + "\"";
+    return FilledIn(
+        QT_TRANSLATE_NOOP("Recovery",
+                          "\u00c8 stato trovato un questionario non salvato, rimasto da una sessione "
+                          "che non si \u00e8 chiusa normalmente.\r\n\r\nFile: %1\r\nScritto il "
+                          "%2\r\n\r\nRipristina lo apre con le modifiche non salvate; Scarta lo "
+                          "cancella."),
+        {file, WrittenAtText(copy.writtenAt)});
 }
 
 }  // namespace quadrivo::editor

@@ -6,6 +6,7 @@
 #include "editor/core/currentfolderscope.h"
 #include "editor/core/dialogs.h"
 #include "editor/core/frame.h"
+#include "editor/core/translate.h"
 #include "model/domanda.h"
 #include "model/risposta.h"
 #include "student/studente.h"
@@ -82,8 +83,9 @@ std::unique_ptr<Results> Results::Load(Application& app)
 {
     std::unique_ptr<Results> results(new Results);
     if (!HasFileName(app.currentTest)) {
-        results->message_ =
-            "Il test non \xe8 ancora stato salvato: i risultati si leggono dal file del test salvato.";
+        results->message_ = QT_TRANSLATE_NOOP(
+            "Results",
+            "Il test non \u00e8 ancora stato salvato: i risultati si leggono dal file del test salvato.");
         return results;
     }
     const CStringa name = app.currentTest.TestFileName();
@@ -101,8 +103,10 @@ std::unique_ptr<Results> Results::Load(Application& app)
     }
     if (!PathExists(test.StudentFileName())) {
         results->state_ = State::NoStudentFile;
-        results->message_ = "Nessuno studente ha ancora svolto il test: manca il file dei risultati " +
-                            Text(test.StudentFileName()) + ".";
+        results->message_ = FilledIn(QT_TRANSLATE_NOOP("Results",
+                                                       "Nessuno studente ha ancora svolto il test: manca il "
+                                                       "file dei risultati %1."),
+                                     {Text(test.StudentFileName())});
         return results;
     }
     // Records read before a failure are still shown, under its message.
@@ -110,7 +114,9 @@ std::unique_ptr<Results> Results::Load(Application& app)
     results->message_ = results->collector_.text;
     if (app.modified)
         results->message_ += std::string(results->message_.empty() ? "" : "\n") +
-                             "Il test ha modifiche non salvate: i risultati si riferiscono al file salvato.";
+                             QT_TRANSLATE_NOOP("Results",
+                                               "Il test ha modifiche non salvate: i risultati si "
+                                               "riferiscono al file salvato.");
     results->state_ = State::Ready;
     results->Gather();
     return results;
@@ -122,25 +128,33 @@ void Results::Gather()
     analysis_ = AnalyseItems(test);
     const bool anyone = test.StudentCount() > 0;
     classFigures_ = {
-        {"Studenti", std::to_string(test.StudentCount())},
-        {"Punteggio minimo possibile", Number(test.TestMinScore())},
-        {"Punteggio massimo possibile", Number(test.TestMaxScore())},
-        {"Punteggio minimo", anyone ? Number(test.ClassMin()) : kUndefined},
-        {"Punteggio massimo", anyone ? Number(test.ClassMax()) : kUndefined},
-        {"Media", Number(test.ClassMean())},
-        {"Mediana", Number(test.ClassMedian())},
-        {"Deviazione standard", Number(test.ClassStdDev())},
-        {"Deviazione standard campionaria", Number(test.ClassSampleStdDev())},
-        {"Tempo totale", MinSec(test.ClassTotalTime())},
-        {"Tempo medio", MinSec(test.ClassMeanTime())},
-        {"Deviazione standard del tempo", MinSec(test.ClassTimeStdDev())},
-        {"Studenti con tutte le risposte", std::to_string(analysis_.completeStudents)},
-        {"Alfa di Cronbach", Number(analysis_.alpha)},
-        {"Errore standard di misura", Number(analysis_.sem)},
+        {QT_TRANSLATE_NOOP("Results", "Studenti"), std::to_string(test.StudentCount())},
+        {QT_TRANSLATE_NOOP("Results", "Punteggio minimo possibile"), Number(test.TestMinScore())},
+        {QT_TRANSLATE_NOOP("Results", "Punteggio massimo possibile"), Number(test.TestMaxScore())},
+        {QT_TRANSLATE_NOOP("Results", "Punteggio minimo"), anyone ? Number(test.ClassMin()) : kUndefined},
+        {QT_TRANSLATE_NOOP("Results", "Punteggio massimo"), anyone ? Number(test.ClassMax()) : kUndefined},
+        {QT_TRANSLATE_NOOP("Results", "Media"), Number(test.ClassMean())},
+        {QT_TRANSLATE_NOOP("Results", "Mediana"), Number(test.ClassMedian())},
+        {QT_TRANSLATE_NOOP("Results", "Deviazione standard"), Number(test.ClassStdDev())},
+        {QT_TRANSLATE_NOOP("Results", "Deviazione standard campionaria"), Number(test.ClassSampleStdDev())},
+        {QT_TRANSLATE_NOOP("Results", "Tempo totale"), MinSec(test.ClassTotalTime())},
+        {QT_TRANSLATE_NOOP("Results", "Tempo medio"), MinSec(test.ClassMeanTime())},
+        {QT_TRANSLATE_NOOP("Results", "Deviazione standard del tempo"), MinSec(test.ClassTimeStdDev())},
+        {QT_TRANSLATE_NOOP("Results", "Studenti con tutte le risposte"),
+         std::to_string(analysis_.completeStudents)},
+        {QT_TRANSLATE_NOOP("Results", "Alfa di Cronbach"), Number(analysis_.alpha)},
+        {QT_TRANSLATE_NOOP("Results", "Errore standard di misura"), Number(analysis_.sem)},
     };
 
-    questions_.heads = {"N.",        "Domanda",         "Valide", "Media",       "Facilit\xe0",
-                        "Dev. std.", "Discriminazione", "Rinvii", "Segnalazioni"};
+    questions_.heads = {QT_TRANSLATE_NOOP("Results", "N."),
+                        QT_TRANSLATE_NOOP("Results", "Domanda"),
+                        QT_TRANSLATE_NOOP("Results", "Valide"),
+                        QT_TRANSLATE_NOOP("Results", "Media"),
+                        QT_TRANSLATE_NOOP("Results", "Facilit\u00e0"),
+                        QT_TRANSLATE_NOOP("Results", "Dev. std."),
+                        QT_TRANSLATE_NOOP("Results", "Discriminazione"),
+                        QT_TRANSLATE_NOOP("Results", "Rinvii"),
+                        QT_TRANSLATE_NOOP("Results", "Segnalazioni")};
     for (const CAnalisiDomanda& item : analysis_.items) {
         questions_.rows.push_back({
             CountCell(item.question + 1),
@@ -155,7 +169,8 @@ void Results::Gather()
         });
     }
 
-    students_.heads = {"Studente", "Punteggio", "Tempo"};
+    students_.heads = {QT_TRANSLATE_NOOP("Results", "Studente"), QT_TRANSLATE_NOOP("Results", "Punteggio"),
+                       QT_TRANSLATE_NOOP("Results", "Tempo")};
     for (int s = 0; s < test.StudentCount(); ++s) {
         const CStudente& student = *test.GetStudent(s);
         const double score = student.GetTotalScore();
@@ -178,7 +193,7 @@ std::vector<std::string> Results::BinLabels() const
 std::string Results::ItemLabel(int row) const
 {
     if (row < 0 || row >= static_cast<int>(analysis_.items.size())) return std::string();
-    return "D" + std::to_string(analysis_.items[row].question + 1);
+    return FilledIn(QT_TRANSLATE_NOOP("Results", "D%1"), {std::to_string(analysis_.items[row].question + 1)});
 }
 
 std::vector<Results::Figure> Results::ItemDetails(int row) const
@@ -191,10 +206,10 @@ std::vector<Results::Figure> Results::ItemDetails(int row) const
         figures.push_back(
             {name.many, std::to_string(count) + " (" + Percent(Share(count, analysis_.students)) + ")"});
     }
-    figures.push_back({"Studenti che hanno rinviato",
+    figures.push_back({QT_TRANSLATE_NOOP("Results", "Studenti che hanno rinviato"),
                        std::to_string(item.studentsPuttingOff) + " (" +
                            Percent(Share(item.studentsPuttingOff, analysis_.students)) + ")"});
-    figures.push_back({"Rinvii", std::to_string(item.sendBacks)});
+    figures.push_back({QT_TRANSLATE_NOOP("Results", "Rinvii"), std::to_string(item.sendBacks)});
     return figures;
 }
 
@@ -240,7 +255,7 @@ FileDialogRequest ExportRequest(Application& app, const std::string& title, cons
 {
     FileDialogRequest request;
     request.title = title;
-    request.filters = {filter, {"Tutti i file (*.*)", "*.*"}};
+    request.filters = {filter, {QT_TRANSLATE_NOOP("Results", "Tutti i file (*.*)"), "*.*"}};
     request.defaultExtension = extension;
     request.folder = app.CurrentFolder();
     request.proposed = proposed;
@@ -266,30 +281,39 @@ std::string ItemsCsvPath(const std::string& studentsPath)
 bool ExportCsvCommand(Application& app, Results& results)
 {
     std::string path;
-    const FileDialogRequest request = ExportRequest(app, "Esporta CSV", {"File CSV (*.csv)", "*.csv"}, "csv",
-                                                    BaseName(results.FileName()) + "-studenti.csv");
+    const FileDialogRequest request =
+        ExportRequest(app, QT_TRANSLATE_NOOP("Results", "Esporta CSV"),
+                      {QT_TRANSLATE_NOOP("Results", "File CSV (*.csv)"), "*.csv"}, "csv",
+                      BaseName(results.FileName()) + "-studenti.csv");
     if (!app.dialogs.SaveFileName(request, path)) return false;
     const std::string itemsPath = ItemsCsvPath(path);
     if (results.WriteStudentsCsv(path, &app.errorReporter) != 0) return false;
     if (results.WriteItemsCsv(itemsPath, &app.errorReporter) != 0) return false;
-    app.dialogs.ShowInfo("Ho scritto i risultati degli studenti in " + Windows1252FromUtf8(path) +
-                         " e quelli delle domande in " + Windows1252FromUtf8(itemsPath) + ".");
+    app.dialogs.ShowInfo(
+        FilledIn(QT_TRANSLATE_NOOP(
+                     "Results", "Ho scritto i risultati degli studenti in %1 e quelli delle domande in %2."),
+                 {Windows1252FromUtf8(path), Windows1252FromUtf8(itemsPath)}));
     return true;
 }
 
 bool AskPdfPath(Application& app, const Results& results, std::string& path)
 {
-    const FileDialogRequest request = ExportRequest(app, "Esporta PDF", {"Documenti PDF (*.pdf)", "*.pdf"},
-                                                    "pdf", BaseName(results.FileName()) + "-risultati.pdf");
+    const FileDialogRequest request =
+        ExportRequest(app, QT_TRANSLATE_NOOP("Results", "Esporta PDF"),
+                      {QT_TRANSLATE_NOOP("Results", "Documenti PDF (*.pdf)"), "*.pdf"}, "pdf",
+                      BaseName(results.FileName()) + "-risultati.pdf");
     return app.dialogs.SaveFileName(request, path);
 }
 
 void SayPdfWritten(Application& app, const std::string& path, bool written)
 {
     if (written)
-        app.dialogs.ShowInfo("Ho scritto il resoconto dei risultati in " + Windows1252FromUtf8(path) + ".");
+        app.dialogs.ShowInfo(
+            FilledIn(QT_TRANSLATE_NOOP("Results", "Ho scritto il resoconto dei risultati in %1."),
+                     {Windows1252FromUtf8(path)}));
     else
-        app.dialogs.ShowInfo("Non riesco a creare il file \"" + Windows1252FromUtf8(path) + "\"");
+        app.dialogs.ShowInfo(FilledIn(QT_TRANSLATE_NOOP("Results", "Non riesco a creare il file \"%1\""),
+                                      {Windows1252FromUtf8(path)}));
 }
 
 }  // namespace quadrivo::editor

@@ -69,7 +69,7 @@ public:
     const CAnalisi& Analysis() const { return analysis_; }
     // The lower end of each bin of the score distribution, as text.
     std::vector<std::string> BinLabels() const;
-    // Label of question row i, "D" and its number.
+    // Label of question row i, "D" and its number ("Q" in English).
     std::string ItemLabel(int row) const;
     // Judgements, their shares and the put-offs of question row i.
     std::vector<Figure> ItemDetails(int row) const;

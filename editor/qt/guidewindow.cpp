@@ -9,12 +9,14 @@ namespace quadrivo::editor {
 GuideWindow::GuideWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("guideWindow"));
-    setWindowTitle(QStringLiteral("Guida di Visual Quadrivo Editor"));
+    setWindowTitle(tr("Guida di Visual Quadrivo Editor"));
     browser_ = new QTextBrowser;
     // Links to other sections stay inside; a web address opens in the
     // user's browser.
     browser_->setOpenExternalLinks(true);
-    browser_->setSource(QUrl(QStringLiteral("qrc:/guida/guida.html")));
+    // Each language has its page, beside the same pictures: the page's
+    // name is translated with the rest of the texts.
+    browser_->setSource(QUrl(tr("qrc:/guida/guida.html", "the guide's page in the user's language")));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

@@ -8,10 +8,10 @@ class QTextBrowser;
 namespace quadrivo::editor {
 
 // "Guida di Visual Quadrivo Editor": the user's guide, an HTML page with its
-// pictures compiled into the program (":/guida/guida.html"), so that it is
-// there without a network or an installed documentation folder. A window
-// of its own beside the main window, which owns it and keeps it while the
-// editor runs.
+// pictures compiled into the program (":/guida/guida.html", in English
+// ":/guida/guida_en.html"), so that it is there without a network or an
+// installed documentation folder. A window of its own beside the main
+// window, which owns it and keeps it while the editor runs.
 class GuideWindow : public QWidget {
     Q_OBJECT
 

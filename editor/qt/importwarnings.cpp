@@ -13,7 +13,7 @@ namespace quadrivo::editor {
 
 ImportWarningsDialog::ImportWarningsDialog(const InterchangeReport& report, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Informazione"));
+    setWindowTitle(tr("Informazione"));
     auto* summary = new QLabel(FromWindows1252(report.summary));
     summary->setObjectName(QStringLiteral("summaryLabel"));
     summary->setWordWrap(true);
@@ -28,7 +28,7 @@ ImportWarningsDialog::ImportWarningsDialog(const InterchangeReport& report, QWid
     const int width = list->sizeHintForColumn(0) + 2 * list->frameWidth() + 24;
     list->setMinimumWidth(std::clamp(width, 360, 900));
     auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -148,7 +148,7 @@ void MainWindow::createMenus()
             }
             // The guide comes first in Aiuto.
             if (entry.command == Command::About) {
-                guideAction_ = new QAction(QStringLiteral("&Guida"), this);
+                guideAction_ = new QAction(tr("&Guida"), this);
                 guideAction_->setObjectName(QStringLiteral("guide"));
                 guideAction_->setShortcuts(QKeySequence::keyBindings(QKeySequence::HelpContents));
                 connect(guideAction_, &QAction::triggered, this, &MainWindow::showGuide);
@@ -280,11 +280,11 @@ void MainWindow::offerRecovery()
 {
     if (!recovery_) return;
     for (const RecoveryCopy& copy : recovery_->LeftOver()) {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Attenzione"),
-                        MessageText(RecoveryOfferText(app_, copy)), QMessageBox::NoButton, this);
+        QMessageBox box(QMessageBox::Question, tr("Attenzione"), MessageText(RecoveryOfferText(app_, copy)),
+                        QMessageBox::NoButton, this);
         box.setTextFormat(Qt::PlainText);
-        QPushButton* restore = box.addButton(QStringLiteral("&Ripristina"), QMessageBox::AcceptRole);
-        QPushButton* discard = box.addButton(QStringLiteral("&Scarta"), QMessageBox::DestructiveRole);
+        QPushButton* restore = box.addButton(tr("&Ripristina"), QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(tr("&Scarta"), QMessageBox::DestructiveRole);
         box.setDefaultButton(restore);
         box.exec();
         if (box.clickedButton() == discard) {

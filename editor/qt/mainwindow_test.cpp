@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
+#include <QTranslator>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -29,6 +30,7 @@
 #include "editor/qt/questionlistview.h"
 #include "editor/qt/summaryview.h"
 #include "editor/qt/updownfield.h"
+#include "translations/language.h"
 
 namespace quadrivo::editor {
 
@@ -355,6 +357,33 @@ TEST_F(MainWindowTest, F1OpensTheGuideWithEveryPictureItShows)
     EXPECT_EQ(window.guideWindow(), guide) << "one guide window, shown again";
 }
 
+// In English the guide's action and window open the English page, which
+// shows the same pictures.
+TEST_F(MainWindowTest, TheGuideSpeaksTheInstalledLanguage)
+{
+    QTranslator translator;
+    ASSERT_TRUE(language::InstallLanguage(language::Language::English, translator));
+    MainWindow english(app);
+    EXPECT_EQ(english.guideAction()->text(), QStringLiteral("User &guide"));
+    english.guideAction()->trigger();
+    GuideWindow* guide = english.guideWindow();
+    ASSERT_NE(guide, nullptr);
+    EXPECT_EQ(guide->windowTitle(), QStringLiteral("Visual Quadrivo Editor guide"));
+    EXPECT_EQ(guide->browser()->documentTitle(), QStringLiteral("Visual Quadrivo Editor guide"));
+    QFile italian(QStringLiteral(":/guida/guida.html"));
+    QFile page(QStringLiteral(":/guida/guida_en.html"));
+    ASSERT_TRUE(italian.open(QIODevice::ReadOnly) && page.open(QIODevice::ReadOnly));
+    const QRegularExpression picture(QStringLiteral("<img src=\"([^\"]+)\""));
+    QStringList pictures[2];
+    for (QFile* file : {&italian, &page})
+        for (const QRegularExpressionMatch& match : picture.globalMatch(QString::fromUtf8(file->readAll())))
+            pictures[file == &page] << match.captured(1);
+    EXPECT_EQ(pictures[1], pictures[0]);
+    QCoreApplication::removeTranslator(&translator);
+    SetTextTranslator(nullptr);
+    SetMessageWording(nullptr);
+}
+
 // The sample copied into a scratch folder, with the recovery copies kept
 // in a folder of its own there.
 class RecoveryWindowTest : public MainWindowTest {
@@ -407,6 +436,40 @@ TEST_F(RecoveryWindowTest, RipristinaOpensTheCopyAsUnsavedChangesOfItsFile)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Visual Quadrivo Editor - geografia.tst[*]"));
     EXPECT_TRUE(window.isWindowModified());
     EXPECT_TRUE(std::filesystem::exists(recovery.CopyPath()));
+}
+
+// In English the offer names the file and the time in their places and
+// Discard, under its English name, still deletes the copy.
+TEST_F(RecoveryWindowTest, TheOfferSpeaksTheInstalledLanguage)
+{
+    ScriptedEditor gone;
+    gone.platform.processId = 99;
+    Recovery goneRecovery(gone.app, scratch.File("recupero"));
+    ASSERT_TRUE(LoadTestFile(gone.app, scratch.File("geografia.tst"), true));
+    ASSERT_TRUE(MainTextDialogOk(gone.app, "Testo da recuperare"));
+    ASSERT_TRUE(goneRecovery.Keep());
+
+    QTranslator translator;
+    ASSERT_TRUE(language::InstallLanguage(language::Language::English, translator));
+    QString text;
+    QStringList buttons;
+    OnNextModal([&](QWidget* box) {
+        text = qobject_cast<QMessageBox*>(box)->text();
+        for (QAbstractButton* button : box->findChildren<QAbstractButton*>()) buttons << button->text();
+        for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
+            if (button->text() == QStringLiteral("&Discard")) button->click();
+    });
+    window.offerRecovery();
+    QCoreApplication::removeTranslator(&translator);
+    SetTextTranslator(nullptr);
+    SetMessageWording(nullptr);
+
+    EXPECT_TRUE(text.startsWith(QStringLiteral("An unsaved questionnaire was found"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral(
+        "\nFile: \"[^\n]*geografia.tst\"\nWritten on \\d\\d/\\d\\d/\\d{4} at \\d\\d:\\d\\d\n"))))
+        << text.toStdString();
+    EXPECT_TRUE(buttons.contains(QStringLiteral("&Restore")));
+    EXPECT_TRUE(goneRecovery.LeftOver().empty()) << "discarded";
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ QChart* BarChart(const QString& title, QBarSeries* series, const QStringList& ca
 
 QChart* MakeScoreChart(const Results& results)
 {
-    auto* students = new QBarSet(QStringLiteral("Studenti"));
+    auto* students = new QBarSet(QCoreApplication::translate("ResultsCharts", "Studenti"));
     int most = 1;
     for (int count : results.Analysis().bins) {
         *students << count;
@@ -50,8 +50,9 @@ QChart* MakeScoreChart(const Results& results)
     series->append(students);
     QStringList categories;
     for (const std::string& label : results.BinLabels()) categories << FromWindows1252(label);
-    QChart* chart = BarChart(QStringLiteral("Studenti per fascia di punteggio (dal valore indicato)"), series,
-                             categories, 0, most);
+    QChart* chart = BarChart(QCoreApplication::translate(
+                                 "ResultsCharts", "Studenti per fascia di punteggio (dal valore indicato)"),
+                             series, categories, 0, most);
     chart->legend()->hide();
     auto* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
     y->setLabelFormat(QStringLiteral("%d"));
@@ -61,8 +62,8 @@ QChart* MakeScoreChart(const Results& results)
 
 QChart* MakeItemChart(const Results& results)
 {
-    auto* facility = new QBarSet(QStringLiteral("Facilità"));
-    auto* discrimination = new QBarSet(QStringLiteral("Discriminazione"));
+    auto* facility = new QBarSet(QCoreApplication::translate("ResultsCharts", "Facilit\u00e0"));
+    auto* discrimination = new QBarSet(QCoreApplication::translate("ResultsCharts", "Discriminazione"));
     QStringList categories;
     const auto& items = results.Analysis().items;
     for (int row = 0; row < static_cast<int>(items.size()); ++row) {
@@ -73,7 +74,8 @@ QChart* MakeItemChart(const Results& results)
     auto* series = new QBarSeries;
     series->append(facility);
     series->append(discrimination);
-    QChart* chart = BarChart(QStringLiteral("Facilità e discriminazione"), series, categories, -100, 100);
+    QChart* chart = BarChart(QCoreApplication::translate("ResultsCharts", "Facilit\u00e0 e discriminazione"),
+                             series, categories, -100, 100);
     auto* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
     y->setTickCount(9);
     y->setLabelFormat(QStringLiteral("%d"));

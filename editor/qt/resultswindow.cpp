@@ -50,13 +50,18 @@ public:
 // analysis, on the row's first cell.
 constexpr int kItemRole = Qt::UserRole + 1;
 
-QTableWidget* MakeTable(const std::vector<std::string>& heads, const char* name)
+QStringList Heads(const std::vector<std::string>& windows1252)
+{
+    QStringList heads;
+    for (const std::string& head : windows1252) heads << FromWindows1252(head);
+    return heads;
+}
+
+QTableWidget* MakeTable(const QStringList& heads, const char* name)
 {
     auto* table = new QTableWidget(0, static_cast<int>(heads.size()));
     table->setObjectName(QLatin1String(name));
-    QStringList labels;
-    for (const std::string& head : heads) labels << FromWindows1252(head);
-    table->setHorizontalHeaderLabels(labels);
+    table->setHorizontalHeaderLabels(heads);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -101,18 +106,18 @@ QString Html(const std::string& windows1252)
 // A table of the printed report, with the share of the width (in percent,
 // 0 for as needed) of the first columns; heads that are all empty give no
 // head row.
-QString HtmlTable(const std::vector<std::string>& heads, const std::vector<std::vector<std::string>>& rows,
+QString HtmlTable(const QStringList& heads, const std::vector<std::vector<std::string>>& rows,
                   const std::vector<QString>& rowColours = {}, const std::vector<int>& widths = {})
 {
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">");
-    if (std::any_of(heads.begin(), heads.end(), [](const std::string& head) { return !head.empty(); })) {
+    if (std::any_of(heads.begin(), heads.end(), [](const QString& head) { return !head.isEmpty(); })) {
         html += QStringLiteral("<tr>");
         for (int c = 0; c < static_cast<int>(heads.size()); ++c)
             html += QStringLiteral("<th%1>%2</th>")
                         .arg(c < static_cast<int>(widths.size()) && widths[c] > 0
                                  ? QStringLiteral(" width=\"%1%\"").arg(widths[c])
                                  : QString(),
-                             Html(heads[c]));
+                             heads[c].toHtmlEscaped());
         html += QStringLiteral("</tr>");
     }
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -134,6 +139,14 @@ std::vector<std::vector<std::string>> Texts(const Results::Table& table)
     return rows;
 }
 
+// The heads of the table of a question's answers, in the window and in the
+// report.
+QStringList AnswerHeads()
+{
+    return {ResultsWindow::tr("Risposta"), ResultsWindow::tr("Punti"), ResultsWindow::tr("Esatta"),
+            ResultsWindow::tr("Scelta da"), QStringLiteral("%")};
+}
+
 }  // namespace
 
 ResultsWindow::ResultsWindow(Application& app, QWidget* parent)
@@ -141,7 +154,7 @@ ResultsWindow::ResultsWindow(Application& app, QWidget* parent)
 {
     setObjectName(QStringLiteral("resultsWindow"));
     const QString file = FromNativeBytes(results_->FileName());
-    setWindowTitle(file.isEmpty() ? QStringLiteral("Risultati") : QStringLiteral("Risultati - %1").arg(file));
+    setWindowTitle(file.isEmpty() ? tr("Risultati") : tr("Risultati - %1").arg(file));
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -157,21 +170,21 @@ ResultsWindow::ResultsWindow(Application& app, QWidget* parent)
     if (ready) {
         auto* tabs = new QTabWidget;
         tabs->setObjectName(QStringLiteral("resultsTabs"));
-        tabs->addTab(makeClassTab(), QStringLiteral("Classe"));
-        tabs->addTab(makeQuestionTab(), QStringLiteral("Domande"));
-        tabs->addTab(makeStudentTab(), QStringLiteral("Studenti"));
+        tabs->addTab(makeClassTab(), tr("Classe"));
+        tabs->addTab(makeQuestionTab(), tr("Domande"));
+        tabs->addTab(makeStudentTab(), tr("Studenti"));
         layout->addWidget(tabs, 1);
 
-        auto* pdf = new QPushButton(QStringLiteral("Esporta PDF..."));
+        auto* pdf = new QPushButton(tr("Esporta PDF..."));
         pdf->setObjectName(QStringLiteral("exportPdfButton"));
         connect(pdf, &QPushButton::clicked, this, &ResultsWindow::exportPdf);
-        auto* csv = new QPushButton(QStringLiteral("Esporta CSV..."));
+        auto* csv = new QPushButton(tr("Esporta CSV..."));
         csv->setObjectName(QStringLiteral("exportCsvButton"));
         connect(csv, &QPushButton::clicked, this, &ResultsWindow::exportCsv);
         buttons->addWidget(pdf);
         buttons->addWidget(csv);
     }
-    auto* close = new QPushButton(QStringLiteral("Chiudi"));
+    auto* close = new QPushButton(tr("Chiudi"));
     close->setObjectName(QStringLiteral("closeButton"));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(close);
@@ -185,7 +198,7 @@ QWidget* ResultsWindow::makeClassTab()
 {
     auto* tab = new QWidget;
     auto* layout = new QHBoxLayout(tab);
-    auto* figures = MakeTable({"", ""}, "classFigures");
+    auto* figures = MakeTable({QString(), QString()}, "classFigures");
     figures->horizontalHeader()->hide();
     figures->setSelectionMode(QAbstractItemView::NoSelection);
     const auto& rows = results_->ClassFigures();
@@ -208,7 +221,7 @@ QWidget* ResultsWindow::makeClassTab()
 QWidget* ResultsWindow::makeQuestionTab()
 {
     auto* splitter = new QSplitter(Qt::Vertical);
-    questionTable_ = MakeTable(results_->Questions().heads, "questionTable");
+    questionTable_ = MakeTable(Heads(results_->Questions().heads), "questionTable");
     const auto& items = results_->Analysis().items;
     FillTable(questionTable_, results_->Questions());
     for (int r = 0; r < questionTable_->rowCount(); ++r) {
@@ -227,18 +240,18 @@ QWidget* ResultsWindow::makeQuestionTab()
     auto* lower = new QWidget;
     auto* lowerLayout = new QHBoxLayout(lower);
     lowerLayout->setContentsMargins(0, 0, 0, 0);
-    auto* box = new QGroupBox(QStringLiteral("Risposte date"));
+    auto* box = new QGroupBox(tr("Risposte date"));
     auto* boxLayout = new QVBoxLayout(box);
-    questionTitle_ = new QLabel(QStringLiteral("Scegliere una domanda nella tabella."));
+    questionTitle_ = new QLabel(tr("Scegliere una domanda nella tabella."));
     questionTitle_->setObjectName(QStringLiteral("questionTitle"));
     questionTitle_->setWordWrap(true);
     boxLayout->addWidget(questionTitle_);
     auto* tables = new QHBoxLayout;
-    detailTable_ = MakeTable({"Giudizio", "Studenti"}, "detailTable");
+    detailTable_ = MakeTable({tr("Giudizio"), tr("Studenti")}, "detailTable");
     detailTable_->setSelectionMode(QAbstractItemView::NoSelection);
     detailTable_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     detailTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    choiceTable_ = MakeTable({"", "Risposta", "Punti", "Esatta", "Scelta da", "%"}, "choiceTable");
+    choiceTable_ = MakeTable(QStringList{QString()} + AnswerHeads(), "choiceTable");
     choiceTable_->setSelectionMode(QAbstractItemView::NoSelection);
     tables->addWidget(detailTable_, 0);
     tables->addWidget(choiceTable_, 1);
@@ -255,7 +268,7 @@ QWidget* ResultsWindow::makeQuestionTab()
 
 QWidget* ResultsWindow::makeStudentTab()
 {
-    auto* table = MakeTable(results_->Students().heads, "studentTable");
+    auto* table = MakeTable(Heads(results_->Students().heads), "studentTable");
     FillTable(table, results_->Students());
     EnableSorting(table);
     for (int c = 0; c < table->columnCount(); ++c)
@@ -284,7 +297,7 @@ void ResultsWindow::showQuestion(int tableRow)
     for (int r = 0; r < static_cast<int>(choices.size()); ++r) {
         const Results::Choice& c = choices[r];
         const QString cells[] = {QString(QChar(u'A' + r)), FromWindows1252(c.text),
-                                 FromWindows1252(c.score), c.correct ? QStringLiteral("s\u00ec") : QString(),
+                                 FromWindows1252(c.score), c.correct ? tr("s\u00ec") : QString(),
                                  QString::number(c.count), FromWindows1252(c.share)};
         for (int col = 0; col < 6; ++col)
             choiceTable_->setItem(
@@ -322,21 +335,23 @@ bool ResultsWindow::writePdf(const std::string& path)
                          RenderChart(MakeItemChart(*results_), chartSize));
 
     QString html = QStringLiteral("<h1>%1</h1>").arg(windowTitle().toHtmlEscaped());
-    html += QStringLiteral("<h2>Classe</h2>");
+    html += QStringLiteral("<h2>%1</h2>").arg(tr("Classe"));
     std::vector<std::vector<std::string>> figures;
     for (const auto& f : results_->ClassFigures()) figures.push_back({f.label, f.value});
-    html += HtmlTable({"", ""}, figures);
+    html += HtmlTable({QString(), QString()}, figures);
     html += QStringLiteral("<p><img src=\"qv:score\" width=\"500\"></p>");
 
-    html += QStringLiteral("<h2 style=\"page-break-before: always\">Domande</h2>");
+    html += QStringLiteral("<h2 style=\"page-break-before: always\">%1</h2>").arg(tr("Domande"));
     std::vector<QString> colours;
     for (const auto& item : results_->Analysis().items) {
         const auto colour = FlagColour(item.flags);
         colours.push_back(colour ? colour->name() : QString());
     }
-    html += HtmlTable(results_->Questions().heads, Texts(results_->Questions()), colours,
+    html += HtmlTable(Heads(results_->Questions().heads), Texts(results_->Questions()), colours,
                       {0, 27, 0, 0, 0, 0, 0, 0, 20});
     html += QStringLiteral("<p><img src=\"qv:items\" width=\"500\"></p>");
+    std::string yes;
+    ToWindows1252(tr("s\u00ec"), yes);
     for (int row = 0; row < static_cast<int>(results_->Analysis().items.size()); ++row) {
         const auto choices = results_->ItemChoices(row);
         if (choices.empty()) continue;
@@ -344,12 +359,12 @@ bool ResultsWindow::writePdf(const std::string& path)
                     .arg(Html(results_->ItemLabel(row)), Html(results_->Questions().rows[row][1].text));
         std::vector<std::vector<std::string>> rows;
         for (const auto& c : choices)
-            rows.push_back({c.text, c.score, c.correct ? "s\xec" : "", std::to_string(c.count), c.share});
-        html += HtmlTable({"Risposta", "Punti", "Esatta", "Scelta da", "%"}, rows, {}, {40});
+            rows.push_back({c.text, c.score, c.correct ? yes : "", std::to_string(c.count), c.share});
+        html += HtmlTable(AnswerHeads(), rows, {}, {40});
     }
 
-    html += QStringLiteral("<h2 style=\"page-break-before: always\">Studenti</h2>");
-    html += HtmlTable(results_->Students().heads, Texts(results_->Students()));
+    html += QStringLiteral("<h2 style=\"page-break-before: always\">%1</h2>").arg(tr("Studenti"));
+    html += HtmlTable(Heads(results_->Students().heads), Texts(results_->Students()));
     document.setHtml(html);
 
     // An earlier report of the same name is replaced only once the new one

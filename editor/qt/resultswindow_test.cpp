@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTranslator>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,6 +14,7 @@
 #include "editor/core/scripted_platform.h"
 #include "editor/qt/mainwindow.h"
 #include "editor/qt/qttesting.h"
+#include "translations/language.h"
 
 namespace quadrivo::editor {
 
@@ -82,6 +84,39 @@ TEST_F(ResultsWindowTest, ShowsTheTabsSortsFlagsAndExports)
     std::ifstream(pdf, std::ios::binary).read(head.data(), 5);
     EXPECT_EQ(head, "%PDF-");
     EXPECT_FALSE(window.writePdf(scratch.File("manca/resoconto.pdf")));
+}
+
+// In English the window's own texts and the core's headings, labels and
+// messages all come through the translation, with the files named in their
+// places.
+TEST_F(ResultsWindowTest, SpeaksTheInstalledLanguage)
+{
+    SaveSample();
+    QTranslator translator;
+    ASSERT_TRUE(language::InstallLanguage(language::Language::English, translator));
+    {
+        ResultsWindow window(app);
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Results - geografia.tst"));
+        auto* tabs = Child<QTabWidget>(&window, "resultsTabs");
+        ASSERT_NE(tabs, nullptr);
+        EXPECT_EQ(tabs->tabText(0), QStringLiteral("Class"));
+        EXPECT_EQ(Child<QTableWidget>(&window, "classFigures")->item(0, 0)->text(),
+                  QStringLiteral("Students"));
+        auto* questions = Child<QTableWidget>(&window, "questionTable");
+        EXPECT_EQ(questions->horizontalHeaderItem(4)->text(), QStringLiteral("Facility"));
+        EXPECT_EQ(Child<QTableWidget>(&window, "choiceTable")->horizontalHeaderItem(4)->text(),
+                  QStringLiteral("Chosen by"));
+        questions->setCurrentCell(0, 1);
+        EXPECT_TRUE(Child<QLabel>(&window, "questionTitle")->text().startsWith(QStringLiteral("Q1:")));
+        platform.saveAnswers = {scratch.File("classe-studenti.csv")};
+        Click(&window, "exportCsvButton");
+    }
+    QCoreApplication::removeTranslator(&translator);
+    SetTextTranslator(nullptr);
+    SetMessageWording(nullptr);
+    ASSERT_EQ(platform.infos.size(), 1u);
+    EXPECT_EQ(platform.infos[0], "I wrote the students' results to " + scratch.File("classe-studenti.csv") +
+                                     " and the questions' to " + scratch.File("classe-domande.csv") + ".");
 }
 
 }  // namespace
