@@ -207,6 +207,7 @@ bool ChooseSampleGift(QWidget* window)
     auto* dialog = qobject_cast<QFileDialog*>(window);
     if (!dialog) return false;
     dialog->setDirectory(QStringLiteral(QV_SOURCE_DIR "/interchange/testdata"));
+    // selectFile leaves a focused name field alone: the name is typed.
     if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
         name->setText(QStringLiteral("geografia.gift"));
     QTimer::singleShot(0, dialog, [dialog = QPointer<QFileDialog>(dialog)] {
