@@ -141,9 +141,13 @@ void RunProcess(benchmark::State& state, std::vector<std::string> args)
 
 // What any careful writer must do: the bytes into a new file, to disk, then
 // renamed over the old one.
+// The steps of a durable replace, as a save takes them: a temporary file
+// flushed to the disk, renamed over the target, and the folder flushed so
+// that the rename survives a power cut.
 void WriteReference(benchmark::State& state, const std::string& text, const std::string& out)
 {
     const std::string temporary = out + ".tmp";
+    const std::string folder = std::filesystem::path(out).parent_path().string();
     for (auto _ : state) {
         std::FILE* f = std::fopen(temporary.c_str(), "wb");
         std::fwrite(text.data(), 1, text.size(), f);
@@ -151,6 +155,9 @@ void WriteReference(benchmark::State& state, const std::string& text, const std:
         fsync(fileno(f));
         std::fclose(f);
         std::rename(temporary.c_str(), out.c_str());
+        const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        fsync(dir);
+        close(dir);
     }
 }
 
