@@ -98,6 +98,9 @@ TEST_F(RecordTest, RecoverAppendsTheRecordsOfInterruptedRuns)
 
 TEST_F(RecordTest, FortyRecordsSavedAtOnceAreAllThereWhole)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "the forty runs are started by a POSIX shell";
+#endif
     constexpr int kRuns = 40;
     const std::string command = "cd '" + dir + "' && for i in $(seq " + std::to_string(kRuns) +
                                 "); do '" QV_TSTTOOL
