@@ -159,30 +159,29 @@ int CDomanda::Read(int index, const CBlocco& block)
     static const CStringa kParQue("parque");
     static const CStringa kTextQue("textque");
     static const CStringa kAnswer("answer");
-    // The parts of the record are cut out into one text reused from question
-    // to question, as are the parameter pairs.
-    thread_local CBlocco part(nullptr);
-    part.Errors = block.Errors;
+    // The record's parts are read where they stand, not copied out; the
+    // parameter pairs and their text are kept from question to question.
+    const CTratto record{&block, 0, block.Text.Length()};
+    CTratto part = record;
     unsigned open = 0;
     unsigned position = 0;
-    int result = GetTag(block, kParQue, part, position, open, position, true);
+    int result = FindTag(record, kParQue, part, position, open, position, true);
     if (result == 0) {
+        thread_local CStringa params;
         thread_local CParametro pairs[PARAM_CAPACITY];
+        CopyText(part, params);
         unsigned count = 0;
-        result = ParseParams(part.Text, pairs, count);
+        result = ParseParams(params, pairs, count);
         if (result == 0) result = ApplyParQue(index, pairs, count);
     }
     if (result == 0) {
-        result = GetTag(block, kTextQue, part, position, open, position, true);
-        if (result == 0) {
-            part.Text.Trim();
-            TextQue = part.Text;
-        }
+        result = FindTag(record, kTextQue, part, position, open, position, true);
+        if (result == 0) TextQue = TrimmedText(part);
     }
 
     AnswerCount = 0;
     while (result == 0 && AnswerCount < MAX_ANSWERS) {
-        result = GetTag(block, kAnswer, part, position, open, position, false);
+        result = FindTag(record, kAnswer, part, position, open, position, false);
         if (result == kMissingOpeningTag) {  // no more answers
             result = 0;
             break;

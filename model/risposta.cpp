@@ -18,29 +18,33 @@ bool CRisposta::operator==(const CRisposta& other) const
 
 int CRisposta::Read(int index, const CBlocco& block)
 {
+    return Read(index, CTratto{&block, 0, block.Text.Length()});
+}
+
+int CRisposta::Read(int index, const CTratto& record)
+{
     static const CStringa kParAns("parans");
     static const CStringa kTextAns("textans");
-    // The parts of the record are cut out into one text reused from answer
-    // to answer, as are the parameter pairs: an answer then allocates only
-    // its own text.
-    thread_local CBlocco part(nullptr);
-    part.Errors = block.Errors;
+    CTratto part = record;
     unsigned open = 0;
     unsigned close = 0;
-    int result = GetTag(block, kParAns, part, 0, open, close, true);
+    int result = FindTag(record, kParAns, part, 0, open, close, true);
     if (result != 0) return result;
 
+    // The parameters' text and pairs are reused from answer to answer: an
+    // answer then allocates only its own text.
+    thread_local CStringa params;
     thread_local CParametro pairs[PARAM_CAPACITY];
+    CopyText(part, params);
     unsigned count = 0;
-    result = ParseParams(part.Text, pairs, count);
+    result = ParseParams(params, pairs, count);
     if (result != 0) return result;
     result = ApplyParAns(index, pairs, count);
     if (result != 0) return result;
 
-    result = GetTag(block, kTextAns, part, close, open, close, true);
+    result = FindTag(record, kTextAns, part, close, open, close, true);
     if (result != 0) return result;
-    part.Text.Trim();
-    TextAns = part.Text;
+    TextAns = TrimmedText(part);
     return 0;
 }
 

@@ -10,6 +10,7 @@ namespace quadrivo {
 class CBlocco;
 class CErrore;
 struct CParametro;
+struct CTratto;
 
 // One choice of a question: its text, the points it gives when chosen and
 // whether it is a correct choice, with its <Answer> record in questionnaire
@@ -43,6 +44,9 @@ public:
     // parameter, in which case <TextAns> is not read. Fields set before a
     // failure stay set; parameters the list does not name keep their value.
     int Read(int index, const CBlocco& block);
+    // The same on the <Answer> content as a stretch of its question's
+    // record, read without copying it.
+    int Read(int index, const CTratto& record);
     // Applies parsed <ParAns> pairs in order. An unknown name reports 13
     // once and the later pairs are still applied; returns 13 if any name was
     // unknown, else 0.

@@ -23,26 +23,28 @@ char LowerChar(char c)
 }
 
 // What text.Search would do with the pattern "<name>" ("</name>" when
-// closing), pos included, without making the pattern. A name that is not ok
-// counts as empty, as it does when joined into a pattern.
-bool SearchTag(const CStringa& text, const CStringa& name, bool closing, unsigned& pos, unsigned start)
+// closing), pos included, without making the pattern, on s[0..length). A
+// name that is not ok counts as empty, as it does when joined into a
+// pattern.
+bool SearchTag(const char* s, unsigned length, const CStringa& name, bool closing, unsigned& pos,
+               unsigned start)
 {
-    if (!text.IsOk()) return false;
-    const char* s = text.CStr();
     const char* tag = name.IsOk() ? name.CStr() : "";
     const unsigned tagLength = name.Length();
     const unsigned prefix = closing ? 2 : 1;
     const unsigned n = prefix + tagLength + 1;
     pos = start;
-    if (n > text.Length()) return false;
-    const unsigned last = text.Length() - n;
-    const char first = LowerChar(tag[0]);
+    if (n > length) return false;
+    const unsigned last = length - n;
+    // Only a '<' followed by the slash, or by the name's first letter in
+    // either case, can begin the tag: the others are passed over together.
+    const char second = closing ? '/' : tagLength > 0 ? LowerChar(tag[0]) : '>';
+    const char other = second >= 'a' && second <= 'z' ? static_cast<char>(second - 'a' + 'A') : second;
     for (const char* p = s + start; p <= s + last; ++p) {
-        p = FindChar(p, s + last + 1, '<');
+        p = FindPair(p, s + last + 1, '<', second, other);
         if (p > s + last) break;
-        if (closing && p[1] != '/') continue;
-        if (tagLength > 0 && LowerChar(p[prefix]) != first) continue;
-        unsigned k = 1;
+        if (closing && tagLength > 0 && LowerChar(p[2]) != LowerChar(tag[0])) continue;
+        unsigned k = 0;
         while (k < tagLength && LowerChar(p[prefix + k]) == LowerChar(tag[k])) ++k;
         if (k >= tagLength && p[n - 1] == '>') {
             pos = static_cast<unsigned>(p - s);
@@ -51,6 +53,26 @@ bool SearchTag(const CStringa& text, const CStringa& name, bool closing, unsigne
     }
     pos = start > last ? start : last + 1;
     return false;
+}
+
+bool SearchTag(const CStringa& text, const CStringa& name, bool closing, unsigned& pos, unsigned start)
+{
+    if (!text.IsOk()) return false;
+    return SearchTag(text.CStr(), text.Length(), name, closing, pos, start);
+}
+
+// The same on a stretch of a block's text.
+bool SearchTag(const CTratto& in, const CStringa& name, bool closing, unsigned& pos, unsigned start)
+{
+    const CStringa& text = in.Block->Text;
+    if (!text.IsOk()) return false;
+    return SearchTag(text.CStr() + in.Begin, in.End - in.Begin, name, closing, pos, start);
+}
+
+void ReportTagError(const CBlocco& in, int result, const CStringa& name)
+{
+    Report(in.Errors, kErrorLines, static_cast<long>(in.FirstLine), static_cast<long>(in.LastLine));
+    Report(in.Errors, result, name);
 }
 
 }  // namespace
@@ -78,10 +100,7 @@ int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start
         else
             in.Text.Extract(out.Text, open, close - open);
     }
-    if (result != 0 && report) {
-        Report(in.Errors, kErrorLines, static_cast<long>(in.FirstLine), static_cast<long>(in.LastLine));
-        Report(in.Errors, result, name);
-    }
+    if (result != 0 && report) ReportTagError(in, result, name);
     out.SetLines(in.FirstLine, in.LastLine);
     // Student files store a late answer as a record holding only this one
     // parameter; readers expect the lateness spelled out.
@@ -95,19 +114,47 @@ int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start
     return GetTag(in, name, out, start, open, close, true);
 }
 
+int FindTag(const CTratto& in, const CStringa& name, CTratto& out, unsigned start, unsigned& open,
+            unsigned& close, bool report)
+{
+    int result = 0;
+    if (!SearchTag(in, name, false, open, start)) {
+        result = kMissingOpeningTag;
+    } else {
+        open += name.Length() + 2;
+        if (!SearchTag(in, name, true, close, open))
+            result = kMissingClosingTag;
+        else
+            out = CTratto{in.Block, in.Begin + open, in.Begin + close};
+    }
+    if (result != 0 && report) ReportTagError(*in.Block, result, name);
+    return result;
+}
+
+void CopyText(const CTratto& stretch, CStringa& text)
+{
+    stretch.Block->Text.Extract(text, stretch.Begin, stretch.End - stretch.Begin);
+}
+
+CStringa TrimmedText(const CTratto& stretch)
+{
+    const char* s = stretch.Block->Text.CStr();
+    unsigned begin = stretch.Begin;
+    unsigned end = stretch.End;
+    while (begin < end && IsSpace(s[begin])) ++begin;
+    while (end > begin && IsSpace(s[end - 1])) --end;
+    return CStringa(s + begin, end - begin);
+}
+
 unsigned RemoveComments(char* text, unsigned length)
 {
     unsigned kept = 0;    // text[0..kept) is the text without comments
     unsigned copied = 0;  // text[copied..] has not been moved yet
     unsigned from = 0;
     while (from + 1 < length) {
-        const char* open = FindChar(text + from, text + length - 1, '<');
+        const char* open = FindPair(text + from, text + length - 1, '<', '!', '!');
         if (open == text + length - 1) break;
         const unsigned begin = static_cast<unsigned>(open - text);
-        if (text[begin + 1] != '!') {
-            from = begin + 1;
-            continue;
-        }
         const char* end = static_cast<const char*>(std::memchr(text + begin + 2, '>', length - begin - 2));
         // Without a '>' after it no later comment can end either.
         if (!end) break;

@@ -47,6 +47,27 @@ int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start
 int GetTag(const CBlocco& in, const CStringa& name, CBlocco& out, unsigned start, unsigned& open,
            unsigned& close);
 
+// A stretch Begin..End (End excluded) of a block's text: a record or one of
+// its parts, cut out without copying it. The block must outlive it and its
+// text must not change while it is used.
+struct CTratto {
+    const CBlocco* Block;
+    unsigned Begin;
+    unsigned End;
+};
+
+// GetTag on the stretch in, as on a block holding only that text: positions
+// are counted from in.Begin, errors are reported as GetTag reports them, and
+// out becomes the content's stretch (unchanged on failure). The late-answer
+// rule of "Ans" records does not apply.
+int FindTag(const CTratto& in, const CStringa& name, CTratto& out, unsigned start, unsigned& open,
+            unsigned& close, bool report);
+// The stretch's characters into text, reusing its buffer as Extract does.
+void CopyText(const CTratto& stretch, CStringa& text);
+// The stretch's characters without the white space around them, as Trim
+// leaves them.
+CStringa TrimmedText(const CTratto& stretch);
+
 // Removes every "<!" ... ">" comment from the block's text.
 void StripComments(CBlocco& block);
 // The same on length characters of text, in place, in one pass: returns the

@@ -139,6 +139,47 @@ TEST_F(GetTagTest, NoReportWithoutTheFlag)
     EXPECT_TRUE(recorder.codes.empty());
 }
 
+// On random texts made of the characters that tags are built from, GetTag
+// finds what searches for "<name>" and then "</name>" find, and FindTag on
+// the same text as a stretch of a longer one finds it too.
+TEST_F(GetTagTest, FindsWhatASearchForTheTagFinds)
+{
+    const char alphabet[] = "<</>aAbq ";
+    const char* const names[] = {"a", "ab", "Ab", "q", "aba"};
+    unsigned seed = 7;
+    const auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const unsigned length = next() % 40;
+        for (unsigned i = 0; i < length; ++i) text += alphabet[next() % (sizeof alphabet - 1)];
+        const CStringa name(names[next() % 5]);
+        const unsigned start = next() % 4;
+        const CStringa whole(text.c_str());
+        unsigned expectOpen = 0;
+        unsigned expectClose = 0;
+        int expected = kMissingOpeningTag;
+        if (whole.Search("<" + name + CStringa(">"), expectOpen, start)) {
+            expectOpen += name.Length() + 2;
+            expected =
+                whole.Search("</" + name + CStringa(">"), expectClose, expectOpen) ? 0 : kMissingClosingTag;
+        }
+        CBlocco in(&errors, text.c_str());
+        ASSERT_EQ(GetTag(in, name, out, start, open, close, false), expected) << text << " / " << Str(name);
+        if (expected == 0) {
+            EXPECT_EQ(std::make_pair(open, close), std::make_pair(expectOpen, expectClose)) << text;
+        }
+
+        const CBlocco longer(&errors, ("<a></a>" + text + "</a>").c_str());
+        CTratto part{&longer, 0, 0};
+        ASSERT_EQ(FindTag(CTratto{&longer, 7, 7 + length}, name, part, start, open, close, false), expected)
+            << text;
+        if (expected == 0) {
+            EXPECT_EQ(std::make_pair(open, close), std::make_pair(expectOpen, expectClose)) << text;
+            EXPECT_EQ(std::make_pair(part.Begin, part.End), std::make_pair(7 + expectOpen, 7 + expectClose));
+        }
+    }
+}
+
 TEST_F(GetTagTest, LoneInvalidAnswerReadsAsLate)
 {
     const struct {

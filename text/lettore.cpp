@@ -157,7 +157,7 @@ void CLettore::SkipToCandidate(unsigned char lowered, std::size_t limit)
         const void* found = std::memchr(begin, lowered, static_cast<std::size_t>(end - begin));
         if (found) hit = static_cast<const char*>(found);
     }
-    currentLine_ += static_cast<int>(std::count(begin, hit, '\n'));
+    currentLine_ += static_cast<int>(CountChar(begin, hit, '\n'));
     next_ = static_cast<std::size_t>(hit - text_.data());
 }
 
@@ -230,7 +230,9 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
     // The character that makes the section MAX_SECTION_TEXT long.
     const std::size_t tooLong = begin + static_cast<std::size_t>(MAX_SECTION_TEXT) - 1;
     // The closing tag is looked for at each '<'; a character that breaks a
-    // partial match is not tried again as a '<' of its own, as in SkipTo.
+    // partial match is not tried again as a '<' of its own, as in SkipTo. So
+    // only a '<' followed by '/' or by another '<' matters: any other one
+    // breaks off at once and only hides the character after it.
     const char* const text = text_.data();
     const std::size_t size = text_.size();
     const std::size_t limit = std::min(size, tooLong);
@@ -239,7 +241,8 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
     bool found = false;
     const char* const tag = close.CStr();
     while (at < limit) {
-        const std::size_t candidate = static_cast<std::size_t>(FindChar(text + at, text + limit, '<') - text);
+        const std::size_t candidate =
+            static_cast<std::size_t>(FindPair(text + at, text + limit, '<', '/', '<') - text);
         if (candidate == limit) break;
         unsigned k = 1;
         while (k < closeLength && candidate + k < size &&
@@ -258,7 +261,7 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
     // Everything up to the end of the tag is read, or else up to the
     // character that makes the section too long, or else the whole file.
     std::size_t end = found ? begin + start + closeLength : std::min(size, tooLong + 1);
-    currentLine_ += static_cast<int>(std::count(text + next_, text + end, '\n'));
+    currentLine_ += static_cast<int>(CountChar(text + next_, text + end, '\n'));
     next_ = end;
     if (!found && size > tooLong) {
         error_ = kSectionTooLong;

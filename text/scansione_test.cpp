@@ -30,5 +30,28 @@ TEST(FindChar, FindsTheFirstOccurrenceAtEveryPlace)
     }
 }
 
+// The pair searched and the count against plain loops, at every place of
+// texts of every length around the sixteen tried at once.
+TEST(FindPairAndCountChar, AgreeWithPlainLoops)
+{
+    unsigned seed = 3;
+    for (std::size_t length = 0; length <= 40; ++length) {
+        for (int round = 0; round < 50; ++round) {
+            std::string text;
+            for (std::size_t i = 0; i < length; ++i)
+                text += "<!/a\n\xbc< "[(seed = seed * 1103515245u + 12345u) >> 16 & 7];
+            text += '\0';  // the end must be readable
+            const char* begin = text.data();
+            const char* end = begin + length;
+            const char* pair = begin;
+            while (pair < end && !(pair[0] == '<' && (pair[1] == '!' || pair[1] == '/'))) ++pair;
+            std::size_t lines = 0;
+            for (const char* p = begin; p < end; ++p) lines += *p == '\n';
+            EXPECT_EQ(FindPair(begin, end, '<', '!', '/'), pair) << text;
+            EXPECT_EQ(CountChar(begin, end, '\n'), lines) << text;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quadrivo

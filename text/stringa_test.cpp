@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <new>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -65,6 +67,54 @@ TEST(StringaNumbers, HugeDoubleIsPrintedWhole)
     const CStringa s(1e300);
     EXPECT_EQ(s.Length(), 301u);
     EXPECT_EQ(*s.At(0), '1');
+}
+
+// Every text reads as atof reads it, bit for bit: the short decimals a file
+// holds, random ones at the edge of fifteen digits, and what atof alone can read.
+TEST(StringaNumbers, ToDoubleReadsAsAtof)
+{
+    std::vector<std::string> texts = {"0",
+                                      "-0",
+                                      "+7",
+                                      "3",
+                                      "-1",
+                                      "0.1",
+                                      "2.5",
+                                      ".5",
+                                      "5.",
+                                      "-.25",
+                                      "1e3",
+                                      " 3",
+                                      "3 ",
+                                      "",
+                                      "-",
+                                      ".",
+                                      "1.2.3",
+                                      "0x10",
+                                      "1,5",
+                                      "inf",
+                                      "nan",
+                                      "999999999999999",
+                                      "9999999999999999",
+                                      "0.000000000000001",
+                                      "123456.789012345",
+                                      "00000000000000012"};
+    unsigned seed = 11;
+    for (int i = 0; i < 2000; ++i) {
+        std::string t = (seed = seed * 1103515245u + 12345u) & 0x10000 ? "-" : "";
+        const unsigned digits = 1 + (seed >> 17) % 15;
+        const unsigned point = (seed >> 21) % (digits + 1);
+        for (unsigned d = 0; d < digits; ++d) {
+            if (d == point && d > 0) t += '.';
+            t += static_cast<char>('0' + ((seed = seed * 1103515245u + 12345u) >> 16) % 10);
+        }
+        texts.push_back(t);
+    }
+    for (const std::string& t : texts) {
+        const double expected = std::atof(t.c_str());
+        const double got = CStringa(t.c_str()).ToDouble();
+        EXPECT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << t << ": " << got << " vs " << expected;
+    }
 }
 
 TEST(StringaNumbers, IntAndLong)
