@@ -258,19 +258,13 @@ int CDomanda::ApplyParQue(int index, const CParametro* pairs, unsigned count)
 
 void CDomanda::Write(std::ostream& out, int scrambled) const
 {
-    // The lines are joined in one buffer and go out together; the
-    // scrambling map leaves line ends alone, so mapping the buffer maps each
-    // line.
+    // The lines, the answers' included, are joined in one buffer and go out
+    // together; the scrambling map leaves line ends alone, so mapping the
+    // buffer maps each line.
     thread_local std::string buffer;  // reused from question to question
     std::string& t = buffer;
     t.clear();
     const auto add = [&t](const CStringa& text) { t.append(text.CStr(), text.Length()); };
-    const auto flush = [&t, &out, scrambled] {
-        if (scrambled == 1)
-            for (char& c : t) c = ScrambleChar(c);
-        out.write(t.data(), static_cast<std::streamsize>(t.size()));
-        t.clear();
-    };
     t += "<Question>\n<ParQue>\nEnableQue = ";
     t += YesNo(EnableQue);
     t += ", ScoreIfSkip = ";
@@ -336,11 +330,12 @@ void CDomanda::Write(std::ostream& out, int scrambled) const
         t += "<!--- risposta ";
         t += std::to_string(i + 1);
         t += " --->\n";
-        flush();
-        Answers[i]->Write(out, scrambled);
+        Answers[i]->AppendRecord(t);
     }
     t += "</Question>\n";
-    flush();
+    if (scrambled == 1)
+        for (char& c : t) c = ScrambleChar(c);
+    out.write(t.data(), static_cast<std::streamsize>(t.size()));
     out.flush();
 }
 

@@ -65,18 +65,24 @@ int CRisposta::ApplyParAns(int index, const CParametro* pairs, unsigned count)
     return result;
 }
 
+void CRisposta::AppendRecord(std::string& text) const
+{
+    text += "<Answer>\n<ParAns>Score = ";
+    const CStringa score = ExactDecimal(Score);
+    text.append(score.CStr(), score.Length());
+    text += Correct ? ", Correct = Yes</ParAns>\n<TextAns>" : ", Correct = No</ParAns>\n<TextAns>";
+    if (TextAns.Length() > 0) text.append(TextAns.CStr(), TextAns.Length());
+    text += "</TextAns>\n</Answer>\n";
+}
+
 void CRisposta::Write(std::ostream& out, int scrambled) const
 {
-    // The four lines in one buffer; line ends are left as they are by the
-    // scrambling map, so mapping the whole buffer maps each line.
-    // Reused from answer to answer.
+    // The four lines in one buffer, reused from answer to answer; line ends
+    // are left as they are by the scrambling map, so mapping the whole
+    // buffer maps each line.
     thread_local std::string lines;
-    lines = "<Answer>\n<ParAns>Score = ";
-    const CStringa score = ExactDecimal(Score);
-    lines.append(score.CStr(), score.Length());
-    lines += Correct ? ", Correct = Yes</ParAns>\n<TextAns>" : ", Correct = No</ParAns>\n<TextAns>";
-    if (TextAns.Length() > 0) lines.append(TextAns.CStr(), TextAns.Length());
-    lines += "</TextAns>\n</Answer>\n";
+    lines.clear();
+    AppendRecord(lines);
     if (scrambled == 1)
         for (char& c : lines) c = ScrambleChar(c);
     out << lines << std::flush;

@@ -2,6 +2,7 @@
 #define QUADRIVO_MODEL_RISPOSTA_H
 
 #include <iosfwd>
+#include <string>
 
 #include "text/stringa.h"
 
@@ -54,6 +55,8 @@ public:
     // The four lines of the <Answer> record, each scrambled when scrambled
     // is 1.
     void Write(std::ostream& out, int scrambled) const;
+    // The same four lines, not scrambled, added to the end of text.
+    void AppendRecord(std::string& text) const;
 
 private:
     CErrore* Errors;

@@ -12,6 +12,10 @@
 #include "text/errore.h"
 #include "text/scansione.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace quadrivo {
 
 namespace {
@@ -65,7 +69,30 @@ void MapScrambled(std::string& text, std::size_t from)
         for (unsigned c = 0; c < table.size(); ++c) table[c] = ScrambleChar(static_cast<char>(c));
         return table;
     }();
-    for (std::size_t i = from; i < text.size(); ++i) text[i] = map[static_cast<unsigned char>(text[i])];
+    std::size_t i = from;
+#if defined(__SSE2__)
+    // Each range of the map moves by a fixed step: sixteen characters at a
+    // time add the step of the range they are in. The ranges all lie below
+    // 0x80, which the signed comparisons leave out.
+    static constexpr struct {
+        char first;
+        char last;
+        char step;
+    } kRanges[] = {{'A', 'M', 13}, {'N', 'Z', -13}, {'a', 'm', 13},  {'n', 'z', -13}, {' ', '"', 3},
+                   {'#', '%', -3}, {'&', '/', 10},  {'0', '9', -10}, {':', '<', 3},   {'=', '?', -3}};
+    for (; text.size() - i >= 16; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        __m128i steps = _mm_setzero_si128();
+        for (const auto& range : kRanges) {
+            const __m128i inside =
+                _mm_and_si128(_mm_cmpgt_epi8(chunk, _mm_set1_epi8(static_cast<char>(range.first - 1))),
+                              _mm_cmplt_epi8(chunk, _mm_set1_epi8(static_cast<char>(range.last + 1))));
+            steps = _mm_or_si128(steps, _mm_and_si128(inside, _mm_set1_epi8(range.step)));
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(text.data() + i), _mm_add_epi8(chunk, steps));
+    }
+#endif
+    for (; i < text.size(); ++i) text[i] = map[static_cast<unsigned char>(text[i])];
 }
 
 }  // namespace
@@ -81,6 +108,7 @@ void CLettore::Open()
 {
     next_ = 0;
     mapped_ = false;
+    cut_ = false;
     switch (ReadWholeFile(fileName_, text_)) {
         case ReadResult::Read:
             break;
@@ -94,6 +122,17 @@ void CLettore::Open()
             return;
     }
     SetScrambled(scrambled_);
+}
+
+int CLettore::Rewind()
+{
+    // Only a text that is still as the file holds it can be read again.
+    if (cut_ || mapped_ || error_ == kCannotRead || error_ == kNoMemoryForTest) return Reopen();
+    error_ = 0;
+    firstLine_ = 1;
+    currentLine_ = 1;
+    next_ = 0;
+    return 0;
 }
 
 int CLettore::Reopen()
@@ -270,6 +309,7 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
     if (found) {
         // The section ends at its first NUL byte, as a C string would. Its
         // comments go in place: the reader never comes back to this text.
+        cut_ = true;
         char* content = text_.data() + begin;
         const void* nul = std::memchr(content, '\0', start);
         const std::size_t length =

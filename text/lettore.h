@@ -27,6 +27,10 @@ public:
     CLettore& operator=(const CLettore&) = delete;
 
     int Reopen();  // reads the file again from its start, line 1; 0, 3 or 5
+    // Back to the start of the text already read, line 1, as Reopen but
+    // without reading the file again; it does read it again once a section
+    // has been cut out or the text mapped, since both change it in place.
+    int Rewind();
     void SetScrambled(int flag);
     int Error() const;
     void GetLines(int& first, int& current) const;
@@ -66,6 +70,7 @@ private:
     std::string text_;      // the file; empty when it could not be read
     std::size_t next_ = 0;  // the next character to read
     bool mapped_ = false;   // text_ holds the unscrambled characters
+    bool cut_ = false;      // a section's comments were removed in text_
     CStringa sectionName_;  // the name of the last section read, and its tags
     CStringa openTag_;
     CStringa closeTag_;

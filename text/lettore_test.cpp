@@ -221,16 +221,24 @@ TEST_F(LettoreTest, EmptyPatternReadsNothing)
     EXPECT_EQ(out.FirstLine, 1);
 }
 
-TEST_F(LettoreTest, ScrambledFileReadsBackPlain)
+// Read again from the file or from the text already read, in either order
+// with the map: and once a section has been cut out of the text (its
+// comment removed in place), going back gives the file's text again.
+TEST_F(LettoreTest, ScrambledFileReadsBackPlainAfterReopenOrRewind)
 {
-    CLettore reader(&errors, File(Scrambled("<Test>\n<ParTest>Name = \"Ab 0\"\n</ParTest>")));
-    ASSERT_EQ(reader.SkipTo(CStringa("<Test>"), false), kMissingTag);
-    reader.SetScrambled(1);
-    ASSERT_EQ(reader.Reopen(), 0);
-    ASSERT_EQ(reader.SkipTo(CStringa("<Test>"), true), 0);
-    ASSERT_EQ(reader.ReadSection(CStringa("ParTest"), out, true), 0);
-    EXPECT_EQ(Str(out.Text), "Name = \"Ab 0\"\n");
-    EXPECT_EQ(out.LastLine, 3);
+    const CStringa name = File(Scrambled("<Test>\n<ParTest>Name = \"Ab 0\"<!x>\n</ParTest>"));
+    for (const bool rewind : {false, true}) {
+        CLettore reader(&errors, name);
+        ASSERT_EQ(reader.SkipTo(CStringa("<Test>"), false), kMissingTag);
+        reader.SetScrambled(1);
+        for (int pass = 0; pass < 2; ++pass) {
+            ASSERT_EQ(rewind ? reader.Rewind() : reader.Reopen(), 0);
+            ASSERT_EQ(reader.SkipTo(CStringa("<Test>"), true), 0);
+            ASSERT_EQ(reader.ReadSection(CStringa("ParTest"), out, true), 0);
+            EXPECT_EQ(Str(out.Text), "Name = \"Ab 0\"\n");
+            EXPECT_EQ(out.LastLine, 3);
+        }
+    }
 }
 
 TEST_F(LettoreTest, ScrambledFileGivesBackEveryByte)

@@ -23,7 +23,7 @@ int CTest::Load()
         ErrorCode = reader.SkipTo(CStringa("<Test>"), false);
         if (ErrorCode != 0) {
             Scrambled = 1;
-            reader.Reopen();
+            reader.Rewind();
             reader.SetScrambled(1);
             ErrorCode = reader.SkipTo(CStringa("<Test>"), true);
         }

@@ -119,6 +119,16 @@ bool FitsSection(const std::string& text, CErrore* errors, const CStringa& file,
     return false;
 }
 
+// About the length of a question's record: a few hundred characters of
+// parameters and tags around its texts.
+std::size_t ExpectedSize(const CDomanda& q)
+{
+    std::size_t size = 512 + q.GetTextQue().Length() + q.GetClassQue().Length() + q.GetImage().Length() +
+                       q.GetTextOk().Length();
+    for (int a = 0; a < q.GetAnswerCount(); ++a) size += 128 + q.GetAnswer(a).GetTextAns().Length();
+    return size;
+}
+
 }  // namespace
 
 int CTest::SaveTo(const CStringa& name, int overwrite)
@@ -140,7 +150,12 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
     for (int i = 0; i < QuestionCount(); ++i)
         if (CheckQuestion(check, *Questions[i], i) != 0) return kTextNotStorable;
 
-    std::ostringstream out;
+    // The file's text grows in one buffer made about as large as it will be.
+    std::size_t expected = 1024;
+    for (const auto& q : Questions) expected += ExpectedSize(*q);
+    std::string buffer;
+    buffer.reserve(expected);
+    std::ostringstream out(std::move(buffer));
     WriteTextLine(out, "<Test>", Scrambled);
     WriteBlankLine(out);
     WriteTextLine(out, "<!--- parametri generali Test --->", Scrambled);
