@@ -1,5 +1,6 @@
 #include "text/blocco.h"
 
+#include <array>
 #include <cstring>
 #include <new>
 #include <string>
@@ -186,6 +187,25 @@ void StripComments(CBlocco& block)
     }
 }
 
+// What ends a name (looking back from its '=') and what ends an unquoted
+// value, for every byte.
+enum : unsigned char { kBlank = 1, kEndsName = 2, kEndsValue = 4 };
+
+constexpr std::array<unsigned char, 256> kParamBytes = [] {
+    std::array<unsigned char, 256> bytes{};
+    for (const unsigned char c : {' ', '\t', '\n', '\v', '\f', '\r'})
+        bytes[c] = kBlank | kEndsName | kEndsValue;
+    bytes[','] = kEndsName | kEndsValue;
+    bytes['>'] = kEndsName;
+    bytes['<'] = kEndsValue;
+    return bytes;
+}();
+
+bool Is(char c, unsigned char kind)
+{
+    return (kParamBytes[static_cast<unsigned char>(c)] & kind) != 0;
+}
+
 int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count)
 {
     count = 0;
@@ -195,21 +215,19 @@ int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count)
     unsigned from = 0;
     while (count < PARAM_CAPACITY) {
         if (from >= n) return 0;
-        const void* equals = std::memchr(s + from, '=', n - from);
-        if (!equals) return 0;
-        const unsigned eq = static_cast<unsigned>(static_cast<const char*>(equals) - s);
+        const char* equals = FindChar(s + from, s + n, '=');
+        if (equals == s + n) return 0;
+        const auto eq = static_cast<unsigned>(equals - s);
 
         unsigned nameEnd = eq;  // one past the name's last character
-        while (nameEnd > 0 && IsSpace(s[nameEnd - 1])) --nameEnd;
+        while (nameEnd > 0 && Is(s[nameEnd - 1], kBlank)) --nameEnd;
         // The name's last character belongs to it whatever it is; only the
         // characters before it can end the name.
         unsigned nameStart = nameEnd > 0 ? nameEnd - 1 : 0;
-        while (nameStart > 0 && !IsSpace(s[nameStart - 1]) && s[nameStart - 1] != '>' &&
-               s[nameStart - 1] != ',')
-            --nameStart;
+        while (nameStart > 0 && !Is(s[nameStart - 1], kEndsName)) --nameStart;
 
         unsigned valueStart = eq + 1;
-        while (valueStart < n && IsSpace(s[valueStart])) ++valueStart;
+        while (valueStart < n && Is(s[valueStart], kBlank)) ++valueStart;
         unsigned valueEnd = valueStart;  // the value's last character
         bool hasValue = valueStart < n;
         if (hasValue && s[valueStart] == '"') {
@@ -222,9 +240,7 @@ int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count)
                 hasValue = false;
             }
         } else if (hasValue) {
-            while (valueEnd + 1 < n && !IsSpace(s[valueEnd + 1]) && s[valueEnd + 1] != '<' &&
-                   s[valueEnd + 1] != ',')
-                ++valueEnd;
+            while (valueEnd + 1 < n && !Is(s[valueEnd + 1], kEndsValue)) ++valueEnd;
         }
         from = valueEnd;
 

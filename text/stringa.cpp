@@ -286,7 +286,17 @@ char* CStringa::CopyTo(char* buf) const
 
 int CStringa::ToInt() const
 {
-    return IsOk() ? std::atoi(text_) : 0;
+    if (!IsOk()) return 0;
+    // A whole text of at most nine digits after an optional sign is read
+    // here; anything else is left to atoi.
+    unsigned i = length_ > 0 && (text_[0] == '-' || text_[0] == '+') ? 1 : 0;
+    if (length_ == i || length_ - i > 9) return std::atoi(text_);
+    int value = 0;
+    for (; i < length_; ++i) {
+        if (text_[i] < '0' || text_[i] > '9') return std::atoi(text_);
+        value = value * 10 + (text_[i] - '0');
+    }
+    return text_[0] == '-' ? -value : value;
 }
 
 double CStringa::ToDouble() const
@@ -307,12 +317,6 @@ void CStringa::ExtractRange(CStringa& dest, unsigned from, unsigned to) const
 {
     if (!IsOk() || to >= length_ || from > to) return;
     Extract(dest, from, to - from + 1);
-}
-
-void CStringa::ToLower()
-{
-    if (!IsOk()) return;
-    for (unsigned i = 0; i < length_; ++i) text_[i] = LowerChar(text_[i]);
 }
 
 void CStringa::Trim()

@@ -70,8 +70,9 @@ TEST(StringaNumbers, HugeDoubleIsPrintedWhole)
 }
 
 // Every text reads as atof reads it, bit for bit: the short decimals a file
-// holds, random ones at the edge of fifteen digits, and what atof alone can read.
-TEST(StringaNumbers, ToDoubleReadsAsAtof)
+// holds, random ones at the edge of fifteen digits, and what atof alone can
+// read; and the shorter ones as atoi reads them.
+TEST(StringaNumbers, ToDoubleAndToIntReadAsAtofAndAtoi)
 {
     std::vector<std::string> texts = {"0",
                                       "-0",
@@ -114,6 +115,7 @@ TEST(StringaNumbers, ToDoubleReadsAsAtof)
         const double expected = std::atof(t.c_str());
         const double got = CStringa(t.c_str()).ToDouble();
         EXPECT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << t << ": " << got << " vs " << expected;
+        if (t.size() <= 9) EXPECT_EQ(CStringa(t.c_str()).ToInt(), std::atoi(t.c_str())) << t;
     }
 }
 
