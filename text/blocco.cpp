@@ -187,6 +187,8 @@ void StripComments(CBlocco& block)
     }
 }
 
+namespace {
+
 // What ends a name (looking back from its '=') and what ends an unquoted
 // value, for every byte.
 enum : unsigned char { kBlank = 1, kEndsName = 2, kEndsValue = 4 };
@@ -205,6 +207,8 @@ bool Is(char c, unsigned char kind)
 {
     return (kParamBytes[static_cast<unsigned char>(c)] & kind) != 0;
 }
+
+}  // namespace
 
 int ParseParams(const CStringa& text, CParametro* pairs, unsigned& count)
 {
