@@ -19,11 +19,6 @@ const char* YesNo(int flag)
     return flag ? "Yes" : "No";
 }
 
-CStringa Number(float x)
-{
-    return ExactDecimal(x);
-}
-
 // The extreme score of a choice question, the way beats(a, b) says that a
 // lies beyond b: with one correct choice the answer beyond all others (0 when
 // none lies beyond 0), with several the answers beyond 0 added together.
@@ -268,13 +263,13 @@ void CDomanda::Write(std::ostream& out, int scrambled) const
     t += "<Question>\n<ParQue>\nEnableQue = ";
     t += YesNo(EnableQue);
     t += ", ScoreIfSkip = ";
-    add(Number(ScoreIfSkip));
+    AppendExactDecimal(t, ScoreIfSkip);
     t += ", ScoreIfLate = ";
-    add(Number(ScoreIfLate));
+    AppendExactDecimal(t, ScoreIfLate);
     t += ", ScoreIfSendBack = ";
-    add(Number(ScoreIfSendBack));
+    AppendExactDecimal(t, ScoreIfSendBack);
     t += ", \nTimeQue = ";
-    add(CStringa(TimeQue));
+    t += std::to_string(TimeQue);
     t += ", TypeQue = ";
     add(TQueText(TypeQue));
     t += ", HintMode = ";
@@ -316,11 +311,11 @@ void CDomanda::Write(std::ostream& out, int scrambled) const
     }
     if (numeric || textual) {
         t += ", ScoreIfOk = ";
-        add(Number(ScoreIfOk));
+        AppendExactDecimal(t, ScoreIfOk);
         t += ", \nScoreIfBad = ";
-        add(Number(ScoreIfBad));
+        AppendExactDecimal(t, ScoreIfBad);
         t += ", ScoreIfNear = ";
-        add(Number(ScoreIfNear));
+        AppendExactDecimal(t, ScoreIfNear);
         t += '\n';
     }
     t += "</ParQue>\n<TextQue>\n";

@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "text/blocco.h"
 #include "text/errore.h"
@@ -31,21 +32,45 @@ int CRisposta::Read(int index, const CTratto& record)
     int result = FindTag(record, kParAns, part, 0, open, close, true);
     if (result != 0) return result;
 
-    // The parameters' text and pairs are reused from answer to answer: an
-    // answer then allocates only its own text.
-    thread_local CStringa params;
-    thread_local CParametro pairs[PARAM_CAPACITY];
-    CopyText(part, params);
-    unsigned count = 0;
-    result = ParseParams(params, pairs, count);
-    if (result != 0) return result;
-    result = ApplyParAns(index, pairs, count);
-    if (result != 0) return result;
+    if (!ReadWrittenParAns(part)) {
+        // The parameters' text and pairs are reused from answer to answer:
+        // an answer then allocates only its own text.
+        thread_local CStringa params;
+        thread_local CParametro pairs[PARAM_CAPACITY];
+        CopyText(part, params);
+        unsigned count = 0;
+        result = ParseParams(params, pairs, count);
+        if (result != 0) return result;
+        result = ApplyParAns(index, pairs, count);
+        if (result != 0) return result;
+    }
 
     result = FindTag(record, kTextAns, part, close, open, close, true);
     if (result != 0) return result;
     TextAns = TrimmedText(part);
     return 0;
+}
+
+bool CRisposta::ReadWrittenParAns(const CTratto& params)
+{
+    // "Score = NUMBER, Correct = Yes" or "..., Correct = No", exactly as
+    // Write puts it, with a plain decimal NUMBER: the parameter list reader
+    // would give the same two pairs, and ToDouble the same value.
+    static constexpr std::string_view kScore = "Score = ";
+    static constexpr std::string_view kYes = ", Correct = Yes";
+    static constexpr std::string_view kNo = ", Correct = No";
+    const std::string_view text(params.Block->Text.CStr() + params.Begin, params.End - params.Begin);
+    if (!text.starts_with(kScore)) return false;
+    const bool yes = text.ends_with(kYes);
+    if (!yes && !text.ends_with(kNo)) return false;
+    const std::size_t numberEnd = text.size() - (yes ? kYes : kNo).size();
+    if (numberEnd <= kScore.size()) return false;
+    double score = 0;
+    if (!PlainDecimal(text.data() + kScore.size(), static_cast<unsigned>(numberEnd - kScore.size()), score))
+        return false;
+    Score = static_cast<float>(score);
+    Correct = yes ? 1 : 0;
+    return true;
 }
 
 int CRisposta::ApplyParAns(int index, const CParametro* pairs, unsigned count)
@@ -68,8 +93,7 @@ int CRisposta::ApplyParAns(int index, const CParametro* pairs, unsigned count)
 void CRisposta::AppendRecord(std::string& text) const
 {
     text += "<Answer>\n<ParAns>Score = ";
-    const CStringa score = ExactDecimal(Score);
-    text.append(score.CStr(), score.Length());
+    AppendExactDecimal(text, Score);
     text += Correct ? ", Correct = Yes</ParAns>\n<TextAns>" : ", Correct = No</ParAns>\n<TextAns>";
     if (TextAns.Length() > 0) text.append(TextAns.CStr(), TextAns.Length());
     text += "</TextAns>\n</Answer>\n";

@@ -59,6 +59,10 @@ public:
     void AppendRecord(std::string& text) const;
 
 private:
+    // Applies a <ParAns> content written exactly as Write writes it; false,
+    // with nothing applied, for any other.
+    bool ReadWrittenParAns(const CTratto& params);
+
     CErrore* Errors;
     float Score = -1;  // a new choice costs a point until the teacher says otherwise
     int Correct = 0;

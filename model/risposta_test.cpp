@@ -53,6 +53,29 @@ TEST_F(RispostaTest, ReadsPairsInEitherOrderAndTrimsTheText)
     EXPECT_TRUE(recorder.codes.empty());
 }
 
+// Parameters as Write puts them are read at once; each row must give what
+// the parameter list reader gives, whichever way it is read.
+TEST_F(RispostaTest, WrittenParametersReadAsTheListReaderReadsThem)
+{
+    const char* const lists[] = {
+        "Score = 3, Correct = Yes",     "Score = -1, Correct = No",           "Score = 0.1, Correct = No",
+        "Score = +7.25, Correct = Yes", "Score = 1e3, Correct = No",          "Score = --1, Correct = Yes",
+        "Score = , Correct = No",       "Score = 3, Correct = Yes ",          "score = 3, correct = yes",
+        "Score = 3, Correct = Maybe",   "Score = 3, Points = 2, Correct = No"};
+    for (const char* list : lists) {
+        CRisposta read(&errors);
+        const int result =
+            ReadFrom(read, ("<ParAns>" + std::string(list) + "</ParAns><TextAns>t</TextAns>").c_str());
+        CRisposta expected(&errors);
+        CParametro pairs[PARAM_CAPACITY];
+        unsigned count = 0;
+        ParseParams(CStringa(list), pairs, count);
+        EXPECT_EQ(result, expected.ApplyParAns(0, pairs, count)) << list;
+        if (result == 0) expected.SetTextAns(CStringa("t"));
+        EXPECT_EQ(read, expected) << list;
+    }
+}
+
 TEST_F(RispostaTest, UnknownNameReports13OnceAndLeavesTheTextUnread)
 {
     CRisposta answer(&errors);

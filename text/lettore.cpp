@@ -43,15 +43,20 @@ ReadResult ReadWholeFile(const CStringa& name, std::string& text)
     if (!stream) return ReadResult::CannotRead;
     ReadResult result = ReadResult::Read;
     try {
-        // Only a guess: the file may change while it is read.
+        // The size is only a guess: the file may change while it is read.
+        // One more byte than it says shows the end in the first read; the
+        // rest of a file that grew comes in chunks.
         std::error_code unknown;
         const auto size = std::filesystem::file_size(name.CStr() ? name.CStr() : "", unknown);
-        if (!unknown && size < text.max_size()) text.reserve(static_cast<std::size_t>(size));
-        char chunk[1 << 16];
+        std::size_t want =
+            !unknown && size < text.max_size() / 2 ? static_cast<std::size_t>(size) + 1 : 1 << 16;
         for (;;) {
-            const std::size_t got = std::fread(chunk, 1, sizeof chunk, stream);
-            text.append(chunk, got);
-            if (got < sizeof chunk) break;
+            const std::size_t have = text.size();
+            text.resize(have + want);
+            const std::size_t got = std::fread(text.data() + have, 1, want, stream);
+            text.resize(have + got);
+            if (got < want) break;
+            want = 1 << 16;
         }
         if (text.empty() && std::ferror(stream)) result = ReadResult::CannotRead;
     } catch (const std::bad_alloc&) {

@@ -67,39 +67,6 @@ unsigned FindFolded(const char* text, unsigned from, unsigned last, char lowered
     return from;
 }
 
-// The value of a whole text of the form [+-]digits[.digits] with at most 15
-// digits, as atof reads it but without its cost: the digits and the power of
-// ten are exact doubles, so their one quotient is the correctly rounded
-// value atof gives. Any other text is left to atof.
-bool PlainDecimal(const char* s, unsigned length, double& value)
-{
-    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    unsigned i = 0;
-    const bool negative = length > 0 && s[0] == '-';
-    if (length > 0 && (s[0] == '-' || s[0] == '+')) ++i;
-    std::int64_t digits = 0;
-    unsigned count = 0;
-    unsigned decimals = 0;
-    bool point = false;
-    for (; i < length; ++i) {
-        const char c = s[i];
-        if (c >= '0' && c <= '9') {
-            if (++count > 15) return false;
-            digits = digits * 10 + (c - '0');
-            decimals += point ? 1 : 0;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    if (count == 0) return false;
-    value = static_cast<double>(digits) / kPowers[decimals];
-    if (negative) value = -value;
-    return true;
-}
-
 }  // namespace
 
 CStringa::CStringa() : text_(SharedEmpty()) {}
@@ -282,6 +249,37 @@ char* CStringa::CopyTo(char* buf) const
 {
     if (IsOk()) std::memcpy(buf, text_, length_ + 1);
     return buf;
+}
+
+// The digits and the power of ten are exact doubles, so their one quotient
+// is the correctly rounded value that atof gives.
+bool PlainDecimal(const char* s, unsigned length, double& value)
+{
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    unsigned i = 0;
+    const bool negative = length > 0 && s[0] == '-';
+    if (length > 0 && (s[0] == '-' || s[0] == '+')) ++i;
+    std::int64_t digits = 0;
+    unsigned count = 0;
+    unsigned decimals = 0;
+    bool point = false;
+    for (; i < length; ++i) {
+        const char c = s[i];
+        if (c >= '0' && c <= '9') {
+            if (++count > 15) return false;
+            digits = digits * 10 + (c - '0');
+            decimals += point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    if (count == 0) return false;
+    value = static_cast<double>(digits) / kPowers[decimals];
+    if (negative) value = -value;
+    return true;
 }
 
 int CStringa::ToInt() const

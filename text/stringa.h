@@ -138,6 +138,11 @@ bool operator>(const CStringa& a, const CStringa& b);  // strcmp > 0, both ok
 // Lower(a) == Lower(CStringa(b)), without making either; b must not be null.
 bool SameFolded(const CStringa& a, const char* b);
 
+// The value atof gives for a whole text of the form [+-]digits[.digits]
+// with at most 15 digits (length characters from s, no NUL needed), without
+// atof's cost; false for any other text.
+bool PlainDecimal(const char* s, unsigned length, double& value);
+
 // Writes the characters; nothing when s is not ok.
 std::ostream& operator<<(std::ostream& out, const CStringa& s);
 

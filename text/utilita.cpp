@@ -113,6 +113,17 @@ CStringa ExactDecimal(float x)
     return ExactOr(CStringa(static_cast<double>(x)), x);
 }
 
+void AppendExactDecimal(std::string& text, float x)
+{
+    if (IsPlainWhole(x)) {
+        char buf[24];
+        text.append(buf, std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x)).ptr);
+        return;
+    }
+    const CStringa decimal = ExactDecimal(x);
+    text.append(decimal.CStr(), decimal.Length());
+}
+
 CStringa ExactGeneral(float x)
 {
     char buf[32];

@@ -4,6 +4,7 @@
 #include <iosfwd>
 #include <memory>
 #include <new>
+#include <string>
 #include <utility>
 
 #include "text/stringa.h"
@@ -63,6 +64,9 @@ CStringa DirOf(const CStringa& path);
 CStringa ExactDecimal(double x);
 CStringa ExactDecimal(float x);
 CStringa ExactGeneral(float x);
+// ExactDecimal(x) added to the end of text; a whole number makes no string
+// of its own on the way.
+void AppendExactDecimal(std::string& text, float x);
 
 // Write text (scrambled in place first when scrambled is 1); WriteLine then
 // ends the line and flushes.

@@ -110,6 +110,9 @@ TEST(ExactNumbers, UsualFormWhenExactShortestOtherwise)
     for (const auto& row : rows) {
         EXPECT_STREQ(ExactDecimal(row.decimal).CStr(), row.decimalText);
         EXPECT_STREQ(ExactDecimal(row.single).CStr(), row.singleText);
+        std::string appended = "x";
+        AppendExactDecimal(appended, row.single);
+        EXPECT_EQ(appended, std::string("x") + row.singleText);
         EXPECT_STREQ(ExactGeneral(row.single).CStr(), row.generalText);
         EXPECT_EQ(CStringa(row.decimalText).ToDouble(), row.decimal);
         EXPECT_EQ(static_cast<float>(CStringa(row.generalText).ToDouble()), row.single);
