@@ -41,10 +41,14 @@ bool SearchTag(const char* s, unsigned length, const CStringa& name, bool closin
     // either case, can begin the tag: the others are passed over together.
     const char second = closing ? '/' : tagLength > 0 ? LowerChar(tag[0]) : '>';
     const char other = second >= 'a' && second <= 'z' ? static_cast<char>(second - 'a' + 'A') : second;
+    // A closing tag's third character is its name's first one.
+    const bool third = closing && tagLength > 0;
+    const char lower = third ? LowerChar(tag[0]) : '\0';
+    const char upper = lower >= 'a' && lower <= 'z' ? static_cast<char>(lower - 'a' + 'A') : lower;
     for (const char* p = s + start; p <= s + last; ++p) {
-        p = FindPair(p, s + last + 1, '<', second, other);
+        p = third ? FindTriple(p, s + last + 1, '<', '/', lower, upper)
+                  : FindPair(p, s + last + 1, '<', second, other);
         if (p > s + last) break;
-        if (closing && tagLength > 0 && LowerChar(p[2]) != LowerChar(tag[0])) continue;
         unsigned k = 0;
         while (k < tagLength && LowerChar(p[prefix + k]) == LowerChar(tag[k])) ++k;
         if (k >= tagLength && p[n - 1] == '>') {

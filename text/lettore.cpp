@@ -319,10 +319,8 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
         const void* nul = std::memchr(content, '\0', start);
         const std::size_t length =
             nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - content) : start;
-        CStringa section(content, RemoveComments(content, static_cast<unsigned>(length)));
-        if (section.IsOk()) {
+        if (out.Text.SetText(content, RemoveComments(content, static_cast<unsigned>(length)))) {
             out.Errors = errors_;
-            out.Text = std::move(section);
         } else {
             error_ = kNoMemoryForTest;
             Report(errors_, kNoMemoryForTest);

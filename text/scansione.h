@@ -35,6 +35,33 @@ inline const char* FindChar(const char* from, const char* end, char c)
     return from;
 }
 
+// The first place p in from..end where p[0] is a, p[1] is b and p[2] is c
+// or C, or end; end[0] and end[1] must be readable. Where the processor can,
+// sixteen places are tried at once.
+inline const char* FindTriple(const char* from, const char* end, char a, char b, char c, char C)
+{
+#if defined(__SSE2__)
+    const __m128i first = _mm_set1_epi8(a);
+    const __m128i second = _mm_set1_epi8(b);
+    const __m128i third = _mm_set1_epi8(c);
+    const __m128i other = _mm_set1_epi8(C);
+    while (end - from >= 16) {
+        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 1));
+        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 2));
+        const __m128i hits =
+            _mm_and_si128(_mm_and_si128(_mm_cmpeq_epi8(here, first), _mm_cmpeq_epi8(next, second)),
+                          _mm_or_si128(_mm_cmpeq_epi8(after, third), _mm_cmpeq_epi8(after, other)));
+        const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
+        if (mask != 0) return from + std::countr_zero(mask);
+        from += 16;
+    }
+#endif
+    for (; from < end; ++from)
+        if (from[0] == a && from[1] == b && (from[2] == c || from[2] == C)) return from;
+    return end;
+}
+
 // The first place p in from..end where *p is a and p[1] is b or c, or end;
 // end itself must be readable. Where the processor can, sixteen places are
 // tried at once.

@@ -239,6 +239,12 @@ CStringa& CStringa::operator+=(const CStringa& s)
     return *this;
 }
 
+bool CStringa::SetText(const char* text, unsigned count)
+{
+    Assign(text, count);
+    return IsOk();
+}
+
 const char* CStringa::At(unsigned pos) const
 {
     if (!text_) return nullptr;

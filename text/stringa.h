@@ -46,6 +46,11 @@ public:
     CStringa& operator=(const char* s);
     // Only when both are ok; a failed allocation leaves this unchanged.
     CStringa& operator+=(const CStringa& s);
+    // The text becomes count bytes from text (which must not lie in this
+    // string), in the buffer the string has when they fit there; false, and
+    // the string not ok, when memory runs out. Readers keep one string for
+    // record after record this way.
+    bool SetText(const char* text, unsigned count);
 
     // These three are written here so that loops over a text's characters
     // call nothing.

@@ -373,6 +373,9 @@ TEST(StringaAllocation, AssigningToAStringThatIsNotOkLeavesItNotOk)
     EXPECT_FALSE(lost.IsOk());
     lost = "back";  // the C-string form always takes a fresh buffer
     EXPECT_EQ(Str(lost), "back");
+    CStringa reader = NotOk();  // SetText, like it, gives a reader's text back
+    EXPECT_TRUE(reader.SetText("ab\0c", 4));
+    EXPECT_EQ(Str(reader), std::string("ab\0c", 4));
 }
 
 TEST(StringaAllocation, FailedAppendKeepsTheOldText)
