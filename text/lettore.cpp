@@ -284,9 +284,31 @@ int CLettore::ReadSection(const CStringa& name, CBlocco& out, bool report)
     std::size_t start = 0;
     bool found = false;
     const char* const tag = close.CStr();
+    // The tag can begin only where "</" and its name's first letter stand. A
+    // '<' passed over on the way to such a place can hide it only by a
+    // partial match that breaks right there; when one might, every '<' is
+    // tried in turn instead.
+    const char third = static_cast<char>(LowerByte(static_cast<unsigned char>(tag[2])));
+    const char thirdUpper = third >= 'a' && third <= 'z' ? static_cast<char>(third - 'a' + 'A') : third;
+    const auto mayBeHidden = [&](std::size_t place) {
+        for (std::size_t c = place - std::min<std::size_t>(place - at, closeLength - 1); c < place; ++c) {
+            if (text[c] != '<') continue;
+            std::size_t k = 1;
+            while (c + k < place && LowerByte(static_cast<unsigned char>(text[c + k])) ==
+                                        LowerByte(static_cast<unsigned char>(tag[k])))
+                ++k;
+            if (c + k == place) return true;
+        }
+        return false;
+    };
+    const std::size_t scanEnd = std::min(limit, size - 1);  // the triple's last two are read too
     while (at < limit) {
+        const std::size_t place = static_cast<std::size_t>(
+            FindTriple(text + at, text + scanEnd, '<', '/', third, thirdUpper) - text);
+        if (place == scanEnd) break;
+        const std::size_t from = mayBeHidden(place) ? at : place;
         const std::size_t candidate =
-            static_cast<std::size_t>(FindPair(text + at, text + limit, '<', '/', '<') - text);
+            static_cast<std::size_t>(FindPair(text + from, text + limit, '<', '/', '<') - text);
         if (candidate == limit) break;
         unsigned k = 1;
         while (k < closeLength && candidate + k < size &&

@@ -87,6 +87,40 @@ TEST_F(LettoreTest, BrokenPartialMatchHidesAClosingTag)
     EXPECT_EQ(Str(out.Text), "unchanged");
 }
 
+// On random texts made of pieces of closing tags, a section
+// ends where a search that tries every '<' in turn (not again the one that
+// broke a partial match) finds its closing tag.
+TEST_F(LettoreTest, SectionEndsWhereTryingEveryLessThanFindsItsClosingTag)
+{
+    const std::string tag = "</qu>";
+    const auto expected = [&tag](const std::string& text) {
+        for (std::size_t at = 0, c; (c = text.find('<', at)) != std::string::npos; at = c + 1) {
+            std::size_t k = 1;
+            while (k < tag.size() && c + k < text.size() && (text[c + k] | 0x20) == tag[k]) ++k;
+            if (k == tag.size()) return c;
+            c += k;
+        }
+        return std::string::npos;
+    };
+    // Pieces of tags, so that partial matches often break on a '<'.
+    const char* const pieces[] = {"</qu", "</Q", "<", "/qU>", "u>", "x", "<<"};
+    unsigned seed = 5;
+    for (int round = 0; round < 400; ++round) {
+        std::string content;
+        const unsigned count = ((seed = seed * 1103515245u + 12345u) >> 16) % 12;
+        for (unsigned i = 0; i < count; ++i)
+            content += pieces[((seed = seed * 1103515245u + 12345u) >> 16) % 7];
+        const std::size_t end = expected(content);
+        const int result = ReadSectionOf("<qu>" + content, "qu");
+        if (end == std::string::npos) {
+            EXPECT_EQ(result, kMissingTag) << content;
+        } else {
+            ASSERT_EQ(result, 0) << content;
+            EXPECT_EQ(Str(out.Text), content.substr(0, end)) << content;
+        }
+    }
+}
+
 TEST_F(LettoreTest, LinesAreCountedOnLineFeedsOnly)
 {
     ASSERT_EQ(ReadSectionOf("\r\r\n\r<A>\n\rx\r\n</A>\r", "A"), 0);
