@@ -26,6 +26,7 @@ int CRisposta::Read(int index, const CTratto& record)
 {
     static const CStringa kParAns("parans");
     static const CStringa kTextAns("textans");
+    if (ReadWritten(record)) return 0;
     CTratto part = record;
     unsigned open = 0;
     unsigned close = 0;
@@ -49,6 +50,29 @@ int CRisposta::Read(int index, const CTratto& record)
     if (result != 0) return result;
     TextAns = TrimmedText(part);
     return 0;
+}
+
+bool CRisposta::ReadWritten(const CTratto& record)
+{
+    // "\n<ParAns>P</ParAns>\n<TextAns>T</TextAns>\n" with no '<' in P or T,
+    // as Write lays an answer out: each tag is then the first '<' where the
+    // tag searches look, so they would find the same parts.
+    static constexpr std::string_view kOpen = "\n<ParAns>";
+    static constexpr std::string_view kMiddle = "</ParAns>\n<TextAns>";
+    static constexpr std::string_view kClose = "</TextAns>\n";
+    const std::string_view text(record.Block->Text.CStr() + record.Begin, record.End - record.Begin);
+    if (!text.starts_with(kOpen) || !text.ends_with(kClose)) return false;
+    const std::size_t middle = text.find('<', kOpen.size());
+    if (middle == std::string_view::npos || text.substr(middle, kMiddle.size()) != kMiddle) return false;
+    const auto textBegin = static_cast<unsigned>(middle + kMiddle.size());
+    const auto textEnd = static_cast<unsigned>(text.size() - kClose.size());
+    if (text.find('<', textBegin) != textEnd) return false;
+    const unsigned at = record.Begin;
+    if (!ReadWrittenParAns(CTratto{record.Block, at + static_cast<unsigned>(kOpen.size()),
+                                   at + static_cast<unsigned>(middle)}))
+        return false;
+    TextAns = TrimmedText(CTratto{record.Block, at + textBegin, at + textEnd});
+    return true;
 }
 
 bool CRisposta::ReadWrittenParAns(const CTratto& params)

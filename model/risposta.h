@@ -59,6 +59,9 @@ public:
     void AppendRecord(std::string& text) const;
 
 private:
+    // Reads an <Answer> content laid out exactly as Write lays it out, as
+    // Read would; false, with nothing read, for any other.
+    bool ReadWritten(const CTratto& record);
     // Applies a <ParAns> content written exactly as Write writes it; false,
     // with nothing applied, for any other.
     bool ReadWrittenParAns(const CTratto& params);

@@ -76,6 +76,31 @@ TEST_F(RispostaTest, WrittenParametersReadAsTheListReaderReadsThem)
     }
 }
 
+// An answer laid out as Write lays it out is read at once; a blank in front
+// leaves the layout but not the meaning, so both reads must agree.
+TEST_F(RispostaTest, WrittenLayoutReadsAsAnyOtherLayout)
+{
+    const char* const contents[] = {
+        "\n<ParAns>Score = 3, Correct = Yes</ParAns>\n<TextAns> Roma \n</TextAns>\n",
+        "\n<ParAns>Score = 1, Correct = No</ParAns>\n<TextAns>a<b</TextAns>\n",
+        "\n<ParAns>Score = 1, Correct = No</ParAns>\n<TextAns>x</TextAns>y</TextAns>\n",
+        "\n<ParAns>Score = 1<, Correct = No</ParAns>\n<TextAns>x</TextAns>\n",
+        "\n<ParAns>Score = 1, Points = 2</ParAns>\n<TextAns>x</TextAns>\n",
+        "\n<ParAns>Score = 1, Correct = No</ParAns>\n<TextAns>x\n",
+        "\n<ParAns>Score = 2</ParAns><ParAns>Correct = Yes</ParAns>\n<TextAns>x</TextAns>\n",
+    };
+    for (const char* content : contents) {
+        const std::size_t before = recorder.codes.size();
+        CRisposta written(&errors);
+        const int result = ReadFrom(written, content);
+        const std::size_t reports = recorder.codes.size() - before;
+        CRisposta other(&errors);
+        EXPECT_EQ(ReadFrom(other, (" " + std::string(content)).c_str()), result) << content;
+        EXPECT_EQ(written, other) << content;
+        EXPECT_EQ(recorder.codes.size() - before, 2 * reports) << content;
+    }
+}
+
 TEST_F(RispostaTest, UnknownNameReports13OnceAndLeavesTheTextUnread)
 {
     CRisposta answer(&errors);
