@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <iterator>
 #include <sstream>
 
 #include "model/domanda.h"
 #include "model/partest.h"
 #include "text/limiti.h"
+#include "text/scansione.h"
 
 namespace quadrivo {
 
@@ -47,11 +47,12 @@ CStringa UnstorablePiece(const CStringa& text, TextPlace place, int scrambled)
     const char* s = text.CStr();
     const unsigned n = text.Length();
     if (!s) return CStringa();
-    if (place == TextPlace::Quoted && std::memchr(s, '"', n)) return CStringa("\"");
+    // Texts are short: the characters are sought without a library call.
+    if (place == TextPlace::Quoted && FindChar(s, s + n, '"') != s + n) return CStringa("\"");
     // One pass over the tags' beginnings: a comment anywhere comes first,
     // then the closing tag that comes first in kTags.
     std::size_t tag = kNoTag;
-    for (const char* open = static_cast<const char*>(std::memchr(s, '<', n)); open;) {
+    for (const char* open = FindChar(s, s + n, '<'); open != s + n;) {
         const unsigned pos = static_cast<unsigned>(open - s);
         if (pos + 1 < n && s[pos + 1] == '!') {
             CStringa piece;
@@ -59,7 +60,7 @@ CStringa UnstorablePiece(const CStringa& text, TextPlace place, int scrambled)
             return piece;
         }
         tag = std::min(tag, ClosingTagAt(s, n, pos));
-        open = static_cast<const char*>(std::memchr(open + 1, '<', n - pos - 1));
+        open = FindChar(open + 1, s + n, '<');
     }
     if (tag != kNoTag) return "</" + CStringa(kTags[tag]) + CStringa(">");
     if (scrambled == 1) {
