@@ -76,24 +76,31 @@ void MapScrambled(std::string& text, std::size_t from)
     }();
     std::size_t i = from;
 #if defined(__SSE2__)
-    // Each range of the map moves by a fixed step: sixteen characters at a
-    // time add the step of the range they are in. The ranges all lie below
-    // 0x80, which the signed comparisons leave out.
+    // Sixteen characters at a time. Letters rotate by 13: folded to lower
+    // case, those before 'n' move up and the others down. Blank to '?' move
+    // by a step that changes at five places: +3, then -3 from '#', +10 from
+    // '&', -10 from '0', +3 from ':' and -3 from '='. Bytes from 0x80 up are
+    // negative to the signed comparisons and are left alone, as is the rest.
+    const auto byte = [](int c) { return _mm_set1_epi8(static_cast<char>(c)); };
+    const auto atLeast = [](__m128i x, int c) {
+        return _mm_cmpgt_epi8(x, _mm_set1_epi8(static_cast<char>(c - 1)));
+    };
     static constexpr struct {
         char first;
-        char last;
-        char step;
-    } kRanges[] = {{'A', 'M', 13}, {'N', 'Z', -13}, {'a', 'm', 13},  {'n', 'z', -13}, {' ', '"', 3},
-                   {'#', '%', -3}, {'&', '/', 10},  {'0', '9', -10}, {':', '<', 3},   {'=', '?', -3}};
+        char change;
+    } kSteps[] = {{'#', -6}, {'&', 13}, {'0', -20}, {':', 13}, {'=', -6}};
     for (; text.size() - i >= 16; i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-        __m128i steps = _mm_setzero_si128();
-        for (const auto& range : kRanges) {
-            const __m128i inside =
-                _mm_and_si128(_mm_cmpgt_epi8(chunk, _mm_set1_epi8(static_cast<char>(range.first - 1))),
-                              _mm_cmplt_epi8(chunk, _mm_set1_epi8(static_cast<char>(range.last + 1))));
-            steps = _mm_or_si128(steps, _mm_and_si128(inside, _mm_set1_epi8(range.step)));
-        }
+        const __m128i folded = _mm_or_si128(chunk, byte(0x20));
+        const __m128i letter = _mm_andnot_si128(atLeast(folded, 'z' + 1), atLeast(folded, 'a'));
+        const __m128i up = _mm_andnot_si128(atLeast(folded, 'n'), byte(13));
+        const __m128i down = _mm_and_si128(atLeast(folded, 'n'), byte(-13));
+        __m128i step = byte(3);
+        for (const auto& s : kSteps)
+            step = _mm_add_epi8(step, _mm_and_si128(atLeast(chunk, s.first), byte(s.change)));
+        const __m128i sign = _mm_andnot_si128(atLeast(chunk, '?' + 1), atLeast(chunk, ' '));
+        const __m128i steps =
+            _mm_or_si128(_mm_and_si128(letter, _mm_or_si128(up, down)), _mm_and_si128(sign, step));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(text.data() + i), _mm_add_epi8(chunk, steps));
     }
 #endif
