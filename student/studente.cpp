@@ -4,6 +4,8 @@
 #include <new>
 #include <ostream>
 #include <sstream>
+#include <string_view>
+#include <utility>
 
 #include "text/blocco.h"
 #include "text/errore.h"
@@ -170,9 +172,14 @@ int CStudente::Read(const CStringa& testName, int questionCount, int studentNumb
     for (auto& answer : Answers) *answer = CStudRispo(Errors);
     while (result == 0 && AnswerCount() < wanted) result = AddAnswer();
 
+    // Each answer is read where it stands; only one this program did not
+    // write is copied out for the general reader.
+    const CTratto whole{&block, 0, block.Text.Length()};
+    CTratto record = whole;
     unsigned start = close;
     for (int i = 0; result == 0 && i < AnswerCount(); ++i) {
-        const int found = GetTag(block, kAns, work, start, open, close, false);
+        const unsigned from = start;
+        const int found = FindTag(whole, kAns, record, from, open, close, false);
         if (found == kMissingOpeningTag) break;
         result = found;
         if (result) {
@@ -186,9 +193,13 @@ int CStudente::Read(const CStringa& testName, int questionCount, int studentNumb
         // A record without IDAns lands at its own ordinal.
         CStudRispo answer(Errors);
         answer.SetIDAns(i);
-        result = answer.Read(i, work);
+        if (!answer.ReadWritten(
+                std::string_view(block.Text.CStr() + record.Begin, record.End - record.Begin))) {
+            GetTag(block, kAns, work, from, open, close, false);
+            result = answer.Read(i, work);
+        }
         const int id = answer.GetIDAns();
-        if (result == 0 && id >= 0 && id < AnswerCount()) *Answers[id] = answer;
+        if (result == 0 && id >= 0 && id < AnswerCount()) *Answers[id] = std::move(answer);
     }
     return result;
 }

@@ -100,6 +100,25 @@ TEST_F(StudenteTest, AnswersArePlacedByIDAnsAndOutsidersDropped)
     EXPECT_EQ(student.Answer(2)->GetIsValid(), 1);
 }
 
+TEST_F(StudenteTest, WrittenAndOtherRecordsReadTogether)
+{
+    CStudRispo written(&errors);
+    written.SetIDAns(2);
+    written.SetIsValid(1);
+    written.PutTypeQue(TQue::SingleText);
+    written.PutLineAns(CStringa("risposta"));
+    std::ostringstream out;
+    written.Write(out);
+    CStudente student(&errors);
+    ASSERT_EQ(ReadBlock(student, kStPar + "<Ans>IsValid = No</Ans>" + out.str() +
+                                     "<Ans>IDAns = 1, IsValid = YES</Ans>"),
+              0);
+    EXPECT_EQ(student.Answer(0)->GetIsCorrect(), TCorrect::Late);
+    EXPECT_EQ(student.Answer(1)->GetIsValid(), 1);
+    EXPECT_EQ(*student.Answer(2), written);
+    EXPECT_TRUE(recorder.codes.empty());
+}
+
 TEST_F(StudenteTest, AnswerCountIsTheQuestionCountWhateverTheFileHolds)
 {
     const std::string threeAnswers =

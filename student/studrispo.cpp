@@ -2,6 +2,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <locale>
 #include <ostream>
 #include <sstream>
@@ -32,6 +33,11 @@ CStringa TCorrectText(TCorrect value)
 }
 
 TCorrect TCorrectFromText(const CStringa& word)
+{
+    return TCorrectFromText(word.View());
+}
+
+TCorrect TCorrectFromText(std::string_view word)
 {
     if (SameFolded(word, "yes")) return TCorrect::Yes;
     if (SameFolded(word, "no")) return TCorrect::No;
@@ -72,6 +78,70 @@ int PositionOf(char c)
     if (c >= 'a' && c <= 'z') return 10 + (c - 'a');
     return StandsInAValue(c) ? c - '0' : kFirstPosition;
 }
+
+// An <Ans> record's text as Write lays it out, taken apart from the front.
+// Each step takes one expected piece and fails at the first difference.
+class CWrittenRecord {
+public:
+    explicit CWrittenRecord(std::string_view text) : rest_(text) {}
+
+    bool AtEnd() const { return rest_.empty(); }
+
+    template <std::size_t N>
+    bool Take(const char (&piece)[N])
+    {
+        if (rest_.size() < N - 1 || std::memcmp(rest_.data(), piece, N - 1) != 0) return false;
+        rest_.remove_prefix(N - 1);
+        return true;
+    }
+
+    // An unquoted value that runs to the next ',' (or to the end): one
+    // without blanks, '<', '"' or '=', which the parameter list reader
+    // would end at the same place and read as one value.
+    bool TakeValue(std::string_view& value, bool last = false)
+    {
+        std::size_t end = 0;
+        for (; end < rest_.size() && rest_[end] != ','; ++end) {
+            const char c = rest_[end];
+            if (c == ' ' || (c >= '\t' && c <= '\r') || c == '<' || c == '"' || c == '=') return false;
+        }
+        if (end == 0 || (end == rest_.size()) != last) return false;
+        value = rest_.substr(0, end);
+        rest_.remove_prefix(end);
+        return true;
+    }
+
+    // A whole number of one to nine digits after an optional '-'.
+    bool TakeInt(int& number)
+    {
+        std::string_view value;
+        if (!TakeValue(value)) return false;
+        const bool negative = value[0] == '-';
+        if (negative) value.remove_prefix(1);
+        if (value.empty() || value.size() > 9) return false;
+        int n = 0;
+        for (const char c : value) {
+            if (c < '0' || c > '9') return false;
+            n = n * 10 + (c - '0');
+        }
+        number = negative ? -n : n;
+        return true;
+    }
+
+    // A quoted text without '"' inside.
+    bool TakeQuoted(std::string_view& text)
+    {
+        if (!Take("\"")) return false;
+        const std::size_t end = rest_.find('"');
+        if (end == std::string_view::npos) return false;
+        text = rest_.substr(0, end);
+        rest_.remove_prefix(end + 1);
+        return true;
+    }
+
+private:
+    std::string_view rest_;
+};
 
 }  // namespace
 
@@ -205,8 +275,57 @@ bool CStudRispo::IsAnswered() const
     return IsValid && IsCorrect != TCorrect::Skip;
 }
 
+bool CStudRispo::ReadWritten(std::string_view text)
+{
+    CWrittenRecord record(text);
+    int id = 0, position = 0, elapsed = 0, sentBack = 0;
+    std::string_view valid, correct, score, type, line;
+    double scoreValue = 0;
+    if (!record.Take("IDAns = ") || !record.TakeInt(id) || !record.Take(", IsValid = ") ||
+        !record.TakeValue(valid) || !record.Take(", RndAns = ") || !record.TakeInt(position) ||
+        !record.Take(", IsCorrect = ") || !record.TakeValue(correct) || !record.Take(",\nTimeAns = ") ||
+        !record.TakeInt(elapsed) || !record.Take(", NumSendBack = ") || !record.TakeInt(sentBack) ||
+        !record.Take(", Score = ") || !record.TakeValue(score) ||
+        !PlainDecimal(score.data(), static_cast<unsigned>(score.size()), scoreValue) ||
+        !record.Take(", TypeQue = ") || !record.TakeValue(type) || !record.Take(",\nLineAns = ") ||
+        !record.TakeQuoted(line))
+        return false;
+
+    std::string_view marks, positions;
+    if (!record.AtEnd()) {
+        if (!record.Take(", Choice = ") || !record.TakeValue(marks) || !record.Take(", StRndRisp = ") ||
+            !record.TakeValue(positions, true))
+            return false;
+        // Only the characters a writer puts there.
+        for (const char c : positions)
+            if (c != '/' && !(c >= '0' && c <= '9') && !(c >= 'a' && c <= 'z')) return false;
+    }
+
+    IDAns = id;
+    IsValid = SameFolded(valid, "yes") ? 1 : 0;
+    RndAns = position;
+    IsCorrect = TCorrectFromText(correct);
+    TimeAns_.SetElapsed(elapsed);
+    NumSendBack = sentBack;
+    Score = ToFloat(scoreValue);
+    TypeQue = TQueFromText(type);
+    LineAns_ = CStringa(line.data(), static_cast<unsigned>(line.size()));
+    if (!positions.empty()) {
+        const auto count = [](std::string_view value) {
+            return value.size() > MAX_STUDENT_CHOICES ? MAX_STUDENT_CHOICES : static_cast<int>(value.size());
+        };
+        for (int i = 0; i < count(marks); ++i) Choice[i] = marks[i] == '-' ? 0 : 1;
+        StNumRisp = count(positions);
+        for (int i = 0; i < StNumRisp; ++i) StRndRisp[i] = PositionOf(positions[i]);
+    }
+    if (TypeQue == TQue::SingleNumber) Number = Replaced(LineAns_, ',', '.').ToDouble();
+    return true;
+}
+
 int CStudRispo::Read(int number, const CBlocco& block)
 {
+    if (ReadWritten(block.Text.View())) return 0;
+
     // Reused from record to record: a fresh array makes and frees a hundred
     // strings for every record.
     thread_local CParametro pairs[PARAM_CAPACITY];

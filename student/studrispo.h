@@ -2,6 +2,7 @@
 #define QUADRIVO_STUDENT_STUDRISPO_H
 
 #include <iosfwd>
+#include <string_view>
 
 #include "student/tempo.h"
 #include "text/enumerazioni.h"
@@ -18,6 +19,7 @@ enum class TCorrect { No = 0, Yes = 1, Nearly = 2, Skip = 3, Late = 4, Disable =
 
 CStringa TCorrectText(TCorrect value);
 TCorrect TCorrectFromText(const CStringa& word);
+TCorrect TCorrectFromText(std::string_view word);
 
 // A double narrowed to float; values beyond the float range become
 // infinities instead of undefined behaviour.
@@ -86,6 +88,10 @@ public:
     // the fields. number names the answer in error 22, which is reported for
     // each unknown name while the other pairs still apply. Returns 0 or 22.
     int Read(int number, const CBlocco& block);
+    // What Read does, for an <Ans> content laid out exactly as Write lays it
+    // out (Read tries this first); false, changing nothing, for every other
+    // text.
+    bool ReadWritten(std::string_view text);
     // The three lines of the <Ans> record; nothing for a record that is
     // neither valid nor judged (IsValid 0 and Disable).
     void Write(std::ostream& out) const;

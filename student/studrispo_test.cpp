@@ -5,6 +5,7 @@
 #include <iomanip>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "text/blocco.h"
 #include "text/fixtures_test.h"
@@ -124,6 +125,59 @@ TEST_F(StudRispoTest, NumericAnswerAcceptsDecimalComma)
     EXPECT_EQ(ReadText(answer, "IsValid = Yes, TypeQue = SingleNumber, LineAns = \"2,75\""), 0);
     EXPECT_DOUBLE_EQ(answer.GetNumber(), 2.75);
     EXPECT_EQ(Str(answer.GetLineAns()), "2,75");
+}
+
+// A record as Write lays it out is read directly; a space before its first
+// '=' sends the same record through the parameter list reader, and both must
+// give the same record and the same reports, whichever of them takes it.
+TEST_F(StudRispoTest, WrittenLayoutReadsAsTheParameterListReaderReadsIt)
+{
+    const std::string head =
+        "IDAns = 3, IsValid = Yes, RndAns = -1, IsCorrect = Nearly,\n"
+        "TimeAns = 75, NumSendBack = 1, Score = 0.5, TypeQue = ";
+    const std::string noChoices = "MultipleAnswer,\nLineAns = \"\"";
+    const struct {
+        std::string text;
+        bool direct;
+    } cases[] = {
+        {head + noChoices + ", Choice = X-X, StRndRisp = 2/z", true},
+        {head + "SingleNumber,\nLineAns = \"2,75\"", true},
+        {head + "SingleText,\nLineAns = \"a = b, <c>\"", true},
+        {"IDAns = -2, IsValid = no, RndAns = 0, IsCorrect = LATE,\nTimeAns = 0, NumSendBack = 0, Score = -1, "
+         "TypeQue = freetext,\nLineAns = \"\"",
+         true},
+        {head + noChoices + ", Choice = " + std::string(25, 'X') + ", StRndRisp = " + std::string(22, '7'),
+         true},
+        // Anything else goes to the parameter list reader.
+        {"IsValid = No", false},
+        {"IDAns = +3, IsValid = Yes", false},
+        {head + "SingleText,\nLineAns = \"say \"hi\"\"", false},
+        {head + noChoices + ", Choice = X X, StRndRisp = 01", false},
+        {head + noChoices + ", Choice = XX, StRndRisp = 0=", false},
+        {head + noChoices + ", Choice = XX, StRndRisp = 0A", false},
+        {head + noChoices + ", Choice = XX, StRndRisp = 01, Extra = 1", false},
+        {"IDAns = 3, IsValid = Yes, RndAns = -1, IsCorrect = Yes,\nTimeAns = 7, NumSendBack = 0, "
+         "Score = 1e+06, TypeQue = SingleText,\nLineAns = \"\"",
+         false},
+    };
+    for (const auto& c : cases) {
+        CStudRispo probe(&errors);
+        EXPECT_EQ(probe.ReadWritten(c.text), c.direct) << c.text;
+        if (!c.direct) {
+            EXPECT_EQ(probe, CStudRispo(&errors)) << c.text;
+        }
+
+        CStudRispo direct(&errors), general(&errors);
+        recorder.Clear();
+        const int code = ReadText(direct, c.text.c_str(), 7);
+        const std::vector<int> reports = recorder.codes;
+        recorder.Clear();
+        std::string widened = c.text;
+        widened.insert(widened.find('='), " ");
+        EXPECT_EQ(ReadText(general, widened.c_str(), 7), code) << c.text;
+        EXPECT_EQ(recorder.codes, reports) << c.text;
+        EXPECT_EQ(direct, general) << c.text;
+    }
 }
 
 TEST_F(StudRispoTest, ChoicesAreReadOneCharacterEachUpToTwenty)

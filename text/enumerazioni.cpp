@@ -19,7 +19,7 @@ CStringa WordOf(E value, const char* const (&words)[N], const char* unknown)
 }
 
 template <typename E, std::size_t N, std::size_t M>
-E ValueOf(const CStringa& word, const char* const (&words)[N], const E (&readOrder)[M], E fallback)
+E ValueOf(std::string_view word, const char* const (&words)[N], const E (&readOrder)[M], E fallback)
 {
     for (E value : readOrder) {
         if (SameFolded(word, words[static_cast<int>(value)])) return value;
@@ -52,6 +52,10 @@ CStringa TQueText(TQue value)
 }
 TQue TQueFromText(const CStringa& word)
 {
+    return TQueFromText(word.View());
+}
+TQue TQueFromText(std::string_view word)
+{
     return ValueOf(word, kQueWords, kQueReadOrder, TQue::Information);
 }
 
@@ -61,7 +65,7 @@ CStringa TSelText(TSel value)
 }
 TSel TSelFromText(const CStringa& word)
 {
-    return ValueOf(word, kSelWords, kSelReadOrder, TSel::Multiple);
+    return ValueOf(word.View(), kSelWords, kSelReadOrder, TSel::Multiple);
 }
 
 CStringa THintText(THint value)
@@ -70,7 +74,7 @@ CStringa THintText(THint value)
 }
 THint THintFromText(const CStringa& word)
 {
-    return ValueOf(word, kHintWords, kHintReadOrder, THint::NoHint);
+    return ValueOf(word.View(), kHintWords, kHintReadOrder, THint::NoHint);
 }
 
 CStringa TTypeSelText(TTypeSel value)
@@ -79,7 +83,7 @@ CStringa TTypeSelText(TTypeSel value)
 }
 TTypeSel TTypeSelFromText(const CStringa& word)
 {
-    return ValueOf(word, kTypeSelWords, kTypeSelReadOrder, TTypeSel::TrueFalse);
+    return ValueOf(word.View(), kTypeSelWords, kTypeSelReadOrder, TTypeSel::TrueFalse);
 }
 
 CStringa TAddText(TAdd value)
@@ -88,7 +92,7 @@ CStringa TAddText(TAdd value)
 }
 TAdd TAddFromText(const CStringa& word)
 {
-    return ValueOf(word, kAddWords, kAddReadOrder, TAdd::Number);
+    return ValueOf(word.View(), kAddWords, kAddReadOrder, TAdd::Number);
 }
 
 }  // namespace quadrivo

@@ -1,6 +1,8 @@
 #ifndef QUADRIVO_TEXT_ENUMERAZIONI_H
 #define QUADRIVO_TEXT_ENUMERAZIONI_H
 
+#include <string_view>
+
 #include "text/stringa.h"
 
 namespace quadrivo {
@@ -34,6 +36,7 @@ enum class TAdd { None = 0, Text = 1, Number = 2 /* fallback */ };
 
 CStringa TQueText(TQue value);
 TQue TQueFromText(const CStringa& word);
+TQue TQueFromText(std::string_view word);
 CStringa TSelText(TSel value);
 TSel TSelFromText(const CStringa& word);
 CStringa THintText(THint value);

@@ -89,7 +89,7 @@ CStringa NameInMessage(const CStringa& name)
     return name;
 #else
     if (!name.IsOk()) return name;
-    return CStringa(Windows1252FromUtf8(std::string_view(name.CStr(), name.Length())).c_str());
+    return CStringa(Windows1252FromUtf8(name.View()).c_str());
 #endif
 }
 
@@ -163,9 +163,7 @@ ErrorPresenter& mkErrore::SetSink(ErrorPresenter& sink)
 void StderrPresenter::Present(int, const CStringa& message)
 {
     // Terminals and logs read UTF-8.
-    const std::string text = message.IsOk()
-                                 ? Utf8FromWindows1252(std::string_view(message.CStr(), message.Length()))
-                                 : std::string();
+    const std::string text = Utf8FromWindows1252(message.View());
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fputc('\n', stderr);
     std::fflush(stderr);

@@ -396,10 +396,14 @@ bool operator!=(const CStringa& a, const CStringa& b)
 
 bool SameFolded(const CStringa& a, const char* b)
 {
-    const char* s = a.IsOk() ? a.CStr() : "";
-    const unsigned n = a.Length();
-    for (unsigned i = 0; i < n; ++i)
-        if (b[i] == '\0' || LowerChar(s[i]) != LowerChar(b[i])) return false;
+    return SameFolded(a.View(), b);
+}
+
+bool SameFolded(std::string_view a, const char* b)
+{
+    const std::size_t n = a.size();
+    for (std::size_t i = 0; i < n; ++i)
+        if (b[i] == '\0' || LowerChar(a[i]) != LowerChar(b[i])) return false;
     return b[n] == '\0';
 }
 

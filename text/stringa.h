@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <string_view>
 
 namespace quadrivo {
 
@@ -58,6 +59,8 @@ public:
     bool IsOk() const { return text_ != nullptr; }
     // The buffer itself (null when not ok), for C library calls.
     const char* CStr() const { return text_; }
+    // The characters as a view; empty when not ok.
+    std::string_view View() const { return text_ ? std::string_view(text_, length_) : std::string_view(); }
     // Pointer to the character at pos; a pos past the end yields the NUL.
     const char* At(unsigned pos) const;
     // Copies the text and its NUL into buf, which must hold Length() + 1 bytes.
@@ -142,6 +145,7 @@ bool operator!=(const CStringa& a, const char* b);
 bool operator>(const CStringa& a, const CStringa& b);  // strcmp > 0, both ok
 // Lower(a) == Lower(CStringa(b)), without making either; b must not be null.
 bool SameFolded(const CStringa& a, const char* b);
+bool SameFolded(std::string_view a, const char* b);
 
 // The value atof gives for a whole text of the form [+-]digits[.digits]
 // with at most 15 digits (length characters from s, no NUL needed), without

@@ -115,7 +115,9 @@ TEST(StringaNumbers, ToDoubleAndToIntReadAsAtofAndAtoi)
         const double expected = std::atof(t.c_str());
         const double got = CStringa(t.c_str()).ToDouble();
         EXPECT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << t << ": " << got << " vs " << expected;
-        if (t.size() <= 9) EXPECT_EQ(CStringa(t.c_str()).ToInt(), std::atoi(t.c_str())) << t;
+        if (t.size() <= 9) {
+            EXPECT_EQ(CStringa(t.c_str()).ToInt(), std::atoi(t.c_str())) << t;
+        }
     }
 }
 
