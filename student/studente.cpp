@@ -170,6 +170,11 @@ int CStudente::Read(const CStringa& testName, int questionCount, int studentNumb
     const int wanted = questionCount < MAX_STUDENT_ANSWERS ? questionCount : MAX_STUDENT_ANSWERS;
     while (AnswerCount() > 0 && AnswerCount() > wanted) Answers.pop_back();
     for (auto& answer : Answers) *answer = CStudRispo(Errors);
+    try {
+        if (wanted > 0) Answers.reserve(static_cast<std::size_t>(wanted));
+    } catch (const std::bad_alloc&) {
+        // the first AddAnswer that fails reports it
+    }
     while (result == 0 && AnswerCount() < wanted) result = AddAnswer();
 
     // Each answer is read where it stands; only one this program did not

@@ -1,11 +1,16 @@
 #include "student/studrispo.h"
 
+#include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <locale>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 #include "text/blocco.h"
 #include "text/errore.h"
@@ -13,23 +18,21 @@
 
 namespace quadrivo {
 
+namespace {
+
+// The written words, indexed by value, and the order words are tried in when
+// read: every other word reads as Disable, its own included.
+constexpr std::string_view kCorrectWords[] = {"No", "Yes", "Nearly", "Skip", "Late", "Disable"};
+constexpr TCorrect kCorrectReadOrder[] = {TCorrect::Yes, TCorrect::No, TCorrect::Nearly, TCorrect::Skip,
+                                          TCorrect::Late};
+
+}  // namespace
+
 CStringa TCorrectText(TCorrect value)
 {
-    switch (value) {
-        case TCorrect::No:
-            return CStringa("No");
-        case TCorrect::Yes:
-            return CStringa("Yes");
-        case TCorrect::Nearly:
-            return CStringa("Nearly");
-        case TCorrect::Skip:
-            return CStringa("Skip");
-        case TCorrect::Late:
-            return CStringa("Late");
-        case TCorrect::Disable:
-            return CStringa("Disable");
-    }
-    return CStringa("TCorrect_sconosciuto");
+    const auto n = static_cast<std::size_t>(value);
+    if (n >= std::size(kCorrectWords)) return CStringa("TCorrect_sconosciuto");
+    return CStringa(kCorrectWords[n].data(), static_cast<unsigned>(kCorrectWords[n].size()));
 }
 
 TCorrect TCorrectFromText(const CStringa& word)
@@ -39,11 +42,8 @@ TCorrect TCorrectFromText(const CStringa& word)
 
 TCorrect TCorrectFromText(std::string_view word)
 {
-    if (SameFolded(word, "yes")) return TCorrect::Yes;
-    if (SameFolded(word, "no")) return TCorrect::No;
-    if (SameFolded(word, "nearly")) return TCorrect::Nearly;
-    if (SameFolded(word, "skip")) return TCorrect::Skip;
-    if (SameFolded(word, "late")) return TCorrect::Late;
+    for (const TCorrect value : kCorrectReadOrder)
+        if (SameFolded(word, kCorrectWords[static_cast<std::size_t>(value)])) return value;
     return TCorrect::Disable;
 }
 
@@ -87,26 +87,52 @@ public:
 
     bool AtEnd() const { return rest_.empty(); }
 
+    // The pieces are at most sixteen characters, compared eight at a time.
     template <std::size_t N>
     bool Take(const char (&piece)[N])
     {
-        if (rest_.size() < N - 1 || std::memcmp(rest_.data(), piece, N - 1) != 0) return false;
-        rest_.remove_prefix(N - 1);
+        constexpr std::size_t n = N - 1;
+        static_assert(n <= 16);
+        if (rest_.size() < n) return false;
+        if constexpr (n >= 8) {
+            if (Eight(rest_.data()) != Eight(piece) || Eight(rest_.data() + n - 8) != Eight(piece + n - 8))
+                return false;
+        } else if (rest_.substr(0, n) != std::string_view(piece, n)) {
+            return false;
+        }
+        rest_.remove_prefix(n);
         return true;
     }
 
-    // An unquoted value that runs to the next ',' (or to the end): one
-    // without blanks, '<', '"' or '=', which the parameter list reader
-    // would end at the same place and read as one value.
-    bool TakeValue(std::string_view& value, bool last = false)
+    // The rest of the record, taken whole.
+    std::string_view TakeRest() { return std::exchange(rest_, std::string_view()); }
+
+    // An unquoted value that runs to the next ',': one without blanks, '<',
+    // '"' or '=', which the parameter list reader would end at the same
+    // place and read as one value.
+    bool TakeValue(std::string_view& value)
+    {
+        static constexpr auto kStops = [] {
+            std::array<bool, 256> stops{};
+            for (const unsigned char c : {' ', '\t', '\n', '\v', '\f', '\r', '<', '"', '=', ','})
+                stops[c] = true;
+            return stops;
+        }();
+        std::size_t end = 0;
+        while (end < rest_.size() && !kStops[static_cast<unsigned char>(rest_[end])]) ++end;
+        if (end == 0 || end == rest_.size() || rest_[end] != ',') return false;
+        value = rest_.substr(0, end);
+        rest_.remove_prefix(end);
+        return true;
+    }
+
+    // Choice marks as a writer puts them, 'X' and '-', up to the next ','.
+    bool TakeMarks(std::string_view& marks)
     {
         std::size_t end = 0;
-        for (; end < rest_.size() && rest_[end] != ','; ++end) {
-            const char c = rest_[end];
-            if (c == ' ' || (c >= '\t' && c <= '\r') || c == '<' || c == '"' || c == '=') return false;
-        }
-        if (end == 0 || (end == rest_.size()) != last) return false;
-        value = rest_.substr(0, end);
+        while (end < rest_.size() && (rest_[end] == 'X' || rest_[end] == '-')) ++end;
+        if (end == 0 || end == rest_.size() || rest_[end] != ',') return false;
+        marks = rest_.substr(0, end);
         rest_.remove_prefix(end);
         return true;
     }
@@ -140,8 +166,26 @@ public:
     }
 
 private:
+    static std::uint64_t Eight(const char* s)
+    {
+        std::uint64_t bytes;
+        std::memcpy(&bytes, s, sizeof bytes);
+        return bytes;
+    }
+
     std::string_view rest_;
 };
+
+// Choice positions as a writer puts them, '/' and the digits for -1..9 and
+// the small letters for 10..35; kNotWritten for every other character.
+constexpr signed char kNotWritten = -2;
+constexpr auto kWrittenPositions = [] {
+    std::array<signed char, 256> positions{};
+    positions.fill(kNotWritten);
+    for (int c = '/'; c <= '9'; ++c) positions[c] = static_cast<signed char>(c - '0');
+    for (int c = 'a'; c <= 'z'; ++c) positions[c] = static_cast<signed char>(c - 'a' + 10);
+    return positions;
+}();
 
 }  // namespace
 
@@ -293,12 +337,12 @@ bool CStudRispo::ReadWritten(std::string_view text)
 
     std::string_view marks, positions;
     if (!record.AtEnd()) {
-        if (!record.Take(", Choice = ") || !record.TakeValue(marks) || !record.Take(", StRndRisp = ") ||
-            !record.TakeValue(positions, true))
+        if (!record.Take(", Choice = ") || !record.TakeMarks(marks) || !record.Take(", StRndRisp = "))
             return false;
-        // Only the characters a writer puts there.
+        positions = record.TakeRest();
+        if (positions.empty()) return false;
         for (const char c : positions)
-            if (c != '/' && !(c >= '0' && c <= '9') && !(c >= 'a' && c <= 'z')) return false;
+            if (kWrittenPositions[static_cast<unsigned char>(c)] == kNotWritten) return false;
     }
 
     IDAns = id;
@@ -311,12 +355,15 @@ bool CStudRispo::ReadWritten(std::string_view text)
     TypeQue = TQueFromText(type);
     LineAns_ = CStringa(line.data(), static_cast<unsigned>(line.size()));
     if (!positions.empty()) {
-        const auto count = [](std::string_view value) {
-            return value.size() > MAX_STUDENT_CHOICES ? MAX_STUDENT_CHOICES : static_cast<int>(value.size());
-        };
-        for (int i = 0; i < count(marks); ++i) Choice[i] = marks[i] == '-' ? 0 : 1;
-        StNumRisp = count(positions);
-        for (int i = 0; i < StNumRisp; ++i) StRndRisp[i] = PositionOf(positions[i]);
+        // Only as many as the arrays hold, as the parameter list reader does.
+        const std::size_t marked = std::min<std::size_t>(marks.size(), MAX_STUDENT_CHOICES);
+        const std::size_t placed = std::min<std::size_t>(positions.size(), MAX_STUDENT_CHOICES);
+        const char* mark = marks.data();
+        const char* at = positions.data();
+        for (std::size_t i = 0; i < marked; ++i) Choice[i] = mark[i] == 'X' ? 1 : 0;
+        for (std::size_t i = 0; i < placed; ++i)
+            StRndRisp[i] = kWrittenPositions[static_cast<unsigned char>(at[i])];
+        StNumRisp = static_cast<int>(placed);
     }
     if (TypeQue == TQue::SingleNumber) Number = Replaced(LineAns_, ',', '.').ToDouble();
     return true;

@@ -11,15 +11,15 @@ namespace {
 // every word that matches none of them reads as the fallback, its own word
 // included.
 template <typename E, std::size_t N>
-CStringa WordOf(E value, const char* const (&words)[N], const char* unknown)
+CStringa WordOf(E value, const std::string_view (&words)[N], const char* unknown)
 {
     const int n = static_cast<int>(value);
     if (n < 0 || n >= static_cast<int>(N)) return CStringa(unknown);
-    return CStringa(words[n]);
+    return CStringa(words[n].data(), static_cast<unsigned>(words[n].size()));
 }
 
 template <typename E, std::size_t N, std::size_t M>
-E ValueOf(std::string_view word, const char* const (&words)[N], const E (&readOrder)[M], E fallback)
+E ValueOf(std::string_view word, const std::string_view (&words)[N], const E (&readOrder)[M], E fallback)
 {
     for (E value : readOrder) {
         if (SameFolded(word, words[static_cast<int>(value)])) return value;
@@ -27,21 +27,21 @@ E ValueOf(std::string_view word, const char* const (&words)[N], const E (&readOr
     return fallback;
 }
 
-const char* const kQueWords[] = {"MultipleAnswer", "SingleNumber", "SingleText", "SortItem",
-                                 "AssociateWord",  "FreeText",     "Information"};
+constexpr std::string_view kQueWords[] = {"MultipleAnswer", "SingleNumber", "SingleText", "SortItem",
+                                          "AssociateWord",  "FreeText",     "Information"};
 const TQue kQueReadOrder[] = {TQue::SingleNumber, TQue::SingleText,    TQue::MultipleAnswer,
                               TQue::SortItem,     TQue::AssociateWord, TQue::FreeText};
 
-const char* const kSelWords[] = {"Single", "Multiple"};
+constexpr std::string_view kSelWords[] = {"Single", "Multiple"};
 const TSel kSelReadOrder[] = {TSel::Single};
 
-const char* const kHintWords[] = {"Natural", "Casual", "List", "NoHint"};
+constexpr std::string_view kHintWords[] = {"Natural", "Casual", "List", "NoHint"};
 const THint kHintReadOrder[] = {THint::Natural, THint::Casual, THint::List};
 
-const char* const kTypeSelWords[] = {"Sign", "YesNo", "TrueFalse"};
+constexpr std::string_view kTypeSelWords[] = {"Sign", "YesNo", "TrueFalse"};
 const TTypeSel kTypeSelReadOrder[] = {TTypeSel::Sign, TTypeSel::YesNo};
 
-const char* const kAddWords[] = {"None", "Text", "Number"};
+constexpr std::string_view kAddWords[] = {"None", "Text", "Number"};
 const TAdd kAddReadOrder[] = {TAdd::None, TAdd::Text};
 
 }  // namespace

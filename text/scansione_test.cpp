@@ -30,24 +30,37 @@ TEST(FindChar, FindsTheFirstOccurrenceAtEveryPlace)
     }
 }
 
-// The pair searched and the count against plain loops, at every place of
-// texts of every length around the sixteen tried at once.
+// The pair and triple searched and the count against plain loops, at every
+// place of texts of every length around the sixteen tried at once, with
+// '<' everywhere or at one place only.
 TEST(FindPairAndCountChar, AgreeWithPlainLoops)
 {
     unsigned seed = 3;
+    const auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
     for (std::size_t length = 0; length <= 40; ++length) {
         for (int round = 0; round < 50; ++round) {
             std::string text;
-            for (std::size_t i = 0; i < length; ++i)
-                text += "<!/a\n\xbc< "[(seed = seed * 1103515245u + 12345u) >> 16 & 7];
-            text += '\0';  // the end must be readable
+            for (std::size_t i = 0; i < length; ++i) text += "<!/a\n\xbc<A"[next() & 7];
+            if (round % 2 == 1) {
+                for (char& c : text)
+                    if (c == '<') c = ' ';
+                // A tag's start, whole or cut short by the end.
+                if (length > 0) text.replace(next() % length, 3, round % 4 == 1 ? "</A" : "<!a");
+                text.resize(length);
+            }
+            text += std::string(2, '\0');  // the end must be readable
             const char* begin = text.data();
             const char* end = begin + length;
             const char* pair = begin;
             while (pair < end && !(pair[0] == '<' && (pair[1] == '!' || pair[1] == '/'))) ++pair;
+            const char* triple = begin;
+            while (triple < end &&
+                   !(triple[0] == '<' && triple[1] == '/' && (triple[2] == 'a' || triple[2] == 'A')))
+                ++triple;
             std::size_t lines = 0;
             for (const char* p = begin; p < end; ++p) lines += *p == '\n';
             EXPECT_EQ(FindPair(begin, end, '<', '!', '/'), pair) << text;
+            EXPECT_EQ(FindTriple(begin, end, '<', '/', 'a', 'A'), triple) << text;
             EXPECT_EQ(CountChar(begin, end, '\n'), lines) << text;
         }
     }

@@ -399,12 +399,12 @@ bool SameFolded(const CStringa& a, const char* b)
     return SameFolded(a.View(), b);
 }
 
-bool SameFolded(std::string_view a, const char* b)
+bool SameFolded(std::string_view a, std::string_view b)
 {
-    const std::size_t n = a.size();
-    for (std::size_t i = 0; i < n; ++i)
-        if (b[i] == '\0' || LowerChar(a[i]) != LowerChar(b[i])) return false;
-    return b[n] == '\0';
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && LowerChar(a[i]) != LowerChar(b[i])) return false;
+    return true;
 }
 
 bool operator!=(const CStringa& a, const char* b)

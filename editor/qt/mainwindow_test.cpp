@@ -121,10 +121,11 @@ TEST_F(MainWindowTest, CommonCommandsHaveTheStandardShortcuts)
             if (entry.command == Command::Separator) continue;
             const auto key = keys.find(entry.command);
             QAction* action = window.action(entry.command);
-            if (key != keys.end())
+            if (key != keys.end()) {
                 EXPECT_EQ(action->shortcut(), key->second) << entry.text;
-            else if (entry.command != Command::SaveAs && entry.command != Command::Print)
+            } else if (entry.command != Command::SaveAs && entry.command != Command::Print) {
                 EXPECT_TRUE(action->shortcuts().isEmpty()) << entry.text;
+            }
         }
 }
 

@@ -343,7 +343,9 @@ TEST_F(QuestionWidgetsTest, OkWithoutEditsOnEverySampleQuestionLeavesTheTestEqua
                 Click(chooser, "okButton");
             });
             RunQuestionChooser(nullptr, app);
-            if (answers > 0) EXPECT_EQ(rowsShown, std::max(kChoiceRowsShown, answers)) << sample << " " << i;
+            if (answers > 0) {
+                EXPECT_EQ(rowsShown, std::max(kChoiceRowsShown, answers)) << sample << " " << i;
+            }
             if (!editable) {
                 EXPECT_EQ(platform.infos.back().rfind("Non posso modificare la domanda", 0), 0u);
             }
