@@ -257,8 +257,16 @@ void CDomanda::Write(std::ostream& out, int scrambled) const
     // together; the scrambling map leaves line ends alone, so mapping the
     // buffer maps each line.
     thread_local std::string buffer;  // reused from question to question
-    std::string& t = buffer;
-    t.clear();
+    buffer.clear();
+    AppendRecord(buffer);
+    if (scrambled == 1)
+        for (char& c : buffer) c = ScrambleChar(c);
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    out.flush();
+}
+
+void CDomanda::AppendRecord(std::string& t) const
+{
     const auto add = [&t](const CStringa& text) { t.append(text.CStr(), text.Length()); };
     t += "<Question>\n<ParQue>\nEnableQue = ";
     t += YesNo(EnableQue);
@@ -271,9 +279,9 @@ void CDomanda::Write(std::ostream& out, int scrambled) const
     t += ", \nTimeQue = ";
     t += std::to_string(TimeQue);
     t += ", TypeQue = ";
-    add(TQueText(TypeQue));
+    t += TQueWord(TypeQue);
     t += ", HintMode = ";
-    add(THintText(HintMode));
+    t += THintWord(HintMode);
     t += ", \nClassQue = \"";
     add(ClassQue);
     t += "\", Image = \"";
@@ -288,11 +296,11 @@ void CDomanda::Write(std::ostream& out, int scrambled) const
         t += "Random = ";
         t += YesNo(Random);
         t += ", Selection = ";
-        add(TSelText(Selection));
+        t += TSelWord(Selection);
         t += ", TypeSel = ";
-        add(TTypeSelText(TypeSel));
+        t += TTypeSelWord(TypeSel);
         t += ", AddTxtNum = ";
-        add(TAddText(AddTxtNum));
+        t += TAddWord(AddTxtNum);
         numeric = AddTxtNum == TAdd::Number;
         textual = AddTxtNum == TAdd::Text;
         if (numeric || textual) t += ", \n";
@@ -328,10 +336,6 @@ void CDomanda::Write(std::ostream& out, int scrambled) const
         Answers[i]->AppendRecord(t);
     }
     t += "</Question>\n";
-    if (scrambled == 1)
-        for (char& c : t) c = ScrambleChar(c);
-    out.write(t.data(), static_cast<std::streamsize>(t.size()));
-    out.flush();
 }
 
 float CDomanda::MaxScore() const

@@ -4,6 +4,7 @@
 #include <array>
 #include <iosfwd>
 #include <memory>
+#include <string>
 
 #include "model/risposta.h"
 #include "text/enumerazioni.h"
@@ -125,6 +126,8 @@ public:
     // when scrambled is 1. Divide and Order are not written; the precision of
     // a text question is written as a whole number.
     void Write(std::ostream& out, int scrambled) const;
+    // The same record, not scrambled, added to the end of text.
+    void AppendRecord(std::string& text) const;
 
     // Score bounds (in single precision) and the mean and variance of the
     // score of a choice made at random (in double precision); 0 for the

@@ -11,11 +11,15 @@ namespace {
 // every word that matches none of them reads as the fallback, its own word
 // included.
 template <typename E, std::size_t N>
-CStringa WordOf(E value, const std::string_view (&words)[N], const char* unknown)
+std::string_view WordOf(E value, const std::string_view (&words)[N], std::string_view unknown)
 {
     const int n = static_cast<int>(value);
-    if (n < 0 || n >= static_cast<int>(N)) return CStringa(unknown);
-    return CStringa(words[n].data(), static_cast<unsigned>(words[n].size()));
+    return n < 0 || n >= static_cast<int>(N) ? unknown : words[n];
+}
+
+CStringa Text(std::string_view word)
+{
+    return CStringa(word.data(), static_cast<unsigned>(word.size()));
 }
 
 template <typename E, std::size_t N, std::size_t M>
@@ -46,9 +50,13 @@ const TAdd kAddReadOrder[] = {TAdd::None, TAdd::Text};
 
 }  // namespace
 
-CStringa TQueText(TQue value)
+std::string_view TQueWord(TQue value)
 {
     return WordOf(value, kQueWords, "TQue_sconosciuto");
+}
+CStringa TQueText(TQue value)
+{
+    return Text(TQueWord(value));
 }
 TQue TQueFromText(const CStringa& word)
 {
@@ -59,36 +67,52 @@ TQue TQueFromText(std::string_view word)
     return ValueOf(word, kQueWords, kQueReadOrder, TQue::Information);
 }
 
-CStringa TSelText(TSel value)
+std::string_view TSelWord(TSel value)
 {
     return WordOf(value, kSelWords, "TSel_sconosciuto");
+}
+CStringa TSelText(TSel value)
+{
+    return Text(TSelWord(value));
 }
 TSel TSelFromText(const CStringa& word)
 {
     return ValueOf(word.View(), kSelWords, kSelReadOrder, TSel::Multiple);
 }
 
-CStringa THintText(THint value)
+std::string_view THintWord(THint value)
 {
     return WordOf(value, kHintWords, "THint_sconosciuto");
+}
+CStringa THintText(THint value)
+{
+    return Text(THintWord(value));
 }
 THint THintFromText(const CStringa& word)
 {
     return ValueOf(word.View(), kHintWords, kHintReadOrder, THint::NoHint);
 }
 
-CStringa TTypeSelText(TTypeSel value)
+std::string_view TTypeSelWord(TTypeSel value)
 {
     return WordOf(value, kTypeSelWords, "TTypeSel_sconosciuto");
+}
+CStringa TTypeSelText(TTypeSel value)
+{
+    return Text(TTypeSelWord(value));
 }
 TTypeSel TTypeSelFromText(const CStringa& word)
 {
     return ValueOf(word.View(), kTypeSelWords, kTypeSelReadOrder, TTypeSel::TrueFalse);
 }
 
-CStringa TAddText(TAdd value)
+std::string_view TAddWord(TAdd value)
 {
     return WordOf(value, kAddWords, "TAdd_sconosciuto");
+}
+CStringa TAddText(TAdd value)
+{
+    return Text(TAddWord(value));
 }
 TAdd TAddFromText(const CStringa& word)
 {

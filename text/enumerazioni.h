@@ -46,6 +46,14 @@ TTypeSel TTypeSelFromText(const CStringa& word);
 CStringa TAddText(TAdd value);
 TAdd TAddFromText(const CStringa& word);
 
+// The same written words as views of constants, for writers that join them
+// into a larger text without making a string of each.
+std::string_view TQueWord(TQue value);
+std::string_view TSelWord(TSel value);
+std::string_view THintWord(THint value);
+std::string_view TTypeSelWord(TTypeSel value);
+std::string_view TAddWord(TAdd value);
+
 }  // namespace quadrivo
 
 #endif

@@ -1,8 +1,11 @@
 // Saving a questionnaire, and appending a student's record to the student
 // file or writing it to the run's result file.
 
+#include <algorithm>
+#include <charconv>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "model/domanda.h"
@@ -29,16 +32,33 @@ bool HasDirectoryPart(const CStringa& name)
     return false;
 }
 
-// Blank lines are a bare line end, never scrambled.
-void WriteBlankLine(std::ostream& out)
+// Scrambles text from from to its end.
+void ScrambleFrom(std::string& text, std::size_t from)
 {
-    out << '\n';
+    for (std::size_t i = from; i < text.size(); ++i) text[i] = ScrambleChar(text[i]);
 }
 
-void WriteTextLine(std::ostream& out, const char* text, int scrambled)
+// A line of text and its line end, which the scrambling map leaves alone
+// (blank lines are a bare line end).
+void AppendLine(std::string& text, std::string_view line, int scrambled)
 {
-    CStringa line(text);
-    WriteLine(out, line, scrambled);
+    const std::size_t from = text.size();
+    text += line;
+    if (scrambled == 1) ScrambleFrom(text, from);
+    text += '\n';
+}
+
+// The comment line before question number, "<!--- domanda N --->".
+void AppendQuestionComment(std::string& text, int number, int scrambled)
+{
+    char digits[12];
+    char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    const std::size_t from = text.size();
+    text += "<!--- domanda ";
+    text.append(digits, end);
+    text += " --->";
+    if (scrambled == 1) ScrambleFrom(text, from);
+    text += '\n';
 }
 
 // Reports the first text that the file could not give back as it is (26,
@@ -153,36 +173,35 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
     // The file's text grows in one buffer made about as large as it will be.
     std::size_t expected = 1024;
     for (const auto& q : Questions) expected += ExpectedSize(*q);
-    std::string buffer;
-    buffer.reserve(expected);
-    std::ostringstream out(std::move(buffer));
-    WriteTextLine(out, "<Test>", Scrambled);
-    WriteBlankLine(out);
-    WriteTextLine(out, "<!--- parametri generali Test --->", Scrambled);
+    std::string text;
+    text.reserve(expected);
+    AppendLine(text, "<Test>", Scrambled);
+    text += '\n';
+    AppendLine(text, "<!--- parametri generali Test --->", Scrambled);
     std::ostringstream params;
     Params.WriteParams(params, Scrambled);
     const std::string paramsText = std::move(params).str();
     if (!FitsSection(paramsText, Errors, target, CStringa("il testo del test"))) return kSectionTooLongToSave;
-    out << paramsText;
+    text += paramsText;
     for (int i = 0; i < QuestionCount(); ++i) {
-        WriteBlankLine(out);
-        CStringa comment = "<!--- domanda " + CStringa(i + 1) + " --->";
-        WriteLine(out, comment, Scrambled);
+        text += '\n';
+        AppendQuestionComment(text, i + 1, Scrambled);
         // Written straight into the file's text; a question too long to read
         // back stops the save before anything reaches the disk.
-        const std::streamoff before = out.tellp();
-        Questions[i]->Write(out, Scrambled);
-        if (!SectionFits(static_cast<std::size_t>(out.tellp() - before))) {
+        const std::size_t before = text.size();
+        Questions[i]->AppendRecord(text);
+        if (!SectionFits(text.size() - before)) {
             Report(Errors, kSectionTooLongToSave, target, "la domanda " + CStringa(i + 1));
             return kSectionTooLongToSave;
         }
+        if (Scrambled == 1) ScrambleFrom(text, before);
     }
-    WriteBlankLine(out);
-    WriteTextLine(out, "</Test>", Scrambled);
+    text += '\n';
+    AppendLine(text, "</Test>", Scrambled);
 
     // The old file is replaced only once the whole new text is on disk.
     // Without overwrite, a file that appears meanwhile is kept as well.
-    switch (ReplaceFile(target, std::move(out).str(), overwrite != 0)) {
+    switch (ReplaceFile(target, text, overwrite != 0)) {
         case ReplaceResult::Written:
             return 0;
         case ReplaceResult::TargetExists:
