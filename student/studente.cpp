@@ -200,6 +200,7 @@ int CStudente::Read(const CStringa& testName, int questionCount, int studentNumb
         answer.SetIDAns(i);
         if (!answer.ReadWritten(
                 std::string_view(block.Text.CStr() + record.Begin, record.End - record.Begin))) {
+            // The same search finds the same record, copied out this time.
             GetTag(block, kAns, work, from, open, close, false);
             result = answer.Read(i, work);
         }

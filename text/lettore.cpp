@@ -12,8 +12,9 @@
 #include "text/errore.h"
 #include "text/scansione.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <tmmintrin.h>
+#define QUADRIVO_BYTE_TABLES 1
 #endif
 
 namespace quadrivo {
@@ -67,6 +68,50 @@ ReadResult ReadWholeFile(const CStringa& name, std::string& text)
     return result;
 }
 
+#if defined(QUADRIVO_BYTE_TABLES)
+// The unscrambling map on sixteen characters at a time, for processors that
+// look sixteen bytes up in a table at once; returns how many characters it
+// mapped, a multiple of sixteen. A character moves by a step that depends on
+// its high four bits (its row) and on where its low four bits lie against
+// two thresholds of that row: below the first, between them, or from the
+// second on. Rows 4 and 6 hold the letters up to 'O', 5 and 7 the rest;
+// rows 2 and 3 the blank to '?'. Other rows, bytes from 0x80 up included,
+// stay as they are.
+__attribute__((target("ssse3"))) std::size_t MapBySixteen(char* text, std::size_t size)
+{
+    alignas(16) static constexpr signed char kFirst[16] = {0, 0, 3, 10, 1, 11, 1, 11};
+    alignas(16) static constexpr signed char kSecond[16] = {0, 0, 6, 13, 14, 16, 14, 16};
+    alignas(16) static constexpr signed char kBelow[16] = {0, 0, 3, -10, 0, -13, 0, -13};
+    alignas(16) static constexpr signed char kBetween[16] = {0, 0, -3, 3, 13, 0, 13, 0};
+    alignas(16) static constexpr signed char kFrom[16] = {0, 0, 10, -3, -13, 0, -13, 0};
+    const auto row = [](const signed char(&table)[16]) {
+        return _mm_load_si128(reinterpret_cast<const __m128i*>(table));
+    };
+    const __m128i firsts = row(kFirst);
+    const __m128i seconds = row(kSecond);
+    const __m128i from = row(kFrom);
+    // Added up: the step from the second threshold on, what changes below
+    // it, and what changes below the first.
+    const __m128i belowSecond = _mm_sub_epi8(row(kBetween), from);
+    const __m128i belowFirst = _mm_sub_epi8(row(kBelow), row(kBetween));
+    const __m128i nibble = _mm_set1_epi8(0x0F);
+    std::size_t i = 0;
+    for (; size - i >= 16; i += 16) {
+        auto* at = reinterpret_cast<__m128i*>(text + i);
+        const __m128i chunk = _mm_loadu_si128(at);
+        const __m128i high = _mm_and_si128(_mm_srli_epi16(chunk, 4), nibble);
+        const __m128i low = _mm_and_si128(chunk, nibble);
+        const __m128i second = _mm_cmpgt_epi8(_mm_shuffle_epi8(seconds, high), low);
+        const __m128i first = _mm_cmpgt_epi8(_mm_shuffle_epi8(firsts, high), low);
+        __m128i step = _mm_shuffle_epi8(from, high);
+        step = _mm_add_epi8(step, _mm_and_si128(second, _mm_shuffle_epi8(belowSecond, high)));
+        step = _mm_add_epi8(step, _mm_and_si128(first, _mm_shuffle_epi8(belowFirst, high)));
+        _mm_storeu_si128(at, _mm_add_epi8(chunk, step));
+    }
+    return i;
+}
+#endif
+
 void MapScrambled(std::string& text, std::size_t from)
 {
     static const auto map = [] {
@@ -75,34 +120,8 @@ void MapScrambled(std::string& text, std::size_t from)
         return table;
     }();
     std::size_t i = from;
-#if defined(__SSE2__)
-    // Sixteen characters at a time. Letters rotate by 13: folded to lower
-    // case, those before 'n' move up and the others down. Blank to '?' move
-    // by a step that changes at five places: +3, then -3 from '#', +10 from
-    // '&', -10 from '0', +3 from ':' and -3 from '='. Bytes from 0x80 up are
-    // negative to the signed comparisons and are left alone, as is the rest.
-    const auto byte = [](int c) { return _mm_set1_epi8(static_cast<char>(c)); };
-    const auto atLeast = [](__m128i x, int c) {
-        return _mm_cmpgt_epi8(x, _mm_set1_epi8(static_cast<char>(c - 1)));
-    };
-    static constexpr struct {
-        char first;
-        char change;
-    } kSteps[] = {{'#', -6}, {'&', 13}, {'0', -20}, {':', 13}, {'=', -6}};
-    for (; text.size() - i >= 16; i += 16) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-        const __m128i folded = _mm_or_si128(chunk, byte(0x20));
-        const __m128i letter = _mm_andnot_si128(atLeast(folded, 'z' + 1), atLeast(folded, 'a'));
-        const __m128i up = _mm_andnot_si128(atLeast(folded, 'n'), byte(13));
-        const __m128i down = _mm_and_si128(atLeast(folded, 'n'), byte(-13));
-        __m128i step = byte(3);
-        for (const auto& s : kSteps)
-            step = _mm_add_epi8(step, _mm_and_si128(atLeast(chunk, s.first), byte(s.change)));
-        const __m128i sign = _mm_andnot_si128(atLeast(chunk, '?' + 1), atLeast(chunk, ' '));
-        const __m128i steps =
-            _mm_or_si128(_mm_and_si128(letter, _mm_or_si128(up, down)), _mm_and_si128(sign, step));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(text.data() + i), _mm_add_epi8(chunk, steps));
-    }
+#if defined(QUADRIVO_BYTE_TABLES)
+    if (__builtin_cpu_supports("ssse3")) i += MapBySixteen(text.data() + i, text.size() - i);
 #endif
     for (; i < text.size(); ++i) text[i] = map[static_cast<unsigned char>(text[i])];
 }

@@ -1,7 +1,6 @@
 // Saving a questionnaire, and appending a student's record to the student
 // file or writing it to the run's result file.
 
-#include <algorithm>
 #include <charconv>
 #include <sstream>
 #include <string>
@@ -38,8 +37,8 @@ void ScrambleFrom(std::string& text, std::size_t from)
     for (std::size_t i = from; i < text.size(); ++i) text[i] = ScrambleChar(text[i]);
 }
 
-// A line of text and its line end, which the scrambling map leaves alone
-// (blank lines are a bare line end).
+// A line of text and its line end, which the scrambling map leaves alone;
+// a blank line is a bare line end.
 void AppendLine(std::string& text, std::string_view line, int scrambled)
 {
     const std::size_t from = text.size();
