@@ -4,6 +4,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "text/blocco.h"
@@ -11,6 +12,8 @@
 #include "text/utilita.h"
 
 namespace quadrivo {
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -268,74 +271,74 @@ void CDomanda::Write(std::ostream& out, int scrambled) const
 void CDomanda::AppendRecord(std::string& t) const
 {
     const auto add = [&t](const CStringa& text) { t.append(text.CStr(), text.Length()); };
-    t += "<Question>\n<ParQue>\nEnableQue = ";
+    t += "<Question>\n<ParQue>\nEnableQue = "sv;
     t += YesNo(EnableQue);
-    t += ", ScoreIfSkip = ";
+    t += ", ScoreIfSkip = "sv;
     AppendExactDecimal(t, ScoreIfSkip);
-    t += ", ScoreIfLate = ";
+    t += ", ScoreIfLate = "sv;
     AppendExactDecimal(t, ScoreIfLate);
-    t += ", ScoreIfSendBack = ";
+    t += ", ScoreIfSendBack = "sv;
     AppendExactDecimal(t, ScoreIfSendBack);
-    t += ", \nTimeQue = ";
+    t += ", \nTimeQue = "sv;
     t += std::to_string(TimeQue);
-    t += ", TypeQue = ";
+    t += ", TypeQue = "sv;
     t += TQueWord(TypeQue);
-    t += ", HintMode = ";
+    t += ", HintMode = "sv;
     t += THintWord(HintMode);
-    t += ", \nClassQue = \"";
+    t += ", \nClassQue = \""sv;
     add(ClassQue);
-    t += "\", Image = \"";
+    t += "\", Image = \""sv;
     add(Image);
-    t += "\", \n";
+    t += "\", \n"sv;
 
     // A choice question's line stays open: it takes the parameters of its
     // extra entry, or "</ParQue>" when it has none.
     bool numeric = TypeQue == TQue::SingleNumber;
     bool textual = TypeQue == TQue::SingleText;
     if (IsChoice()) {
-        t += "Random = ";
+        t += "Random = "sv;
         t += YesNo(Random);
-        t += ", Selection = ";
+        t += ", Selection = "sv;
         t += TSelWord(Selection);
-        t += ", TypeSel = ";
+        t += ", TypeSel = "sv;
         t += TTypeSelWord(TypeSel);
-        t += ", AddTxtNum = ";
+        t += ", AddTxtNum = "sv;
         t += TAddWord(AddTxtNum);
         numeric = AddTxtNum == TAdd::Number;
         textual = AddTxtNum == TAdd::Text;
-        if (numeric || textual) t += ", \n";
+        if (numeric || textual) t += ", \n"sv;
     }
     if (numeric) {
-        t += "NumOk = ";
+        t += "NumOk = "sv;
         add(ExactDecimal(NumOk));
-        t += ", Precision = ";
+        t += ", Precision = "sv;
         add(ExactDecimal(Precision));
     }
     if (textual) {
-        t += "TextOk = \"";
+        t += "TextOk = \""sv;
         add(TextOk);
-        t += "\", Precision = ";
+        t += "\", Precision = "sv;
         add(CStringa(Round(Precision, 0)));
     }
     if (numeric || textual) {
-        t += ", ScoreIfOk = ";
+        t += ", ScoreIfOk = "sv;
         AppendExactDecimal(t, ScoreIfOk);
-        t += ", \nScoreIfBad = ";
+        t += ", \nScoreIfBad = "sv;
         AppendExactDecimal(t, ScoreIfBad);
-        t += ", ScoreIfNear = ";
+        t += ", ScoreIfNear = "sv;
         AppendExactDecimal(t, ScoreIfNear);
         t += '\n';
     }
-    t += "</ParQue>\n<TextQue>\n";
+    t += "</ParQue>\n<TextQue>\n"sv;
     add(TextQue);
-    t += "\n</TextQue>\n";
+    t += "\n</TextQue>\n"sv;
     for (int i = 0; i < AnswerCount; ++i) {
-        t += "<!--- risposta ";
+        t += "<!--- risposta "sv;
         t += std::to_string(i + 1);
-        t += " --->\n";
+        t += " --->\n"sv;
         Answers[i]->AppendRecord(t);
     }
-    t += "</Question>\n";
+    t += "</Question>\n"sv;
 }
 
 float CDomanda::MaxScore() const

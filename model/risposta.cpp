@@ -10,6 +10,8 @@
 
 namespace quadrivo {
 
+using namespace std::string_view_literals;
+
 CRisposta::CRisposta(CErrore* errors) : Errors(errors) {}
 
 bool CRisposta::operator==(const CRisposta& other) const
@@ -116,11 +118,11 @@ int CRisposta::ApplyParAns(int index, const CParametro* pairs, unsigned count)
 
 void CRisposta::AppendRecord(std::string& text) const
 {
-    text += "<Answer>\n<ParAns>Score = ";
+    text += "<Answer>\n<ParAns>Score = "sv;
     AppendExactDecimal(text, Score);
-    text += Correct ? ", Correct = Yes</ParAns>\n<TextAns>" : ", Correct = No</ParAns>\n<TextAns>";
+    text += Correct ? ", Correct = Yes</ParAns>\n<TextAns>"sv : ", Correct = No</ParAns>\n<TextAns>"sv;
     if (TextAns.Length() > 0) text.append(TextAns.CStr(), TextAns.Length());
-    text += "</TextAns>\n</Answer>\n";
+    text += "</TextAns>\n</Answer>\n"sv;
 }
 
 void CRisposta::Write(std::ostream& out, int scrambled) const
