@@ -28,6 +28,7 @@
 #include "runner/core/session.h"
 #include "student/tempo.h"
 #include "text/codifica.h"
+#include "tstfile/esportacsv.h"
 
 namespace quadrivo::runner {
 
@@ -56,9 +57,11 @@ QString JudgementText(TCorrect judgement)
     }
 }
 
+// Scores as the results window shows them: two decimals at most, with a
+// decimal comma.
 QString ScoreText(double score)
 {
-    return FromModel(CStringa(score));
+    return QString::fromStdString(DecimalText(score));
 }
 
 QString TimeText(int seconds)

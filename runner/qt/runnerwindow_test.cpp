@@ -102,7 +102,7 @@ TEST_F(RunnerWindowTest, PagesFollowTheSessionFromStartToEnd)
     ASSERT_EQ(window.pages()->currentIndex(), 2);
     EXPECT_EQ(window.outcomeTable()->rowCount(), 4);
     EXPECT_EQ(window.outcomeTable()->item(1, 1)->text(), QStringLiteral("Esatta"));
-    EXPECT_EQ(window.endScore()->text(), QStringLiteral("Punteggio totale: 4.5"));
+    EXPECT_EQ(window.endScore()->text(), QStringLiteral("Punteggio totale: 4,5"));
     EXPECT_TRUE(window.saveStatus()->text().isEmpty());
 }
 
