@@ -116,8 +116,16 @@ set(CPACK_DEBIAN_DEV_PACKAGE_NAME quadrivo-dev)
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 set(CPACK_COMPONENT_DEV_DESCRIPTION "library of Visual Quadrivo questionnaires - development files
 The static library that loads and saves the questionnaires (.tst files) and
-the students' result files (.stu) of Visual Quadrivo, with its headers and
-a CMake package: find_package(Quadrivo) and link Quadrivo::quadrivo.")
+the students' result files (.stu) of Visual Quadrivo, and the one that
+reads and writes their questions in the files of learning platforms (GIFT,
+Moodle XML, Aiken), with their headers and a CMake package:
+find_package(Quadrivo) and link Quadrivo::quadrivo and
+Quadrivo::interchange.")
+# The package's CMake file looks for pugixml when the library was built
+# with it.
+if(QV_INTERCHANGE_NEEDS_PUGIXML)
+  set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "libpugixml-dev")
+endif()
 
 # Every Debian package carries its copyright and its change log.
 foreach(package IN ITEMS quadrivo quadrivo-dev)

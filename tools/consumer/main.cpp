@@ -1,12 +1,12 @@
-// Loads the questionnaire FILE with the installed library and prints how many
-// questions it holds. Exit status: the library's error code.
+// Loads the questionnaire FILE with the installed library, prints how many
+// questions it holds and how many of them a GIFT file takes. Exit status:
+// the library's error code.
 #include <cstdio>
 
+#include "interchange/interchange.h"
 #include "model/test.h"
 #include "text/errore.h"
 
-namespace quadrivo {
-}
 using namespace quadrivo;
 
 int main(int argc, char** argv)
@@ -19,6 +19,7 @@ int main(int argc, char** argv)
     mkErrore errors(presenter);
     CTest test(&errors, CStringa(argv[1]), CStringa(argv[1]));
     if (test.Error() != 0) return test.Error();
-    std::printf("%d questions\n", test.QuestionCount());
-    return 0;
+    const interchange::Exported gift = interchange::Export(test, interchange::Format::Gift, "");
+    std::printf("%d questions, %d in GIFT\n", test.QuestionCount(), gift.questions);
+    return gift.error;
 }
