@@ -12,7 +12,10 @@ cmake --build build-bench -j 2 >/dev/null
 
 json=$(mktemp)
 trap 'rm -f "$json"' EXIT
+# The runs of all figures are shuffled together, so that a neighbour that
+# slows the machine for a while slows a figure and its reference alike.
 build-bench/bench/quadrivo-bench --benchmark_repetitions="${REPETITIONS:-9}" \
+  --benchmark_enable_random_interleaving=true \
   --benchmark_report_aggregates_only=true --benchmark_format=json "$@" >"$json"
 
 python3 - "$json" <<'PY'
