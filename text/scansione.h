@@ -35,64 +35,54 @@ inline const char* FindChar(const char* from, const char* end, char c)
     return from;
 }
 
-// The first place p in from..end where p[0] is a, p[1] is b and p[2] is c
-// or C, or end; end[0] and end[1] must be readable. Where the processor can,
-// sixteen places are tried at once.
-inline const char* FindTriple(const char* from, const char* end, char a, char b, char c, char C)
+// The first place p in from..end where p[0] is a, p[1] is b1 or b2 and,
+// when kThird, p[2] is c1 or c2; or end. The characters a match reads must
+// be readable past end. Where the processor can, sixteen places are tried at
+// once, and a stretch of sixteen without a costs one test: most have none.
+template <bool kThird>
+inline const char* FindFollowed(const char* from, const char* end, char a, char b1, char b2, char c1, char c2)
 {
 #if defined(__SSE2__)
     const __m128i first = _mm_set1_epi8(a);
-    const __m128i second = _mm_set1_epi8(b);
-    const __m128i third = _mm_set1_epi8(c);
-    const __m128i other = _mm_set1_epi8(C);
+    const __m128i seconds[] = {_mm_set1_epi8(b1), _mm_set1_epi8(b2)};
+    const __m128i thirds[] = {_mm_set1_epi8(c1), _mm_set1_epi8(c2)};
+    const auto either = [](__m128i chunk, const __m128i(&pair)[2]) {
+        return _mm_or_si128(_mm_cmpeq_epi8(chunk, pair[0]), _mm_cmpeq_epi8(chunk, pair[1]));
+    };
     while (end - from >= 16) {
-        // Most stretches of sixteen hold no a at all: they cost one test.
-        const __m128i firsts = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(from)), first);
-        if (_mm_movemask_epi8(firsts) == 0) {
+        __m128i hits = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(from)), first);
+        if (_mm_movemask_epi8(hits) == 0) {
             from += 16;
             continue;
         }
-        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 1));
-        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 2));
-        const __m128i hits =
-            _mm_and_si128(_mm_and_si128(firsts, _mm_cmpeq_epi8(next, second)),
-                          _mm_or_si128(_mm_cmpeq_epi8(after, third), _mm_cmpeq_epi8(after, other)));
+        hits =
+            _mm_and_si128(hits, either(_mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 1)), seconds));
+        if constexpr (kThird)
+            hits = _mm_and_si128(hits,
+                                 either(_mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 2)), thirds));
         const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
         if (mask != 0) return from + std::countr_zero(mask);
         from += 16;
     }
 #endif
     for (; from < end; ++from)
-        if (from[0] == a && from[1] == b && (from[2] == c || from[2] == C)) return from;
+        if (from[0] == a && (from[1] == b1 || from[1] == b2) && (!kThird || from[2] == c1 || from[2] == c2))
+            return from;
     return end;
 }
 
+// The first place p in from..end where p[0] is a, p[1] is b and p[2] is c
+// or C, or end; end[0] and end[1] must be readable.
+inline const char* FindTriple(const char* from, const char* end, char a, char b, char c, char C)
+{
+    return FindFollowed<true>(from, end, a, b, b, c, C);
+}
+
 // The first place p in from..end where *p is a and p[1] is b or c, or end;
-// end itself must be readable. Where the processor can, sixteen places are
-// tried at once.
+// end itself must be readable.
 inline const char* FindPair(const char* from, const char* end, char a, char b, char c)
 {
-#if defined(__SSE2__)
-    const __m128i first = _mm_set1_epi8(a);
-    const __m128i second = _mm_set1_epi8(b);
-    const __m128i other = _mm_set1_epi8(c);
-    while (end - from >= 16) {
-        const __m128i firsts = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(from)), first);
-        if (_mm_movemask_epi8(firsts) == 0) {
-            from += 16;
-            continue;
-        }
-        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 1));
-        const __m128i hits =
-            _mm_and_si128(firsts, _mm_or_si128(_mm_cmpeq_epi8(next, second), _mm_cmpeq_epi8(next, other)));
-        const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
-        if (mask != 0) return from + std::countr_zero(mask);
-        from += 16;
-    }
-#endif
-    for (; from < end; ++from)
-        if (from[0] == a && (from[1] == b || from[1] == c)) return from;
-    return end;
+    return FindFollowed<false>(from, end, a, b, c, '\0', '\0');
 }
 
 // How many times c occurs in from..end. Where the processor can, sixteen
