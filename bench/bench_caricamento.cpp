@@ -139,8 +139,6 @@ void RunProcess(benchmark::State& state, std::vector<std::string> args)
     posix_spawn_file_actions_destroy(&actions);
 }
 
-// What any careful writer must do: the bytes into a new file, to disk, then
-// renamed over the old one.
 // The steps of a durable replace, as a save takes them: a temporary file
 // flushed to the disk, renamed over the target, and the folder flushed so
 // that the rename survives a power cut.

@@ -1,7 +1,9 @@
 #ifndef QUADRIVO_TSTFILE_FILESYSTEM_H
 #define QUADRIVO_TSTFILE_FILESYSTEM_H
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "text/stringa.h"
 
@@ -32,15 +34,37 @@ enum class ReplaceResult {
     Failed,        // nothing changed: target is as it was
 };
 
-// Writes content to a new file in target's own directory, checks every
-// write, the flush to disk and the close, and only then renames it over
-// target, so that no failure can leave target half written. An existing
-// target keeps its permission bits; a read-only one is not replaced
-// (Failed). On POSIX systems a symbolic link is followed: the file it names
-// is replaced.
-// Without replaceExisting an existing target is never touched, also when it
-// appears while the new file is being written.
-ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bool replaceExisting);
+// A new content for target, written piece by piece to a new file in
+// target's own directory and renamed over target only once every write, the
+// flush to disk and the close have succeeded, so that no failure can leave
+// target half written. Each piece is on its way to the disk while the caller
+// prepares the next. An existing target keeps its permission bits; a
+// read-only one is not replaced (Failed). On POSIX systems a symbolic link
+// is followed: the file it names is replaced. Without replaceExisting an
+// existing target is never touched, also when it appears while the new file
+// is being written. Dropped before Finish, it leaves target as it was and no
+// new file behind.
+class FileReplacement {
+public:
+    FileReplacement(const CStringa& target, bool replaceExisting);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // False once the replacement has failed (or found target existing);
+    // later pieces are then ignored and Finish says why.
+    bool Write(std::string_view piece);
+    // Puts the new file in target's place; called again, says how that went.
+    ReplaceResult Finish();
+
+private:
+    struct Temporary;
+    std::unique_ptr<Temporary> temporary_;
+    ReplaceResult result_ = ReplaceResult::Failed;
+};
+
+// A FileReplacement with the whole content in one piece.
+ReplaceResult ReplaceFile(const CStringa& target, std::string_view content, bool replaceExisting);
 
 // Appends content to name (created when missing), also while another
 // program appends to it. False when a write fails; the file is then cut back

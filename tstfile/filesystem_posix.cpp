@@ -24,7 +24,7 @@ bool Usable(const CStringa& name)
 // 0664 under the usual 002, 0600 under 077.
 constexpr mode_t kNewFileMode = 0666;
 
-bool WriteAll(int fd, const std::string& content)
+bool WriteAll(int fd, std::string_view content)
 {
     const char* data = content.data();
     std::size_t left = content.size();
@@ -142,9 +142,19 @@ bool WriteWholeFile(const CStringa& name, const std::string& content)
     return WriteSyncClose(fd, content);
 }
 
-ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bool replaceExisting)
+struct FileReplacement::Temporary {
+    std::string path;  // the file replaced, links followed
+    std::string dir;   // its directory, with the separator; empty for the current one
+    std::string name;  // the temporary file's
+    int fd = -1;
+    bool replaceExisting = false;
+    off_t written = 0;
+    bool failed = false;
+};
+
+FileReplacement::FileReplacement(const CStringa& target, bool replaceExisting)
 {
-    if (!Usable(target)) return ReplaceResult::Failed;
+    if (!Usable(target)) return;
     std::string path = target.CStr();
     struct stat info;
     if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
@@ -157,27 +167,72 @@ ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bo
     }
     const bool exists = ::stat(path.c_str(), &info) == 0;
     if (exists) {
-        if (!replaceExisting) return ReplaceResult::TargetExists;
+        if (!replaceExisting) {
+            result_ = ReplaceResult::TargetExists;
+            return;
+        }
         // A file the user has made read-only is not to be saved over.
-        if (!S_ISREG(info.st_mode) || ::access(path.c_str(), W_OK) != 0) return ReplaceResult::Failed;
+        if (!S_ISREG(info.st_mode) || ::access(path.c_str(), W_OK) != 0) return;
     }
 
     // The new text goes to a hidden file in the target's own directory, so
     // that the rename stays on one file system and swaps the files in one
     // step. A replaced file keeps its own mode.
+    auto temporary = std::make_unique<Temporary>();
     const std::size_t slash = path.rfind('/');
-    const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    std::string temp;
-    const int fd = CreateTempBeside(dir, path, temp);
-    if (fd < 0) return ReplaceResult::Failed;
-    if (exists) ::fchmod(fd, info.st_mode & 0777);
-    ReplaceResult result = ReplaceResult::Failed;
-    if (WriteSyncClose(fd, content)) result = MoveIntoPlace(temp, path, replaceExisting);
-    if (result == ReplaceResult::Written)
-        SyncDirectory(dir);
+    if (slash != std::string::npos) temporary->dir = path.substr(0, slash + 1);
+    temporary->fd = CreateTempBeside(temporary->dir, path, temporary->name);
+    if (temporary->fd < 0) return;
+    if (exists) ::fchmod(temporary->fd, info.st_mode & 0777);
+    temporary->path = std::move(path);
+    temporary->replaceExisting = replaceExisting;
+    temporary_ = std::move(temporary);
+}
+
+FileReplacement::~FileReplacement()
+{
+    if (!temporary_) return;
+    ::close(temporary_->fd);
+    ::unlink(temporary_->name.c_str());
+}
+
+bool FileReplacement::Write(std::string_view piece)
+{
+    if (!temporary_ || temporary_->failed) return false;
+    Temporary& t = *temporary_;
+    if (!WriteAll(t.fd, piece)) {
+        t.failed = true;
+        return false;
+    }
+#ifdef SYNC_FILE_RANGE_WRITE
+    // The disk starts on this piece now, without waiting for it; the flush
+    // in Finish waits only for what is still on its way.
+    ::sync_file_range(t.fd, t.written, static_cast<off_t>(piece.size()), SYNC_FILE_RANGE_WRITE);
+#endif
+    t.written += static_cast<off_t>(piece.size());
+    return true;
+}
+
+ReplaceResult FileReplacement::Finish()
+{
+    if (!temporary_) return result_;
+    const std::unique_ptr<Temporary> t = std::move(temporary_);
+    // A device error may surface only at fsync or close, so both count.
+    const bool synced = !t->failed && ::fsync(t->fd) == 0;
+    const bool closed = ::close(t->fd) == 0;
+    result_ = synced && closed ? MoveIntoPlace(t->name, t->path, t->replaceExisting) : ReplaceResult::Failed;
+    if (result_ == ReplaceResult::Written)
+        SyncDirectory(t->dir);
     else
-        ::unlink(temp.c_str());
-    return result;
+        ::unlink(t->name.c_str());
+    return result_;
+}
+
+ReplaceResult ReplaceFile(const CStringa& target, std::string_view content, bool replaceExisting)
+{
+    FileReplacement replacement(target, replaceExisting);
+    replacement.Write(content);
+    return replacement.Finish();
 }
 
 }  // namespace quadrivo

@@ -92,7 +92,7 @@ enum class At { Position, End };
 // With At::End each piece goes to the end of the file as it is at that
 // moment, also when another program has appended meanwhile (two runs of a
 // test that end together write to one student file).
-bool WriteAll(HANDLE file, const std::string& content, At at = At::Position)
+bool WriteAll(HANDLE file, std::string_view content, At at = At::Position)
 {
     const char* data = content.data();
     std::size_t left = content.size();
@@ -200,44 +200,86 @@ bool WriteWholeFile(const CStringa& name, const std::string& content)
     return WriteSyncClose(file, content);
 }
 
-ReplaceResult ReplaceFile(const CStringa& target, const std::string& content, bool replaceExisting)
+struct FileReplacement::Temporary {
+    std::string path;  // the file replaced
+    std::string name;  // the temporary file's
+    HANDLE file = INVALID_HANDLE_VALUE;
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;  // the replaced file's
+    bool replaceExisting = false;
+    bool failed = false;
+};
+
+FileReplacement::FileReplacement(const CStringa& target, bool replaceExisting)
 {
-    if (!Usable(target)) return ReplaceResult::Failed;
-    const std::string path = target.CStr();
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES) {
-        if (!replaceExisting) return ReplaceResult::TargetExists;
+    if (!Usable(target)) return;
+    auto temporary = std::make_unique<Temporary>();
+    temporary->path = target.CStr();
+    temporary->attributes = ::GetFileAttributesA(temporary->path.c_str());
+    if (temporary->attributes != INVALID_FILE_ATTRIBUTES) {
+        if (!replaceExisting) {
+            result_ = ReplaceResult::TargetExists;
+            return;
+        }
         // A file the user has made read-only is not to be saved over.
-        if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
+        if (temporary->attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
             errno = EACCES;
-            return ReplaceResult::Failed;
+            return;
         }
     }
 
     // The new text goes to a hidden file in the target's own folder, so that
     // the move stays on one volume and swaps the files in one step.
-    std::string temp;
-    Handle file(CreateTempBeside(path, temp));
-    if (!file.IsOpen()) return ReplaceResult::Failed;
-    if (!WriteSyncClose(file, content)) {
-        ::DeleteFileA(temp.c_str());
-        return ReplaceResult::Failed;
+    temporary->file = CreateTempBeside(temporary->path, temporary->name);
+    if (temporary->file == INVALID_HANDLE_VALUE) return;
+    temporary->replaceExisting = replaceExisting;
+    temporary_ = std::move(temporary);
+}
+
+FileReplacement::~FileReplacement()
+{
+    if (!temporary_) return;
+    ::CloseHandle(temporary_->file);
+    ::DeleteFileA(temporary_->name.c_str());
+}
+
+bool FileReplacement::Write(std::string_view piece)
+{
+    if (!temporary_ || temporary_->failed) return false;
+    if (!WriteAll(temporary_->file, piece)) temporary_->failed = true;
+    return !temporary_->failed;
+}
+
+ReplaceResult FileReplacement::Finish()
+{
+    if (!temporary_) return result_;
+    const std::unique_ptr<Temporary> t = std::move(temporary_);
+    const bool synced = !t->failed && ::FlushFileBuffers(t->file);
+    if (!::CloseHandle(t->file) || !synced) {
+        ::DeleteFileA(t->name.c_str());
+        return result_ = ReplaceResult::Failed;
     }
     // Without MOVEFILE_REPLACE_EXISTING the move fails on a target that
     // appeared meanwhile, which is then kept.
-    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (::MoveFileExA(temp.c_str(), path.c_str(), flags)) {
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (t->replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (::MoveFileExA(t->name.c_str(), t->path.c_str(), flags)) {
         // The new file had the temporary file's hidden attribute; a replaced
         // file keeps its own.
-        const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
-        ::SetFileAttributesA(path.c_str(), existed ? attributes : FILE_ATTRIBUTE_NORMAL);
-        return ReplaceResult::Written;
+        const bool existed = t->attributes != INVALID_FILE_ATTRIBUTES;
+        ::SetFileAttributesA(t->path.c_str(), existed ? t->attributes : FILE_ATTRIBUTE_NORMAL);
+        return result_ = ReplaceResult::Written;
     }
     const DWORD error = ::GetLastError();
     KeepReason();
-    ::DeleteFileA(temp.c_str());
-    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? ReplaceResult::TargetExists
-                                                                       : ReplaceResult::Failed;
+    ::DeleteFileA(t->name.c_str());
+    const bool appeared = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
+    return result_ = appeared ? ReplaceResult::TargetExists : ReplaceResult::Failed;
+}
+
+ReplaceResult ReplaceFile(const CStringa& target, std::string_view content, bool replaceExisting)
+{
+    FileReplacement replacement(target, replaceExisting);
+    replacement.Write(content);
+    return replacement.Finish();
 }
 
 }  // namespace quadrivo

@@ -138,15 +138,9 @@ bool FitsSection(const std::string& text, CErrore* errors, const CStringa& file,
     return false;
 }
 
-// About the length of a question's record: a few hundred characters of
-// parameters and tags around its texts.
-std::size_t ExpectedSize(const CDomanda& q)
-{
-    std::size_t size = 512 + q.GetTextQue().Length() + q.GetClassQue().Length() + q.GetImage().Length() +
-                       q.GetTextOk().Length();
-    for (int a = 0; a < q.GetAnswerCount(); ++a) size += 128 + q.GetAnswer(a).GetTextAns().Length();
-    return size;
-}
+// A save hands its text to the disk in stretches of about this size, so that
+// the disk writes one while the next is being built.
+constexpr std::size_t kStretch = 256 * 1024;
 
 }  // namespace
 
@@ -169,11 +163,13 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
     for (int i = 0; i < QuestionCount(); ++i)
         if (CheckQuestion(check, *Questions[i], i) != 0) return kTextNotStorable;
 
-    // The file's text grows in one buffer made about as large as it will be.
-    std::size_t expected = 1024;
-    for (const auto& q : Questions) expected += ExpectedSize(*q);
+    // The text goes to a new file a stretch at a time. A question too long
+    // to read back stops the save, and the new file is dropped: the old one
+    // is replaced only once the whole new text is on disk. Without
+    // overwrite, a file that appears meanwhile is kept as well.
+    FileReplacement file(target, overwrite != 0);
     std::string text;
-    text.reserve(expected);
+    text.reserve(2 * kStretch);
     AppendLine(text, "<Test>", Scrambled);
     text += '\n';
     AppendLine(text, "<!--- parametri generali Test --->", Scrambled);
@@ -185,8 +181,6 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
     for (int i = 0; i < QuestionCount(); ++i) {
         text += '\n';
         AppendQuestionComment(text, i + 1, Scrambled);
-        // Written straight into the file's text; a question too long to read
-        // back stops the save before anything reaches the disk.
         const std::size_t before = text.size();
         Questions[i]->AppendRecord(text);
         if (!SectionFits(text.size() - before)) {
@@ -194,13 +188,16 @@ int CTest::SaveTo(const CStringa& name, int overwrite)
             return kSectionTooLongToSave;
         }
         if (Scrambled == 1) ScrambleFrom(text, before);
+        if (text.size() >= kStretch) {
+            file.Write(text);
+            text.clear();
+        }
     }
     text += '\n';
     AppendLine(text, "</Test>", Scrambled);
+    file.Write(text);
 
-    // The old file is replaced only once the whole new text is on disk.
-    // Without overwrite, a file that appears meanwhile is kept as well.
-    switch (ReplaceFile(target, text, overwrite != 0)) {
+    switch (file.Finish()) {
         case ReplaceResult::Written:
             return 0;
         case ReplaceResult::TargetExists:

@@ -629,6 +629,33 @@ TEST_F(ScrittoreTest, EveryGeneratedQuestionnaireLoadsBackEqual)
     }
 }
 
+// A long questionnaire goes to the disk in stretches, which join up into
+// the whole file. A question that cannot be saved, found after some of them
+// went, leaves the old file as it was and nothing beside it.
+TEST_F(ScrittoreTest, LongQuestionnaireIsWrittenWholeOrNotAtAll)
+{
+    Generator generator(11);
+    CTest original(&errors);
+    original.SetPathName(Path("quiz"));
+    while (original.QuestionCount() < 600) generator.Fill(original);
+    for (int scrambled = 0; scrambled <= 1; ++scrambled) {
+        original.SetScrambled(scrambled);
+        ASSERT_EQ(original.SaveCurrent(), 0);
+        ASSERT_GT(ReadFile(dir + "quiz.tst").size(), 1'000'000u);
+        const auto back = Load("quiz.tst");
+        ASSERT_EQ(back->Error(), 0);
+        EXPECT_TRUE(*back == original) << "scrambled " << scrambled;
+    }
+
+    const std::string before = ReadFile(dir + "quiz.tst");
+    original.GetQuestion(500)->SetTextQue(CStringa(std::string(MAX_SECTION_TEXT, 'x').c_str()));
+    recorder.messages.clear();
+    EXPECT_EQ(original.SaveCurrent(), kSectionTooLongToSave);
+    EXPECT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(ReadFile(dir + "quiz.tst"), before);
+    EXPECT_EQ(Files(), std::vector<std::string>{"quiz.tst"});
+}
+
 // A long test's student record is far past the 32 KB sections of old, and
 // it comes back whole: every field the file holds, timers by their seconds.
 TEST_F(ScrittoreTest, EveryGeneratedStudentRecordLoadsBack)
