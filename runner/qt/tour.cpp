@@ -61,8 +61,10 @@ int main(int argc, char* argv[])
         window.nameField()->setText(QStringLiteral("Rossi Maria"));
         if (!Shoot(window, dir + QStringLiteral("runner-start.png"))) status = 1;
         window.startButton()->click();
-        // The second question shows check boxes; the first is answered.
-        if (QAbstractButton* first = window.choiceButtons()->button(0)) first->setChecked(true);
+        // The first question is answered rightly, wherever its shuffled
+        // answers put the right one; the second shows check boxes.
+        for (QAbstractButton* choice : window.choiceButtons()->buttons())
+            if (choice->text().contains(QStringLiteral("Il Po"))) choice->setChecked(true);
         window.confirmButton()->click();
         if (QAbstractButton* second = window.choiceButtons()->button(1)) second->setChecked(true);
         if (!Shoot(window, dir + QStringLiteral("runner-question.png"))) status = 1;
