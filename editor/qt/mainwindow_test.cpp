@@ -397,6 +397,18 @@ protected:
         window.keepRecoveryCopies(recovery);
     }
 
+    // The recovery copy of another editor that has gone, holding text as
+    // the questionnaire's text.
+    void LeaveCopyOfAGoneEditor(const char* text)
+    {
+        ScriptedEditor gone;
+        gone.platform.processId = 99;
+        Recovery goneRecovery(gone.app, scratch.File("recupero"));
+        ASSERT_TRUE(LoadTestFile(gone.app, scratch.File("geografia.tst"), true));
+        ASSERT_TRUE(MainTextDialogOk(gone.app, text));
+        ASSERT_TRUE(goneRecovery.Keep());
+    }
+
     ScratchDirectory scratch{app};
     Recovery recovery{app, scratch.File("recupero")};
 };
@@ -419,13 +431,7 @@ TEST_F(RecoveryWindowTest, ConfirmedDialogKeepsACopyThatACleanCloseRemoves)
 
 TEST_F(RecoveryWindowTest, RipristinaOpensTheCopyAsUnsavedChangesOfItsFile)
 {
-    // The copy of an editor that has gone.
-    ScriptedEditor gone;
-    gone.platform.processId = 99;
-    Recovery goneRecovery(gone.app, scratch.File("recupero"));
-    ASSERT_TRUE(LoadTestFile(gone.app, scratch.File("geografia.tst"), true));
-    ASSERT_TRUE(MainTextDialogOk(gone.app, "Testo da recuperare"));
-    ASSERT_TRUE(goneRecovery.Keep());
+    ASSERT_NO_FATAL_FAILURE(LeaveCopyOfAGoneEditor("Testo da recuperare"));
 
     OnNextModal([](QWidget* box) {
         EXPECT_TRUE(qobject_cast<QMessageBox*>(box)->text().startsWith(QStringLiteral("È stato trovato")));
@@ -443,12 +449,7 @@ TEST_F(RecoveryWindowTest, RipristinaOpensTheCopyAsUnsavedChangesOfItsFile)
 // Discard, under its English name, still deletes the copy.
 TEST_F(RecoveryWindowTest, TheOfferSpeaksTheInstalledLanguage)
 {
-    ScriptedEditor gone;
-    gone.platform.processId = 99;
-    Recovery goneRecovery(gone.app, scratch.File("recupero"));
-    ASSERT_TRUE(LoadTestFile(gone.app, scratch.File("geografia.tst"), true));
-    ASSERT_TRUE(MainTextDialogOk(gone.app, "Testo da recuperare"));
-    ASSERT_TRUE(goneRecovery.Keep());
+    ASSERT_NO_FATAL_FAILURE(LeaveCopyOfAGoneEditor("Testo da recuperare"));
 
     QTranslator translator;
     ASSERT_TRUE(language::InstallLanguage(language::Language::English, translator));
@@ -470,7 +471,7 @@ TEST_F(RecoveryWindowTest, TheOfferSpeaksTheInstalledLanguage)
         "\nFile: \"[^\n]*geografia.tst\"\nWritten on \\d\\d/\\d\\d/\\d{4} at \\d\\d:\\d\\d\n"))))
         << text.toStdString();
     EXPECT_TRUE(buttons.contains(QStringLiteral("&Restore")));
-    EXPECT_TRUE(goneRecovery.LeftOver().empty()) << "discarded";
+    EXPECT_TRUE(recovery.LeftOver().empty()) << "discarded";
 }
 
 }  // namespace
