@@ -71,6 +71,31 @@ TEST_F(FilesystemTest, ReplaceSwapsTheContent)
     EXPECT_EQ(FileCount(), 1);
 }
 
+// Pieces join up into the new file; a replacement dropped halfway leaves the
+// old file and nothing beside it, and one that finds the file there takes
+// no pieces.
+TEST_F(FilesystemTest, ReplacementInPiecesIsWholeOrNothing)
+{
+    {
+        FileReplacement dropped(Path("vecchio"), true);
+        EXPECT_TRUE(dropped.Write("nuo"));
+    }
+    EXPECT_EQ(ReadFile(dir + "vecchio"), "vecchio");
+    EXPECT_EQ(FileCount(), 1);
+
+    FileReplacement refused(Path("vecchio"), false);
+    EXPECT_FALSE(refused.Write("nuovo"));
+    EXPECT_EQ(refused.Finish(), ReplaceResult::TargetExists);
+
+    FileReplacement replacement(Path("vecchio"), true);
+    for (const char* piece : {"nuo", "", "vo"}) EXPECT_TRUE(replacement.Write(piece));
+    EXPECT_EQ(replacement.Finish(), ReplaceResult::Written);
+    EXPECT_EQ(replacement.Finish(), ReplaceResult::Written);
+    EXPECT_FALSE(replacement.Write("x"));
+    EXPECT_EQ(ReadFile(dir + "vecchio"), "nuovo");
+    EXPECT_EQ(FileCount(), 1);
+}
+
 TEST_F(FilesystemTest, ReplaceFailsWithoutLeavingAnything)
 {
     std::filesystem::create_directory(dir + "cartella");
