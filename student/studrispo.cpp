@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <iterator>
 #include <locale>
 #include <ostream>
 #include <sstream>
@@ -30,9 +29,7 @@ constexpr TCorrect kCorrectReadOrder[] = {TCorrect::Yes, TCorrect::No, TCorrect:
 
 CStringa TCorrectText(TCorrect value)
 {
-    const auto n = static_cast<std::size_t>(value);
-    if (n >= std::size(kCorrectWords)) return CStringa("TCorrect_sconosciuto");
-    return CStringa(kCorrectWords[n].data(), static_cast<unsigned>(kCorrectWords[n].size()));
+    return WordText(WordOf(value, kCorrectWords, "TCorrect_sconosciuto"));
 }
 
 TCorrect TCorrectFromText(const CStringa& word)
@@ -42,9 +39,7 @@ TCorrect TCorrectFromText(const CStringa& word)
 
 TCorrect TCorrectFromText(std::string_view word)
 {
-    for (const TCorrect value : kCorrectReadOrder)
-        if (SameFolded(word, kCorrectWords[static_cast<std::size_t>(value)])) return value;
-    return TCorrect::Disable;
+    return ValueOf(word, kCorrectWords, kCorrectReadOrder, TCorrect::Disable);
 }
 
 namespace {
@@ -371,8 +366,6 @@ bool CStudRispo::ReadWritten(std::string_view text)
 
 int CStudRispo::Read(int number, const CBlocco& block)
 {
-    if (ReadWritten(block.Text.View())) return 0;
-
     // Reused from record to record: a fresh array makes and frees a hundred
     // strings for every record.
     thread_local CParametro pairs[PARAM_CAPACITY];

@@ -89,8 +89,8 @@ public:
     // each unknown name while the other pairs still apply. Returns 0 or 22.
     int Read(int number, const CBlocco& block);
     // What Read does, for an <Ans> content laid out exactly as Write lays it
-    // out (Read tries this first); false, changing nothing, for every other
-    // text.
+    // out, without taking it apart into parameters; false, changing
+    // nothing, for every other text. Readers of a student try it first.
     bool ReadWritten(std::string_view text);
     // The three lines of the <Ans> record; nothing for a record that is
     // neither valid nor judged (IsValid 0 and Disable).

@@ -6,31 +6,6 @@ namespace quadrivo {
 
 namespace {
 
-// Each enumeration has its written words indexed by value and the values a
-// word is read as, tried in a fixed order. The fallback is not among them:
-// every word that matches none of them reads as the fallback, its own word
-// included.
-template <typename E, std::size_t N>
-std::string_view WordOf(E value, const std::string_view (&words)[N], std::string_view unknown)
-{
-    const int n = static_cast<int>(value);
-    return n < 0 || n >= static_cast<int>(N) ? unknown : words[n];
-}
-
-CStringa Text(std::string_view word)
-{
-    return CStringa(word.data(), static_cast<unsigned>(word.size()));
-}
-
-template <typename E, std::size_t N, std::size_t M>
-E ValueOf(std::string_view word, const std::string_view (&words)[N], const E (&readOrder)[M], E fallback)
-{
-    for (E value : readOrder) {
-        if (SameFolded(word, words[static_cast<int>(value)])) return value;
-    }
-    return fallback;
-}
-
 constexpr std::string_view kQueWords[] = {"MultipleAnswer", "SingleNumber", "SingleText", "SortItem",
                                           "AssociateWord",  "FreeText",     "Information"};
 const TQue kQueReadOrder[] = {TQue::SingleNumber, TQue::SingleText,    TQue::MultipleAnswer,
@@ -56,7 +31,7 @@ std::string_view TQueWord(TQue value)
 }
 CStringa TQueText(TQue value)
 {
-    return Text(TQueWord(value));
+    return WordText(TQueWord(value));
 }
 TQue TQueFromText(const CStringa& word)
 {
@@ -73,7 +48,7 @@ std::string_view TSelWord(TSel value)
 }
 CStringa TSelText(TSel value)
 {
-    return Text(TSelWord(value));
+    return WordText(TSelWord(value));
 }
 TSel TSelFromText(const CStringa& word)
 {
@@ -86,7 +61,7 @@ std::string_view THintWord(THint value)
 }
 CStringa THintText(THint value)
 {
-    return Text(THintWord(value));
+    return WordText(THintWord(value));
 }
 THint THintFromText(const CStringa& word)
 {
@@ -99,7 +74,7 @@ std::string_view TTypeSelWord(TTypeSel value)
 }
 CStringa TTypeSelText(TTypeSel value)
 {
-    return Text(TTypeSelWord(value));
+    return WordText(TTypeSelWord(value));
 }
 TTypeSel TTypeSelFromText(const CStringa& word)
 {
@@ -112,7 +87,7 @@ std::string_view TAddWord(TAdd value)
 }
 CStringa TAddText(TAdd value)
 {
-    return Text(TAddWord(value));
+    return WordText(TAddWord(value));
 }
 TAdd TAddFromText(const CStringa& word)
 {

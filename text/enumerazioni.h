@@ -1,6 +1,7 @@
 #ifndef QUADRIVO_TEXT_ENUMERAZIONI_H
 #define QUADRIVO_TEXT_ENUMERAZIONI_H
 
+#include <cstddef>
 #include <string_view>
 
 #include "text/stringa.h"
@@ -53,6 +54,31 @@ std::string_view TSelWord(TSel value);
 std::string_view THintWord(THint value);
 std::string_view TTypeSelWord(TTypeSel value);
 std::string_view TAddWord(TAdd value);
+
+// Each enumeration has its written words indexed by value and the values a
+// word is read as, tried in a fixed order. The fallback is not among them:
+// every word that matches none of them reads as the fallback, its own word
+// included.
+template <typename E, std::size_t N>
+std::string_view WordOf(E value, const std::string_view (&words)[N], std::string_view unknown)
+{
+    const int n = static_cast<int>(value);
+    return n < 0 || n >= static_cast<int>(N) ? unknown : words[n];
+}
+
+template <typename E, std::size_t N, std::size_t M>
+E ValueOf(std::string_view word, const std::string_view (&words)[N], const E (&readOrder)[M], E fallback)
+{
+    for (E value : readOrder)
+        if (SameFolded(word, words[static_cast<int>(value)])) return value;
+    return fallback;
+}
+
+// A written word as a string of the files.
+inline CStringa WordText(std::string_view word)
+{
+    return CStringa(word.data(), static_cast<unsigned>(word.size()));
+}
 
 }  // namespace quadrivo
 

@@ -146,10 +146,6 @@ bool operator>(const CStringa& a, const CStringa& b);  // strcmp > 0, both ok
 // Lower(a) == Lower(CStringa(b)), without making either; b must not be null.
 bool SameFolded(const CStringa& a, const char* b);
 bool SameFolded(std::string_view a, std::string_view b);
-inline bool SameFolded(std::string_view a, const char* b)
-{
-    return SameFolded(a, std::string_view(b));
-}
 
 // The value atof gives for a whole text of the form [+-]digits[.digits]
 // with at most 15 digits (length characters from s, no NUL needed), without

@@ -1,6 +1,7 @@
 // Saving a questionnaire, and appending a student's record to the student
 // file or writing it to the run's result file.
 
+#include <algorithm>
 #include <charconv>
 #include <sstream>
 #include <string>
@@ -50,14 +51,12 @@ void AppendLine(std::string& text, std::string_view line, int scrambled)
 // The comment line before question number, "<!--- domanda N --->".
 void AppendQuestionComment(std::string& text, int number, int scrambled)
 {
-    char digits[12];
-    char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    const std::size_t from = text.size();
-    text += "<!--- domanda ";
-    text.append(digits, end);
-    text += " --->";
-    if (scrambled == 1) ScrambleFrom(text, from);
-    text += '\n';
+    constexpr std::string_view kHead = "<!--- domanda ", kTail = " --->";
+    char line[kHead.size() + 11 + kTail.size()];
+    char* end = std::copy(kHead.begin(), kHead.end(), line);
+    end = std::to_chars(end, end + 11, number).ptr;
+    end = std::copy(kTail.begin(), kTail.end(), end);
+    AppendLine(text, std::string_view(line, static_cast<std::size_t>(end - line)), scrambled);
 }
 
 // Reports the first text that the file could not give back as it is (26,
